@@ -1,0 +1,19 @@
+#include "qtdialogs.h"
+#include "registry.h"
+#include "windows.h"
+
+int main(int argc, char **argv)
+{
+    kb::Application app(argc, argv);
+    kb::QtDialogs dialogs;
+    kb::setDialogs(&dialogs);
+    kb::registerAllWindows();
+    auto &registry = kb::WindowRegistry::instance();
+    registry.setQuitWhenLastClosed(true);
+    registry.setQuitOrder(kb::closeAllOrder());
+    QApplication::setQuitOnLastWindowClosed(false);
+    registry.open(QStringLiteral("Form5"));
+    const int rc = app.exec();
+    kb::setDialogs(nullptr);
+    return rc;
+}

@@ -1,0 +1,217 @@
+#include "cellfile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <iconv.h>
+
+namespace kb {
+
+namespace {
+
+// One converter each way, opened once. The program is single-threaded, but a
+// thread_local keeps tests and tools safe too.
+class Converter
+{
+public:
+    Converter(const char *to, const char *from) : m_cd(iconv_open(to, from))
+    {
+        if (m_cd == iconv_t(-1))
+            throw Failure(QStringLiteral("iconv cannot convert %1 to %2").arg(QLatin1String(from), QLatin1String(to)));
+    }
+    ~Converter() { iconv_close(m_cd); }
+    Converter(const Converter &) = delete;
+    Converter &operator=(const Converter &) = delete;
+
+    // Converts in; returns false at the first invalid or unconvertible sequence
+    // (with *consumed the bytes used up to there).
+    bool convert(const char *in, size_t inSize, QByteArray &out, size_t *consumed)
+    {
+        iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
+        out.resize(qsizetype(inSize * 2 + 8));
+        char *src = const_cast<char *>(in);
+        size_t srcLeft = inSize;
+        char *dst = out.data();
+        size_t dstLeft = size_t(out.size());
+        const size_t r = iconv(m_cd, &src, &srcLeft, &dst, &dstLeft);
+        out.resize(qsizetype(dst - out.data()));
+        if (consumed)
+            *consumed = inSize - srcLeft;
+        return r != size_t(-1);
+    }
+
+private:
+    iconv_t m_cd;
+};
+
+Converter &toCp932()
+{
+    thread_local Converter c("CP932", "UTF-16LE");
+    return c;
+}
+
+Converter &fromCp932()
+{
+    thread_local Converter c("UTF-16LE", "CP932");
+    return c;
+}
+
+QString cut(const QString &text)
+{
+    return text.size() > kCellChars ? text.left(kCellChars) : text;
+}
+
+bool encodeInto(const QString &text, QByteArray &out)
+{
+    const QString t = cut(text);
+    return toCp932().convert(reinterpret_cast<const char *>(t.utf16()), size_t(t.size()) * 2, out, nullptr);
+}
+
+qint64 g_failAfter = -1;
+
+} // namespace
+
+bool canEncodeCell(const QString &text)
+{
+    QByteArray out;
+    return encodeInto(text, out);
+}
+
+QByteArray encodeCell(const QString &text)
+{
+    QByteArray out;
+    if (!encodeInto(text, out) || out.size() > kRecordSize)
+        throw UnencodableText(text);
+    out.append(QByteArray(kRecordSize - out.size(), ' '));
+    return out;
+}
+
+QString decodeCell(const char *bytes, int size)
+{
+    if (size > kRecordSize)
+        size = kRecordSize;
+    QString text;
+    bool ascii = true;
+    for (int i = 0; i < size; ++i) {
+        if (static_cast<unsigned char>(bytes[i]) >= 0x80) {
+            ascii = false;
+            break;
+        }
+    }
+    if (ascii) {
+        text = QString::fromLatin1(bytes, size);
+    } else {
+        // Decode piecewise so that a stray byte becomes U+FFFD instead of ending the cell.
+        QByteArray out;
+        const char *p = bytes;
+        size_t left = size_t(size);
+        while (left > 0) {
+            size_t used = 0;
+            const bool ok = fromCp932().convert(p, left, out, &used);
+            text.append(QString::fromUtf16(reinterpret_cast<const char16_t *>(out.constData()), out.size() / 2));
+            p += used;
+            left -= used;
+            if (ok)
+                break;
+            text.append(QChar(0xFFFD));
+            ++p;
+            --left;
+        }
+    }
+    if (text.size() > kCellChars)
+        text.truncate(kCellChars);
+    text.remove(QLatin1Char(' '));
+    text.remove(QChar(0));
+    return text;
+}
+
+CellFileReader::CellFileReader(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return;
+    if (!file.open(QIODevice::ReadOnly))
+        throw Failure(QStringLiteral("cannot open ") + path);
+    m_bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw Failure(QStringLiteral("cannot read ") + path);
+    m_exists = true;
+}
+
+QString CellFileReader::readCell(qint64 n) const
+{
+    if (n < 1)
+        throw Failure(QStringLiteral("bad record number"));
+    const qint64 offset = (n - 1) * kRecordSize;
+    if (offset >= m_bytes.size())
+        return QString();
+    const qint64 avail = qMin<qint64>(kRecordSize, m_bytes.size() - offset);
+    return decodeCell(m_bytes.constData() + offset, int(avail));
+}
+
+void readTable(const QString &path, int rows, int columns, TextTable &table)
+{
+    const CellFileReader reader(path);
+    qint64 record = 1;
+    for (int r = 1; r <= rows; ++r)
+        for (int c = 1; c <= columns; ++c)
+            table.set(c, r, reader.readCell(record++));
+}
+
+void writeRecords(const QString &path, const QStringList &cells)
+{
+    QByteArray body;
+    body.reserve(qsizetype(cells.size()) * kRecordSize);
+    for (const QString &cell : cells)
+        body.append(encodeCell(cell)); // throws before anything is written
+
+    QByteArray tail;
+    {
+        QFile old(path);
+        if (old.exists()) {
+            if (!old.open(QIODevice::ReadOnly))
+                throw Failure(QStringLiteral("cannot open ") + path);
+            if (old.size() > body.size()) {
+                if (!old.seek(body.size()))
+                    throw Failure(QStringLiteral("cannot read ") + path);
+                tail = old.readAll();
+            }
+        }
+    }
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw Failure(QStringLiteral("cannot write ") + path);
+    const QByteArray all = body + tail;
+    qint64 limit = all.size();
+    const qint64 failAfter = g_failAfter;
+    g_failAfter = -1;
+    if (failAfter >= 0 && failAfter < limit)
+        limit = failAfter;
+    if (file.write(all.constData(), limit) != limit || limit != all.size()) {
+        file.cancelWriting();
+        throw Failure(QStringLiteral("cannot write ") + path);
+    }
+    if (!file.commit())
+        throw Failure(QStringLiteral("cannot write ") + path);
+}
+
+void writeTable(const QString &path, int rows, int columns, const TextTable &table)
+{
+    QStringList cells;
+    cells.reserve(qsizetype(rows) * columns);
+    for (int r = 1; r <= rows; ++r)
+        for (int c = 1; c <= columns; ++c)
+            cells.append(table.at(c, r));
+    writeRecords(path, cells);
+}
+
+namespace testing {
+void failNextWriteAfter(qint64 bytes)
+{
+    g_failAfter = bytes;
+}
+} // namespace testing
+
+} // namespace kb

@@ -1,0 +1,77 @@
+#pragma once
+
+// The cell file: fixed 40-byte records without header, one text cell per record,
+// encoded in code page 932 and padded with half-width blanks. The reference
+// databases and the result files all use it.
+
+#include "failure.h"
+#include "texttable.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace kb {
+
+constexpr int kRecordSize = 40;
+constexpr int kCellChars = 20;
+
+// A text that code page 932 cannot represent; refused before anything is written.
+class UnencodableText : public Failure
+{
+public:
+    explicit UnencodableText(const QString &text) : Failure(QStringLiteral("not encodable: ") + text), m_text(text) {}
+    const QString &text() const { return m_text; }
+
+private:
+    QString m_text;
+};
+
+// True when every character of the text's first 20 characters has a code page 932 form.
+bool canEncodeCell(const QString &text);
+
+// The 40 bytes of a record holding the text (cut to 20 characters). Throws UnencodableText.
+QByteArray encodeCell(const QString &text);
+
+// The cell value of a record's bytes (fewer than 40 count as padded with zero bytes):
+// decoded, cut to 20 characters, every half-width blank and NUL removed.
+QString decodeCell(const char *bytes, int size);
+inline QString decodeCell(const QByteArray &record) { return decodeCell(record.constData(), int(record.size())); }
+
+// A cell file read into memory at once. A missing file reads as one without
+// records; a file that exists but cannot be read throws Failure.
+class CellFileReader
+{
+public:
+    explicit CellFileReader(const QString &path);
+
+    bool exists() const { return m_exists; }
+    qint64 recordCount() const { return m_bytes.size() / kRecordSize; }
+
+    // readCell: record n from 1; a record past the end reads as an empty cell.
+    QString readCell(qint64 n) const;
+
+private:
+    QByteArray m_bytes;
+    bool m_exists = false;
+};
+
+// Reads rows 1..R, columns 1..C into table cells (c, r) in record order.
+void readTable(const QString &path, int rows, int columns, TextTable &table);
+
+// Writes records 1..N with the given cells in order, atomically: the file keeps
+// whatever it held past record N, and a failure at any point leaves the old file
+// byte for byte as it was. Every text is checked first; an unencodable one throws
+// UnencodableText and nothing is written. Throws Failure when the write fails.
+void writeRecords(const QString &path, const QStringList &cells);
+
+// Writes rows 1..R, columns 1..C of the table as records (r − 1) × C + c.
+void writeTable(const QString &path, int rows, int columns, const TextTable &table);
+
+namespace testing {
+// Makes the next writeRecords fail after this many bytes (negative: never). Tests only.
+void failNextWriteAfter(qint64 bytes);
+}
+
+} // namespace kb

@@ -1,0 +1,55 @@
+#include "dialogs.h"
+
+#include <cstdio>
+
+namespace kb {
+
+namespace {
+QString g_title = QStringLiteral("Kembrel");
+
+// Without a window system (tools, tests that install nothing) messages go to
+// standard error and every dialog answers a cancel.
+class ConsoleDialogs : public Dialogs
+{
+public:
+    void message(const QString &text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+    QString fileName(QObject *, const QString &, const QString &, bool) override { return QString(); }
+    QPagedPaintDevice *choosePrinter(QObject *) override { return nullptr; }
+    bool openDocument(const QString &) override { return false; }
+    bool startProgram(const QString &) override { return false; }
+};
+ConsoleDialogs g_recorder;
+Dialogs *g_dialogs = nullptr;
+} // namespace
+
+QString appTitle()
+{
+    return g_title;
+}
+
+void setAppTitle(const QString &title)
+{
+    g_title = title;
+}
+
+Dialogs &dialogs()
+{
+    return g_dialogs ? *g_dialogs : g_recorder;
+}
+
+void setDialogs(Dialogs *d)
+{
+    g_dialogs = d;
+}
+
+QString errorText(const QString &tag)
+{
+    return QStringLiteral("エラーが発生しました。") + tag;
+}
+
+void errorBox(const QString &tag)
+{
+    message(errorText(tag));
+}
+
+} // namespace kb

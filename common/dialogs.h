@@ -1,0 +1,52 @@
+#pragma once
+
+// The seam between the procedures and everything that waits on the user or the
+// desktop: message boxes, file dialogs, the printer dialog, the spreadsheet
+// program and the calculator. The program installs the real one (common/widgets);
+// tests install a FakeDialogs that records messages and answers in advance.
+
+#include <QString>
+#include <QStringList>
+
+class QObject;
+class QPagedPaintDevice;
+
+namespace kb {
+
+// The program-wide title: the caption of every message box. Starts as "Kembrel".
+QString appTitle();
+void setAppTitle(const QString &title);
+
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+
+    // An OK-only message box without icon, captioned appTitle(). Waits for OK.
+    virtual void message(const QString &text) = 0;
+
+    // The open-file dialog of a result-file command; an empty result is a cancel.
+    virtual QString fileName(QObject *window, const QString &title, const QString &filter, bool forSaving) = 0;
+
+    // The printer dialog; returns the device to print on, or null for a cancel.
+    // The device stays valid until the next call.
+    virtual QPagedPaintDevice *choosePrinter(QObject *window) = 0;
+
+    // Opens a file with the desktop's program for it (the spreadsheet workbook).
+    virtual bool openDocument(const QString &path) = 0;
+
+    // Starts one program detached; false when it could not be started.
+    virtual bool startProgram(const QString &program) = 0;
+};
+
+Dialogs &dialogs();
+// Installs another implementation (not owned); null restores the default, which only records.
+void setDialogs(Dialogs *d);
+
+// Shorthands used everywhere.
+inline void message(const QString &text) { dialogs().message(text); }
+// ErrorBox: "エラーが発生しました。" followed by the procedure's tag.
+void errorBox(const QString &tag);
+QString errorText(const QString &tag);
+
+} // namespace kb

@@ -1,0 +1,53 @@
+#pragma once
+
+// The one home of the number and text rules every window follows.
+//
+// Numbers are kept as double. Exact decimal results (1.1 × 55 = 60.5, not
+// 60.500000000000007) are obtained by snapping a value to 15 significant digits
+// before it is rounded, floored or compared against an integer boundary: the
+// formulas here never need more digits than that, and the snap removes the
+// error that binary fractions leave in the last place.
+
+#include <QString>
+#include <QStringView>
+#include <cstdint>
+#include <optional>
+
+namespace kb {
+
+// The value x written with 15 significant digits and read back.
+double snap(double x);
+
+// Strict read: surrounding half-width blanks ignored, full-width digits, signs,
+// point and blanks accepted; an empty or non-numeric text is an error.
+std::optional<double> tryReadNumber(QStringView text);
+double CDbl(QStringView text); // throws Failure
+
+// Prefix read: the longest numeric prefix ("210V" reads 210, "" reads 0).
+double Val(QStringView text);
+
+// Conversion to a 16-bit integer, rounding half to even; outside -32768..32767 throws Overflow.
+int16_t CInt(double x);
+// The same to 32 bits.
+int32_t CLng(double x);
+// Largest integer not above x (after snapping).
+double Int(double x);
+// Rounds half to even to a whole number without a range check.
+double roundHalfEven(double x);
+
+// Shortest decimal text, at most 15 significant digits, no leading blank ("7", "8.09", "-0.5").
+QString Str(double x);
+// The same for a single-precision value: the number as a float, at most 7 significant digits.
+QString StrSng(double x);
+// A 16-bit or 32-bit integer as text.
+QString Str(int x);
+inline QString Str(int16_t x) { return Str(int(x)); }
+
+// Text comparison that ignores letter case and full-/half-width forms
+// ("ｹｰﾌﾞﾙﾗｯｸ" equals "ケーブルラック", "ＥＮＤ" equals "end").
+QString foldText(QStringView text);
+bool sameText(QStringView a, QStringView b);
+// Half-width form of full-width ASCII characters (digits, letters, signs, the ideographic blank).
+QString toHalfWidthAscii(QStringView text);
+
+} // namespace kb

@@ -1,0 +1,132 @@
+#include "cellfile.h"
+#include "testenv.h"
+
+#include <gtest/gtest.h>
+
+using namespace kb;
+
+namespace {
+QByteArray padded(const QByteArray &bytes, char pad = ' ')
+{
+    return bytes + QByteArray(kRecordSize - bytes.size(), pad);
+}
+} // namespace
+
+TEST(CellCodec, EncodesCodePage932PaddedWithBlanks)
+{
+    struct Case { const char *text; QByteArray bytes; };
+    const Case cases[] = {
+        {"耐　火", padded(QByteArray::fromHex("91CF8140 89CE"))},
+        {"CV5.5-3C", padded("CV5.5-3C")},
+        {"ｹｰﾌﾞﾙ", padded(QByteArray::fromHex("B9B0CCDED9"))},
+        {"", QByteArray(40, ' ')},
+        {"12345678901234567890", padded("12345678901234567890")},
+        {"1234567890123456789012345", padded("12345678901234567890")}, // cut to 20 characters
+        {"電電電電電電電電電電電電電電電電電電電電", QByteArray::fromHex(QByteArray("9364").repeated(20))},
+    };
+    for (const Case &c : cases) {
+        const QByteArray got = encodeCell(QString::fromUtf8(c.text));
+        EXPECT_EQ(got.toHex(' '), c.bytes.toHex(' ')) << c.text;
+    }
+}
+
+TEST(CellCodec, RefusesTextsCodePage932CannotHold)
+{
+    for (const char *text : {"😀", "한국어", "€"}) {
+        EXPECT_FALSE(canEncodeCell(QString::fromUtf8(text))) << text;
+        EXPECT_THROW(encodeCell(QString::fromUtf8(text)), UnencodableText) << text;
+    }
+    EXPECT_TRUE(canEncodeCell(QStringLiteral("ｹｰﾌﾞﾙ－～㎡")));
+}
+
+TEST(CellCodec, DecodingDropsHalfWidthBlanksAndNulsButKeepsFullWidthBlanks)
+{
+    struct Case { QByteArray bytes; const char *text; };
+    const Case cases[] = {
+        {padded("CV 5.5-3C"), "CV5.5-3C"},
+        {QByteArray(40, ' '), ""},
+        {padded(QByteArray::fromHex("91CF8140 89CE")), "耐　火"},
+        {padded("END", '\0'), "END"},                 // zero-padded reads like blank-padded
+        {QByteArray("AB"), "AB"},                      // a short last record
+        {QByteArray(), ""},
+        {padded(QByteArray::fromHex("FF41")), "\xEF\xBF\xBD" "A"}, // a stray byte does not end the cell
+        {padded("12345678901234567890") .left(20) + QByteArray("ABCDEFGHIJKLMNOPQRST"), "12345678901234567890"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(decodeCell(c.bytes), QString::fromUtf8(c.text)) << c.bytes.toHex().constData();
+}
+
+TEST(CellFile, RecordsPastTheEndAndMissingFilesReadEmpty)
+{
+    test::TestFolder dir;
+    const QString path = dir.path(QStringLiteral("t.qvx"));
+    writeRecords(path, {QStringLiteral("A"), QStringLiteral("B")});
+    CellFileReader reader(path);
+    EXPECT_TRUE(reader.exists());
+    EXPECT_EQ(reader.readCell(2), u"B");
+    EXPECT_EQ(reader.readCell(3), u"");
+    EXPECT_EQ(reader.readCell(15001), u"");
+
+    CellFileReader missing(dir.path(QStringLiteral("none.qvx")));
+    EXPECT_FALSE(missing.exists());
+    EXPECT_EQ(missing.readCell(1), u"");
+    EXPECT_FALSE(QFile::exists(dir.path(QStringLiteral("none.qvx")))); // not created
+}
+
+TEST(CellFile, TableAddressingIsRecordRowMinusOneTimesColumnsPlusColumn)
+{
+    test::TestFolder dir;
+    const QString path = dir.path(QStringLiteral("size.qvx"));
+    TextTable t(25, 300);
+    t.set(1, 2, QStringLiteral("r2c1"));
+    t.set(25, 1, QStringLiteral("r1c25"));
+    writeTable(path, 300, 25, t);
+    const QByteArray bytes = test::readBytes(path);
+    ASSERT_EQ(bytes.size(), 300 * 25 * 40);
+    EXPECT_EQ(bytes.mid(25 * 40, 40), padded("r2c1"));  // record 26
+    EXPECT_EQ(bytes.mid(24 * 40, 40), padded("r1c25")); // record 25
+    TextTable back(25, 300);
+    readTable(path, 300, 25, back);
+    EXPECT_EQ(back.at(1, 2), u"r2c1");
+    EXPECT_EQ(back.at(25, 1), u"r1c25");
+    EXPECT_THROW(back.at(26, 1), Failure);
+    EXPECT_THROW(back.at(1, 0), Failure);
+}
+
+TEST(CellFile, SaveRewritesTheTableAndKeepsTheTail)
+{
+    test::TestFolder dir;
+    const QString path = dir.path(QStringLiteral("pipe.qvx"));
+    QByteArray old(700000, 'x');
+    test::writeBytes(path, old);
+    TextTable t(5, 3000);
+    t.set(1, 1, QStringLiteral("G16"));
+    writeTable(path, 3000, 5, t);
+    const QByteArray now = test::readBytes(path);
+    ASSERT_EQ(now.size(), 700000);
+    EXPECT_EQ(now.left(40), padded("G16"));
+    EXPECT_EQ(now.mid(40, 40), QByteArray(40, ' '));
+    EXPECT_EQ(now.mid(600000), old.mid(600000));
+
+    // A shorter file grows to the whole table.
+    test::writeBytes(path, QByteArray(100, 'y'));
+    writeTable(path, 3000, 5, t);
+    EXPECT_EQ(test::readBytes(path).size(), 600000);
+}
+
+TEST(CellFile, FailedOrRefusedSaveLeavesTheOldFileAsItWas)
+{
+    test::TestFolder dir;
+    const QString path = dir.path(QStringLiteral("pipe.qvx"));
+    const QByteArray old = QByteArray(1000, 'o');
+    test::writeBytes(path, old);
+
+    kb::testing::failNextWriteAfter(60);
+    EXPECT_THROW(writeRecords(path, {QStringLiteral("A"), QStringLiteral("B")}), Failure);
+    EXPECT_EQ(test::readBytes(path), old);
+
+    EXPECT_THROW(writeRecords(path, {QStringLiteral("A"), QStringLiteral("😀")}), UnencodableText);
+    EXPECT_EQ(test::readBytes(path), old);
+
+    EXPECT_THROW(writeRecords(dir.path(QStringLiteral("no/such/folder.qvx")), {QStringLiteral("A")}), Failure);
+}

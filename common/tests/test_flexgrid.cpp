@@ -1,0 +1,95 @@
+#include "failure.h"
+#include "flexgrid.h"
+
+#include <QHeaderView>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace kb;
+
+TEST(FlexGrid, EveryCellIncludingHeadingsIsAddressable)
+{
+    FlexGrid g;
+    g.setObjectName(QStringLiteral("MSFlexGrid1"));
+    g.setRows(101);
+    g.setCols(17);
+    g.setTextMatrix(0, 0, QStringLiteral("ＮＯ"));
+    g.setTextMatrix(0, 3, QStringLiteral("電線サイズ"));
+    g.setTextMatrix(5, 0, QStringLiteral("5"));
+    g.setTextMatrix(100, 16, QStringLiteral("ｹｰﾌﾞﾙﾗｯｸ"));
+    EXPECT_EQ(g.rows(), 101);
+    EXPECT_EQ(g.cols(), 17);
+    EXPECT_EQ(g.textMatrix(100, 16), u"ｹｰﾌﾞﾙﾗｯｸ");
+    // Headings show as the fixed row and column.
+    EXPECT_EQ(g.model()->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), u"電線サイズ");
+    EXPECT_EQ(g.model()->headerData(4, Qt::Vertical, Qt::DisplayRole).toString(), u"5");
+    EXPECT_EQ(g.model()->rowCount(), 100);
+    EXPECT_THROW(g.textMatrix(101, 0), Failure);
+    EXPECT_THROW(g.setTextMatrix(0, 17, QString()), Failure);
+
+    // The Q_INVOKABLE API reaches the same cells.
+    QString text;
+    ASSERT_TRUE(QMetaObject::invokeMethod(&g, "textMatrix", Q_RETURN_ARG(QString, text), Q_ARG(int, 0), Q_ARG(int, 3)));
+    EXPECT_EQ(text, u"電線サイズ");
+
+    // Shrinking and growing keeps what still fits.
+    g.setRows(3);
+    g.setRows(10);
+    EXPECT_EQ(g.textMatrix(0, 3), u"電線サイズ");
+    EXPECT_EQ(g.textMatrix(9, 16), u"");
+}
+
+TEST(FlexGrid, ClickMovesTheCurrentCellButNotOntoTheHeadings)
+{
+    FlexGrid g;
+    g.setRows(5);
+    g.setCols(4);
+    g.resize(400, 300);
+    g.show();
+    QSignalSpy spy(&g, &FlexGrid::cellClicked);
+    const QRect cell = g.visualRect(g.model()->index(2, 1)); // grid cell (3, 2)
+    QTest::mousePress(g.viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_EQ(g.row(), 3);
+    EXPECT_EQ(g.col(), 2);
+    g.clickCell(0, 2);
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_EQ(g.row(), 3);
+}
+
+TEST(FlexGrid, WidthsInTwipsColoursAndClear)
+{
+    FlexGrid g;
+    g.setRows(3);
+    g.setCols(3);
+    g.setColWidth(1, 1500);
+    EXPECT_EQ(g.columnWidth(0), 100);
+    EXPECT_EQ(g.colWidth(1), 1500);
+    g.setColWidth(0, 600);
+    EXPECT_EQ(g.verticalHeader()->width(), 40);
+    g.setRow(2);
+    g.setCol(2);
+    g.setCellBackColor(Qt::gray);
+    g.setText(QStringLiteral("x"));
+    EXPECT_EQ(g.backColorAt(2, 2), QColor(Qt::gray));
+    EXPECT_EQ(g.model()->index(1, 1).data(Qt::BackgroundRole).value<QColor>(), QColor(Qt::gray));
+    g.setTextMatrix(0, 1, QStringLiteral("h"));
+    g.clear();
+    EXPECT_EQ(g.textMatrix(2, 2), u"");
+    EXPECT_EQ(g.textMatrix(0, 1), u"");
+    EXPECT_FALSE(g.backColorAt(2, 2).isValid());
+}
+
+TEST(FlexGrid, BulkFillIsOneReset)
+{
+    FlexGrid g;
+    g.setRows(3001);
+    g.setCols(6);
+    QVector<QString> texts(3001 * 6);
+    texts[3000 * 6 + 5] = QStringLiteral("last");
+    QSignalSpy resets(g.model(), &QAbstractItemModel::modelReset);
+    g.setAllTexts(texts);
+    EXPECT_EQ(resets.count(), 1);
+    EXPECT_EQ(g.textMatrix(3000, 5), u"last");
+}

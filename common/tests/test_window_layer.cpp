@@ -1,0 +1,190 @@
+#include "busystate.h"
+#include "cellfile.h"
+#include "loader.h"
+#include "registry.h"
+#include "testenv.h"
+#include "window.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <gtest/gtest.h>
+
+using namespace kb;
+
+namespace {
+
+// A window that counts its load steps and records its closing.
+class CountingWindow : public Window
+{
+public:
+    CountingWindow(const QString &name, QStringList *log) : Window(name), m_log(log)
+    {
+        auto *label = new QLabel(QStringLiteral("状態"), this);
+        label->setObjectName(QStringLiteral("Label1"));
+        setCentralWidget(label);
+        resize(300, 200);
+    }
+    void Form_Load() override
+    {
+        ++loads;
+        m_log->append(QStringLiteral("load ") + formName());
+    }
+    bool Form_Unload() override
+    {
+        m_log->append(QStringLiteral("close ") + formName());
+        return true;
+    }
+    int loads = 0;
+
+private:
+    QStringList *m_log;
+};
+
+class Registry : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (const char *name : {"Form5", "Form1", "Form8", "Form21"}) {
+            const QString n = QLatin1String(name);
+            reg().registerWindow(n, [this, n] { return new CountingWindow(n, &log); });
+        }
+    }
+    void TearDown() override { reg().reset(); }
+    static WindowRegistry &reg() { return WindowRegistry::instance(); }
+    QStringList log;
+    test::TestFolder folder;
+};
+
+} // namespace
+
+TEST_F(Registry, OneInstanceAndOpeningAgainRaisesWithoutLoading)
+{
+    Window *a = reg().open(QStringLiteral("Form1"));
+    Window *b = reg().open(QStringLiteral("Form1"));
+    EXPECT_EQ(a, b);
+    EXPECT_EQ(static_cast<CountingWindow *>(a)->loads, 1);
+    EXPECT_TRUE(a->isVisible());
+    EXPECT_EQ(a->objectName(), u"Form1");
+
+    reg().close(QStringLiteral("Form1"));
+    QApplication::processEvents();
+    EXPECT_FALSE(reg().isLoaded(QStringLiteral("Form1")));
+    reg().open(QStringLiteral("Form1"));
+    EXPECT_EQ(log.count(QStringLiteral("load Form1")), 2); // a fresh load after closing
+}
+
+TEST_F(Registry, CloseAllFollowsItsOrderAndSkipsWindowsNotLoaded)
+{
+    reg().open(QStringLiteral("Form8"));
+    reg().open(QStringLiteral("Form1"));
+    reg().load(QStringLiteral("Form21")); // loaded, hidden
+    log.clear();
+    reg().closeAll({QStringLiteral("Form1"), QStringLiteral("Form5"), QStringLiteral("Form21"), QStringLiteral("Form8")});
+    EXPECT_EQ(log, QStringList({QStringLiteral("close Form1"), QStringLiteral("close Form21"), QStringLiteral("close Form8")}));
+    EXPECT_FALSE(reg().isLoaded(QStringLiteral("Form5"))); // never loaded by closing
+}
+
+TEST_F(Registry, LastVisibleWindowClosingClosesHiddenOnesAndQuits)
+{
+    reg().setQuitWhenLastClosed(true);
+    reg().setQuitOrder({QStringLiteral("Form21"), QStringLiteral("Form5")});
+    bool quit = false;
+    QObject::connect(&reg(), &WindowRegistry::quitRequested, [&] { quit = true; });
+    reg().open(QStringLiteral("Form5"));
+    reg().open(QStringLiteral("Form1"));
+    reg().load(QStringLiteral("Form21"));
+
+    reg().close(QStringLiteral("Form5"));
+    EXPECT_FALSE(quit); // the calculator is still on screen
+    reg().close(QStringLiteral("Form1"));
+    EXPECT_TRUE(quit);
+    EXPECT_TRUE(log.contains(QStringLiteral("close Form21")));
+    EXPECT_FALSE(reg().isLoaded(QStringLiteral("Form21")));
+}
+
+TEST_F(Registry, PlacementUsesTheWindowsFactorsAndMayGoNegative)
+{
+    EXPECT_DOUBLE_EQ(placementFactors(QStringLiteral("Form8")).kx, 0.95);
+    EXPECT_DOUBLE_EQ(placementFactors(QStringLiteral("Form5")).ky, 0.1);
+    EXPECT_DOUBLE_EQ(placementFactors(QStringLiteral("Form14")).kx, 0.5);
+    Window *w = reg().load(QStringLiteral("Form1"));
+    w->resize(20000, 20000);
+    w->placeWindow();
+    EXPECT_LT(w->x(), 0);
+}
+
+TEST_F(Registry, FailingHandlerShowsItsNameAndEndsTheBusyState)
+{
+    Window *w = reg().open(QStringLiteral("Form1"));
+    w->guard(QStringLiteral("Command1_Click"), [w] {
+        BusyState busy(w);
+        BusyState inner(w);
+        throw Failure(QStringLiteral("boom"));
+    });
+    EXPECT_TRUE(w->isEnabled());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    ASSERT_EQ(folder.messages().size(), 1);
+    EXPECT_EQ(folder.messages().first(), u"エラーが発生しました。Command1_Click");
+
+    // A busy state ended on the normal path restores the window too.
+    {
+        BusyState busy(w);
+        EXPECT_FALSE(w->isEnabled());
+        EXPECT_NE(QApplication::overrideCursor(), nullptr);
+    }
+    EXPECT_TRUE(w->isEnabled());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(Registry, MessageBoxesCarryTheApplicationTitle)
+{
+    message(QStringLiteral("a"));
+    setAppTitle(QStringLiteral("メインメニュー"));
+    message(QStringLiteral("b"));
+    setAppTitle(QStringLiteral("Kembrel"));
+    EXPECT_EQ(folder.fake().captions, QStringList({QStringLiteral("Kembrel"), QStringLiteral("メインメニュー")}));
+}
+
+TEST_F(Registry, LoaderReportsAFailedReadWithTheWindowsTag)
+{
+    Window *w = reg().open(QStringLiteral("Form1"));
+    // A folder where the database should be: it exists but cannot be read as a file.
+    QDir(folder.folder()).mkdir(QLatin1String(db::CablePipe.fileName));
+    TextTable t = emptyTable(db::CablePipe);
+    EXPECT_FALSE(DATA_YOMIKOMI(w, db::CablePipe, t));
+    EXPECT_TRUE(w->isEnabled());
+    EXPECT_EQ(folder.messages(), QStringList(QStringLiteral("エラーが発生しました。Form_Load")));
+}
+
+TEST_F(Registry, PrintGoesToThePrinterChosenAndACancelShowsTheFailureBox)
+{
+    Window *w = reg().open(QStringLiteral("Form1"));
+    w->printWindow();
+    EXPECT_EQ(folder.messages(), QStringList(QStringLiteral("プリントを中止しました。IDM_PRINT")));
+
+    folder.fake().printFile = folder.path(QStringLiteral("print.pdf"));
+    w->printWindow(QStringLiteral("プリントを中止しました。 IDM_PRINT"));
+    EXPECT_EQ(folder.messages().size(), 1);
+    const QByteArray pdf = test::readBytes(folder.fake().printFile);
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_GT(pdf.size(), 1000);
+}
+
+TEST_F(Registry, CalculatorStartsTheFirstOneFoundOrSaysItCouldNot)
+{
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", folder.folder().toLocal8Bit());
+    startCalculator();
+    EXPECT_EQ(folder.messages(), QStringList(QStringLiteral("電卓を起動できませんでした。")));
+
+    const QString calc = folder.path(QStringLiteral("galculator"));
+    test::writeBytes(calc, "#!/bin/sh\n");
+    QFile::setPermissions(calc, QFile::ReadOwner | QFile::ExeOwner | QFile::WriteOwner);
+    folder.fake().startablePrograms << calc;
+    startCalculator();
+    qputenv("PATH", oldPath);
+    EXPECT_EQ(folder.fake().startedPrograms.last(), calc);
+    EXPECT_EQ(folder.messages().size(), 1);
+}

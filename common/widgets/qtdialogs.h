@@ -1,0 +1,39 @@
+#pragma once
+
+#include "dialogs.h"
+
+#include <QApplication>
+#include <memory>
+
+class QPrinter;
+
+namespace kb {
+
+// The real dialogs: Qt message boxes, file and printer dialogs, the desktop.
+class QtDialogs : public Dialogs
+{
+public:
+    QtDialogs();
+    ~QtDialogs() override;
+    void message(const QString &text) override;
+    QString fileName(QObject *window, const QString &title, const QString &filter, bool forSaving) override;
+    QPagedPaintDevice *choosePrinter(QObject *window) override;
+    bool openDocument(const QString &path) override;
+    bool startProgram(const QString &program) override;
+
+private:
+    std::unique_ptr<QPrinter> m_printer;
+};
+
+// Turns a filter of the form "データファイル(*.qvx)|*.qvx" into Qt's form.
+QString qtFileFilter(const QString &filter);
+
+// The application: a failure that escapes a handler anyway is shown, never fatal.
+class Application : public QApplication
+{
+public:
+    Application(int &argc, char **argv);
+    bool notify(QObject *receiver, QEvent *event) override;
+};
+
+} // namespace kb

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+#include <functional>
+
+namespace kb {
+
+// The base of every window of the program. Its objectName is the window's form
+// name ("Form1", "MDIForm1"); the registry creates one instance, runs its load
+// step and shows it. Everything it holds is discarded when it closes.
+class Window : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit Window(const QString &formName, QWidget *parent = nullptr);
+
+    QString formName() const { return objectName(); }
+
+    // The load step: placement, lists, defaults, reference tables. Run once by the
+    // registry right after the window is created, before it is shown.
+    virtual void Form_Load() {}
+
+    // The closing step, run when the window closes (by its own command, the
+    // close box or a close-all). Return false to keep the window open.
+    virtual bool Form_Unload() { return true; }
+
+    // Places the window at its fixed fractions of the free screen space.
+    void placeWindow();
+
+    // Runs a handler so that no failure escapes: a failure shows
+    // "エラーが発生しました。" followed by the tag and ends the window's busy state.
+    void guard(const QString &tag, const std::function<void()> &handler);
+
+    // The window print command with this window's failure text.
+    void printWindow(const QString &failText = QStringLiteral("プリントを中止しました。IDM_PRINT"));
+
+signals:
+    void closed(const QString &formName);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+};
+
+// Placement factors (kx, ky) of a form name: left = (screen − window) × kx.
+struct PlacementFactors
+{
+    double kx;
+    double ky;
+};
+PlacementFactors placementFactors(const QString &formName);
+
+// Runs a trapped procedure: any failure shows errorBox(tag) and returns false.
+bool trapped(const QString &tag, const std::function<void()> &procedure);
+
+// The input-field colours: an enabled field has the window background, a disabled one the button face.
+void setFieldEnabled(QWidget *field, bool enabled);
+
+// Starts the desktop calculator; the box "電卓を起動できませんでした。" when none starts.
+void startCalculator();
+QStringList calculatorCandidates();
+
+} // namespace kb

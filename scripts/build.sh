@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds the program, its default databases and its tests into build/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs=$(nproc)
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$jobs"
