@@ -2,6 +2,9 @@
 
 #include "mainmenu.h"
 #include "registry.h"
+#include "registerConduit.h"
+#include "registerRefdata.h"
+#include "registerVoltagedrop.h"
 
 namespace kb {
 
@@ -9,6 +12,9 @@ void registerAllWindows()
 {
     auto &r = WindowRegistry::instance();
     r.registerWindow(QStringLiteral("Form5"), [] { return new Form5; });
+    registerRefdataWindows();
+    registerConduitWindows();
+    registerVoltagedropWindows();
 }
 
 QStringList closeAllOrder()

@@ -1,0 +1,11 @@
+#include "registerConduit.h"
+
+#include "registry.h"
+
+namespace kb {
+
+void registerConduitWindows()
+{
+}
+
+} // namespace kb

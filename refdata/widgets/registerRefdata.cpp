@@ -1,0 +1,11 @@
+#include "registerRefdata.h"
+
+#include "registry.h"
+
+namespace kb {
+
+void registerRefdataWindows()
+{
+}
+
+} // namespace kb

@@ -1,0 +1,11 @@
+#include "registerVoltagedrop.h"
+
+#include "registry.h"
+
+namespace kb {
+
+void registerVoltagedropWindows()
+{
+}
+
+} // namespace kb
