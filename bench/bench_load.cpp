@@ -5,7 +5,6 @@
 #include "cellfile.h"
 #include "refdata.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <benchmark/benchmark.h>
 #include <iconv.h>
@@ -53,11 +52,3 @@ BENCHMARK_CAPTURE(readAndDecodeOnce, CABLE_SIZE, kb::db::CableSize)->Unit(benchm
 BENCHMARK_CAPTURE(loadThroughLoader, KAHOU, kb::db::Kahou)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(readAndDecodeOnce, KAHOU, kb::db::Kahou)->Unit(benchmark::kMicrosecond);
 
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
