@@ -1,6 +1,7 @@
 #include "busystate.h"
 #include "cellfile.h"
 #include "loader.h"
+#include "qtdialogs.h"
 #include "registry.h"
 #include "testenv.h"
 #include "window.h"
@@ -8,6 +9,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace kb;
@@ -187,4 +191,59 @@ TEST_F(Registry, CalculatorStartsTheFirstOneFoundOrSaysItCouldNot)
     qputenv("PATH", oldPath);
     EXPECT_EQ(folder.fake().startedPrograms.last(), calc);
     EXPECT_EQ(folder.messages().size(), 1);
+}
+
+TEST_F(Registry, ModalOpeningReturnsWhenTheWindowCloses)
+{
+    QTimer::singleShot(0, [] {
+        auto *w = WindowRegistry::instance().window(QStringLiteral("Form8"));
+        ASSERT_NE(w, nullptr);
+        EXPECT_TRUE(w->isModal());
+        w->close();
+    });
+    reg().openModal(QStringLiteral("Form8"));
+    EXPECT_FALSE(reg().isLoaded(QStringLiteral("Form8")));
+    EXPECT_EQ(log, QStringList({QStringLiteral("load Form8"), QStringLiteral("close Form8")}));
+}
+
+TEST_F(Registry, StateKeptForAWindowOutlivesItsClosing)
+{
+    struct Kept { int count = 0; };
+    reg().persistentState<Kept>(QStringLiteral("Form1")).count = 7;
+    reg().open(QStringLiteral("Form1"));
+    reg().close(QStringLiteral("Form1"));
+    EXPECT_EQ(reg().persistentState<Kept>(QStringLiteral("Form1")).count, 7);
+}
+
+TEST(WindowLayer, DisabledFieldsTakeTheButtonFaceColour)
+{
+    QLineEdit field;
+    setFieldEnabled(&field, false);
+    EXPECT_FALSE(field.isEnabled());
+    EXPECT_EQ(field.palette().color(QPalette::Base), QApplication::palette().color(QPalette::Active, QPalette::Button));
+    setFieldEnabled(&field, true);
+    EXPECT_TRUE(field.isEnabled());
+    EXPECT_EQ(field.palette().color(QPalette::Base), QApplication::palette().color(QPalette::Active, QPalette::Base));
+}
+
+TEST(WindowLayer, MessageBoxIsUsableWhileTheWindowBehindIsBusy)
+{
+    QMainWindow window;
+    window.show();
+    BusyState busy(&window);
+    QtDialogs real;
+    bool checked = false;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_TRUE(box->isEnabled());
+        EXPECT_EQ(box->windowTitle(), appTitle());
+        EXPECT_EQ(box->text(), u"テスト");
+        EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+        EXPECT_EQ(box->buttons().size(), 1);
+        checked = true;
+        box->accept();
+    });
+    real.message(QStringLiteral("テスト"));
+    EXPECT_TRUE(checked);
 }
