@@ -159,31 +159,14 @@ void readTable(const QString &path, int rows, int columns, TextTable &table)
             table.set(c, r, reader.readCell(record++));
 }
 
-void writeRecords(const QString &path, const QStringList &cells)
+namespace {
+
+// Replaces the file by these bytes atomically: on any failure the old file stays as it was.
+void commitFile(const QString &path, const QByteArray &all)
 {
-    QByteArray body;
-    body.reserve(qsizetype(cells.size()) * kRecordSize);
-    for (const QString &cell : cells)
-        body.append(encodeCell(cell)); // throws before anything is written
-
-    QByteArray tail;
-    {
-        QFile old(path);
-        if (old.exists()) {
-            if (!old.open(QIODevice::ReadOnly))
-                throw Failure(QStringLiteral("cannot open ") + path);
-            if (old.size() > body.size()) {
-                if (!old.seek(body.size()))
-                    throw Failure(QStringLiteral("cannot read ") + path);
-                tail = old.readAll();
-            }
-        }
-    }
-
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw Failure(QStringLiteral("cannot write ") + path);
-    const QByteArray all = body + tail;
     qint64 limit = all.size();
     const qint64 failAfter = g_failAfter;
     g_failAfter = -1;
@@ -195,6 +178,49 @@ void writeRecords(const QString &path, const QStringList &cells)
     }
     if (!file.commit())
         throw Failure(QStringLiteral("cannot write ") + path);
+}
+
+// The old file's bytes from offset on (empty when it is missing or shorter).
+QByteArray oldBytes(const QString &path, qint64 offset)
+{
+    QFile old(path);
+    if (!old.exists())
+        return {};
+    if (!old.open(QIODevice::ReadOnly))
+        throw Failure(QStringLiteral("cannot open ") + path);
+    if (old.size() <= offset)
+        return {};
+    if (!old.seek(offset))
+        throw Failure(QStringLiteral("cannot read ") + path);
+    return old.readAll();
+}
+
+} // namespace
+
+void writeRecords(const QString &path, const QStringList &cells)
+{
+    QByteArray body;
+    body.reserve(qsizetype(cells.size()) * kRecordSize);
+    for (const QString &cell : cells)
+        body.append(encodeCell(cell)); // throws before anything is written
+    commitFile(path, body + oldBytes(path, body.size()));
+}
+
+void writeRecordsAt(const QString &path, const QMap<qint64, QString> &cells)
+{
+    QMap<qint64, QByteArray> records;
+    for (auto it = cells.begin(); it != cells.end(); ++it) {
+        if (it.key() < 1)
+            throw Failure(QStringLiteral("record number below 1"));
+        records.insert(it.key(), encodeCell(it.value())); // throws before anything is written
+    }
+    QByteArray all = oldBytes(path, 0);
+    const qint64 end = records.isEmpty() ? 0 : records.lastKey() * kRecordSize;
+    if (all.size() < end)
+        all.append(QByteArray(qsizetype(end - all.size()), ' '));
+    for (auto it = records.begin(); it != records.end(); ++it)
+        all.replace(qsizetype((it.key() - 1) * kRecordSize), kRecordSize, it.value());
+    commitFile(path, all);
 }
 
 void writeTable(const QString &path, int rows, int columns, const TextTable &table)

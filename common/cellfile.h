@@ -8,6 +8,7 @@
 #include "texttable.h"
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -65,6 +66,11 @@ void readTable(const QString &path, int rows, int columns, TextTable &table);
 // byte for byte as it was. Every text is checked first; an unencodable one throws
 // UnencodableText and nothing is written. Throws Failure when the write fails.
 void writeRecords(const QString &path, const QStringList &cells);
+
+// Writes the given records (number from 1 -> text) atomically like writeRecords; every
+// other record keeps its bytes, and a gap between the old end of the file and a record
+// written past it is filled with half-width blanks (empty cells).
+void writeRecordsAt(const QString &path, const QMap<qint64, QString> &cells);
 
 // Writes rows 1..R, columns 1..C of the table as records (r − 1) × C + c.
 void writeTable(const QString &path, int rows, int columns, const TextTable &table);

@@ -52,4 +52,15 @@ void errorBox(const QString &tag)
     message(errorText(tag));
 }
 
+bool trapped(const QString &tag, const std::function<void()> &procedure)
+{
+    try {
+        procedure();
+        return true;
+    } catch (...) {
+        errorBox(tag);
+        return false;
+    }
+}
+
 } // namespace kb

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QObject;
 class QPagedPaintDevice;
 
@@ -48,5 +50,8 @@ inline void message(const QString &text) { dialogs().message(text); }
 // ErrorBox: "エラーが発生しました。" followed by the procedure's tag.
 void errorBox(const QString &tag);
 QString errorText(const QString &tag);
+
+// Runs a trapped procedure: any failure shows errorBox(tag) and returns false.
+bool trapped(const QString &tag, const std::function<void()> &procedure);
 
 } // namespace kb

@@ -84,6 +84,13 @@ void GridModel::setBackColor(int r, int c, GridColor color)
     cellChanged(r, c);
 }
 
+void GridModel::clearBackColor(int r, int c)
+{
+    check(r, c);
+    if (m_back.remove(key(r, c)))
+        cellChanged(r, c);
+}
+
 void GridModel::setForeColor(int r, int c, GridColor color)
 {
     check(r, c);

@@ -58,6 +58,8 @@ public:
     GridColor foreColor(int r, int c) const { return m_fore.value(key(r, c), 0); }
     bool hasBackColor(int r, int c) const { return m_back.contains(key(r, c)); }
     bool hasForeColor(int r, int c) const { return m_fore.contains(key(r, c)); }
+    // Gives a cell the grid's default background again.
+    void clearBackColor(int r, int c);
     void setCellBackColor(GridColor color) { setBackColor(m_row, m_col, color); }
     void setCellForeColor(GridColor color) { setForeColor(m_row, m_col, color); }
 

@@ -51,17 +51,6 @@ void Window::placeWindow()
     move(free.left() + int((free.width() - size.width()) * f.kx), free.top() + int((free.height() - size.height()) * f.ky));
 }
 
-bool trapped(const QString &tag, const std::function<void()> &procedure)
-{
-    try {
-        procedure();
-        return true;
-    } catch (...) {
-        errorBox(tag);
-        return false;
-    }
-}
-
 void Window::guard(const QString &tag, const std::function<void()> &handler)
 {
     try {

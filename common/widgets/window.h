@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dialogs.h"
+
 #include <QMainWindow>
 #include <QString>
 
@@ -50,9 +52,6 @@ struct PlacementFactors
     double ky;
 };
 PlacementFactors placementFactors(const QString &formName);
-
-// Runs a trapped procedure: any failure shows errorBox(tag) and returns false.
-bool trapped(const QString &tag, const std::function<void()> &procedure);
 
 // The input-field colours: an enabled field has the window background, a disabled one the button face.
 void setFieldEnabled(QWidget *field, bool enabled);

@@ -1,0 +1,164 @@
+#include "export.h"
+
+#include "dialogs.h"
+#include "failure.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QTemporaryFile>
+
+#include <xlsxwriter.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace kb {
+
+namespace {
+
+constexpr lxw_color_t kHeadingRed = 0xFF0000;
+constexpr lxw_color_t kDataBlue = 0x0000FF;
+constexpr double kDefaultWidth = LXW_DEF_COL_WIDTH;
+
+struct WorkbookCloser
+{
+    void operator()(lxw_workbook *wb) const { workbook_close(wb); }
+};
+
+void check(lxw_error e)
+{
+    if (e != LXW_NO_ERROR)
+        throw Failure(QString::fromUtf8(lxw_strerror(e)));
+}
+
+// Writes one cell: a decimal number as a number, any other text as a string,
+// an empty text as a coloured blank.
+void writeCell(lxw_worksheet *ws, int sheetRow, int column, const QString &text, lxw_format *format)
+{
+    const lxw_row_t r = lxw_row_t(sheetRow - 1);
+    const lxw_col_t c = lxw_col_t(column - 1);
+    if (text.isEmpty())
+        check(worksheet_write_blank(ws, r, c, format));
+    else if (isDecimalNumber(text))
+        check(worksheet_write_number(ws, r, c, text.toDouble(), format));
+    else
+        check(worksheet_write_string(ws, r, c, text.toUtf8().constData(), format));
+}
+
+// The width in character units that shows the text: wide (full-width) characters count two.
+double fitWidth(const QString &text)
+{
+    double units = 0;
+    for (const char32_t ch : text.toUcs4()) {
+        const bool halfWidthKana = ch >= 0xFF61 && ch <= 0xFF9F;
+        units += (ch >= 0x1100 && !halfWidthKana) ? 2 : 1;
+    }
+    return units + 1;
+}
+
+// Leading and trailing half-width blanks only; the full-width blank stays.
+QString trimBlanks(const QString &text)
+{
+    qsizetype b = 0, e = text.size();
+    while (b < e && text.at(b) == QLatin1Char(' '))
+        ++b;
+    while (e > b && text.at(e - 1) == QLatin1Char(' '))
+        --e;
+    return text.mid(b, e - b);
+}
+
+void writeHeadings(lxw_worksheet *ws, lxw_format *red, const GridModel &grid, const ExportLayout &layout)
+{
+    for (int i = 0; i < layout.headingRows; ++i)
+        for (int c = 1; c <= layout.headingColumns; ++c) {
+            const QString text = grid.textMatrix(i, c);
+            writeCell(ws, i + 1, c, text, red);
+            if (layout.autoFit && !text.isEmpty())
+                check(worksheet_set_column(ws, lxw_col_t(c - 1), lxw_col_t(c - 1), std::max(kDefaultWidth, fitWidth(text)), nullptr));
+        }
+}
+
+void writeData(lxw_worksheet *ws, lxw_format *blue, const GridModel &grid, const ExportLayout &layout)
+{
+    for (int i = 0; i < layout.dataRows; ++i) {
+        const int g = layout.firstGridRow + i;
+        if (layout.skip == ExportLayout::Skip::RowWhenEmpty && grid.textMatrix(g, layout.skipColumn).isEmpty())
+            continue;
+        for (int c = 1; c <= layout.dataColumns; ++c) {
+            const QString text = grid.textMatrix(g, c);
+            if (layout.skip == ExportLayout::Skip::RestWhenEmpty && text.isEmpty())
+                break;
+            writeCell(ws, layout.firstSheetRow + i, c, trimBlanks(text), blue);
+        }
+    }
+}
+
+void fillWorkbook(lxw_workbook *wb, const GridModel &grid, const ExportLayout &layout)
+{
+    lxw_worksheet *ws = workbook_add_worksheet(wb, "Sheet1");
+    lxw_format *red = workbook_add_format(wb);
+    lxw_format *blue = workbook_add_format(wb);
+    if (!ws || !red || !blue)
+        throw Failure(QStringLiteral("no sheet"));
+    format_set_font_color(red, kHeadingRed);
+    format_set_font_color(blue, kDataBlue);
+
+    if (layout.headingTag) {
+        try {
+            writeHeadings(ws, red, grid, layout);
+        } catch (...) {
+            errorBox(QString::fromLatin1(layout.headingTag));
+        }
+    } else {
+        writeHeadings(ws, red, grid, layout);
+    }
+    writeData(ws, blue, grid, layout);
+}
+
+} // namespace
+
+bool isDecimalNumber(const QString &text)
+{
+    static const QRegularExpression number(QStringLiteral("^[+-]?([0-9]+(\\.[0-9]*)?|\\.[0-9]+)$"));
+    return number.match(text).hasMatch();
+}
+
+QString writeWorkbook(const GridModel &grid, const ExportLayout &layout)
+{
+    QTemporaryFile file(QDir(QDir::tempPath()).filePath(QStringLiteral("kembrel-XXXXXX.xlsx")));
+    file.setAutoRemove(false);
+    if (!file.open())
+        throw Failure(QStringLiteral("no temporary file"));
+    const QString path = file.fileName();
+    file.close();
+
+    std::unique_ptr<lxw_workbook, WorkbookCloser> wb(workbook_new(QFile::encodeName(path).constData()));
+    try {
+        if (!wb)
+            throw Failure(QStringLiteral("no workbook"));
+        fillWorkbook(wb.get(), grid, layout);
+    } catch (...) {
+        wb.reset();
+        QFile::remove(path); // no half-written workbook is left behind
+        throw;
+    }
+    const lxw_error closed = workbook_close(wb.release());
+    if (closed != LXW_NO_ERROR)
+        QFile::remove(path);
+    check(closed);
+    return path;
+}
+
+bool exportGrid(const GridModel &grid, const ExportLayout &layout)
+{
+    try {
+        if (!dialogs().openDocument(writeWorkbook(grid, layout)))
+            throw Failure(QStringLiteral("the spreadsheet program did not open the workbook"));
+        return true;
+    } catch (...) {
+        errorBox(QStringLiteral("IDM_EXLSAVE"));
+        return false;
+    }
+}
+
+} // namespace kb

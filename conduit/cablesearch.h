@@ -1,0 +1,58 @@
+#pragma once
+
+// The cable search by name prefix and the cable-kind menus. Shared by every window
+// that registers cables from the cable rows of CABLE-PIPE (conduit, cable rack,
+// raceway): they differ only in where they show what is found.
+
+#include "refdata.h"
+#include "texttable.h"
+
+#include <QString>
+#include <QVector>
+#include <functional>
+
+namespace kb {
+
+// The text without its trailing half-width blanks.
+QString trimTrailingBlanks(QStringView text);
+
+// The family a search text names: 1 the power families (CV, FP, EM-CE ...), 2 the
+// control families (CVV, EM-CEE), 3 the telephone families (CPEV, EM-CPEE), 0 any other.
+int queryClass(QStringView query);
+
+// True when a search of this class passes over the cable of this name as a sub-type
+// (twisted single cores of a power family, shielded control or telephone cables).
+bool isSubtypeOf(int queryClass, QStringView cableName);
+
+// Scans the cable rows 301..3000 in order and calls listRow for every row to list:
+// a row whose name begins with the query; at such a row up to 30 following sub-type
+// rows are passed over first, and the row reached is listed as it is. The rows after
+// the end marker are empty in the windows' tables and match nothing but an empty
+// query. Passing over rows past 3000 is a failure (TextTable throws).
+void scanCableRows(const TextTable &cablePipe, const QString &query, const std::function<void(int row)> &listRow);
+
+// What a listing line shows of a cable row: the name and, as single-precision
+// texts, the prefix values of its outer diameter and section area.
+struct CableListing
+{
+    QString name;
+    QString outerDiameter;
+    QString sectionArea;
+};
+CableListing cableListing(const TextTable &cablePipe, int row);
+
+// The ten items of the 電線種別 menu.
+struct CableKindMenuItem
+{
+    const char *action;    // IDM_ name
+    QString menuCaption;   // the menu item's caption
+    QString kindCaption;   // the caption put on the kind button
+    CableKind kind;
+    bool eco;              // rows 251..300 instead of 201..250
+    bool separatorBefore;  // a separator line stands before the item
+    const char *separator; // its name
+};
+const QVector<CableKindMenuItem> &cableKindMenu();
+const CableKindMenuItem *cableKindMenuItem(QStringView action);
+
+} // namespace kb

@@ -1,0 +1,152 @@
+// The database editor window driven through its object names and slots.
+
+#include "busystate.h"
+#include "cellfile.h"
+#include "flexgrid.h"
+#include "form8.h"
+#include "registerRefdata.h"
+#include "registry.h"
+#include "testenv.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <iostream>
+
+using namespace kb;
+
+namespace {
+
+class EditorWindow : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QFile::copy(QDir(test::binDir()).filePath(QStringLiteral("CABLE-PIPE.qvx")), folder.path(QStringLiteral("CABLE-PIPE.qvx")));
+        registerRefdataWindows();
+        w = qobject_cast<Form8 *>(WindowRegistry::instance().open(QStringLiteral("Form8")));
+        ASSERT_NE(w, nullptr);
+        grid = w->findChild<FlexGrid *>(QStringLiteral("MSFlexGrid1"));
+    }
+    void TearDown() override
+    {
+        WindowRegistry::instance().reset();
+        QApplication::processEvents();
+    }
+    QLineEdit *box(int n) const { return w->findChild<QLineEdit *>(QStringLiteral("Text%1").arg(n)); }
+    QString label(const char *name) const { return w->findChild<QLabel *>(QLatin1String(name))->text(); }
+    void trigger(const char *name) const { w->findChild<QAction *>(QLatin1String(name))->trigger(); }
+    void press(int n) const { w->findChild<QPushButton *>(QStringLiteral("Command%1").arg(n))->click(); }
+
+    test::TestFolder folder;
+    Form8 *w = nullptr;
+    FlexGrid *grid = nullptr;
+};
+
+} // namespace
+
+TEST_F(EditorWindow, ShowsItsControlsAndMenusByName)
+{
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("データベース編集"));
+    EXPECT_EQ(grid->rows(), 501);
+    EXPECT_EQ(grid->cols(), 26);
+    EXPECT_EQ(label("Label1"), QStringLiteral("登録文字"));
+    EXPECT_EQ(label("Label4"), QStringLiteral("列/移動行数"));
+    EXPECT_EQ(label("Label6"), QStringLiteral(" 行移動で上方向は「－」下方向は「＋」とする。"));
+    EXPECT_EQ(label("Label7"), QStringLiteral("複写元は「列/移動行数」に複写先列はこの隣の欄に入力"));
+    QStringList captions;
+    for (int n = 1; n <= 7; ++n)
+        captions << w->findChild<QPushButton *>(QStringLiteral("Command%1").arg(n))->text();
+    EXPECT_EQ(captions, QStringList({"登　録", "行消去", "行削除", "連続登録", "行移動", "列消去", "列複写"}));
+    QStringList file;
+    for (QAction *a : w->findChild<QMenu *>(QStringLiteral("IDM_FILE"))->actions())
+        file << a->objectName() + QLatin1Char(':') + (a->isSeparator() ? QStringLiteral("-") : a->text());
+    EXPECT_EQ(file, QStringList({"IDM_OPENA:配管サイズデータベースを開く", "IDM_OPENB:電線サイズデータベースを開く",
+                                 "IDM_OPENC:火報データベースを開く", "IDM_OPEND:予　備", "IDM_OPENE:予　備", "IDM_KUGIRI2:-",
+                                 "IDM_HOZON:上書保存", "IDM_KUGIRI1:-", "IDM_PRINT:印　刷", "IDM_END:終　了"}));
+    QStringList view;
+    for (QAction *a : w->findChild<QMenu *>(QStringLiteral("IDM_HYOJI"))->actions())
+        view << a->objectName() + QLatin1Char(':') + a->text();
+    EXPECT_EQ(view, QStringList({"IDM_INCLIA:入力欄クリア", "IDM_GRCLA:表を消去する"}));
+}
+
+TEST_F(EditorWindow, OpenPickStoreAndSaveThroughTheWidgets)
+{
+    QElapsedTimer timer;
+    timer.start();
+    trigger("IDM_OPENA");
+    std::cout << "[ info ] CABLE-PIPE opened into the window in " << timer.elapsed() << " ms\n";
+    EXPECT_TRUE(w->isEnabled());
+    EXPECT_FALSE(BusyState::isBusy(w));
+    EXPECT_EQ(grid->rows(), 3001);
+    EXPECT_EQ(grid->textMatrix(0, 2), QStringLiteral("2　列   "));
+    EXPECT_EQ(grid->colWidth(1), 2000);
+
+    grid->setTextMatrix(12, 3, QStringLiteral("既存"));
+    grid->clickCell(12, 3);
+    EXPECT_EQ(box(1)->text(), QStringLiteral("既存"));
+    EXPECT_EQ(label("Label5"), QStringLiteral("列は 3  行は 12"));
+    EXPECT_EQ(w->focusWidget(), box(1));
+    EXPECT_EQ(grid->backColorAt(12, 3), QColor(128, 128, 128));
+
+    box(1)->setText(QStringLiteral("新値"));
+    QTest::keyClick(box(1), Qt::Key_Return);
+    EXPECT_EQ(grid->textMatrix(12, 3), QStringLiteral("新値"));
+    EXPECT_EQ(box(1)->text(), QString());
+
+    box(1)->setText(QStringLiteral("登録値"));
+    press(1);
+    EXPECT_EQ(grid->textMatrix(12, 3), QStringLiteral("登録値"));
+    EXPECT_FALSE(grid->backColorAt(12, 3).isValid());
+
+    trigger("IDM_HOZON");
+    EXPECT_TRUE(folder.messages().isEmpty());
+    EXPECT_TRUE(w->isEnabled());
+    EXPECT_EQ(test::readBytes(folder.path(QStringLiteral("CABLE-PIPE.qvx"))).mid((11 * 5 + 2) * 40, 40),
+              encodeCell(QStringLiteral("登録値")));
+
+    trigger("IDM_END");
+    QApplication::processEvents();
+    EXPECT_FALSE(WindowRegistry::instance().isLoaded(QStringLiteral("Form8")));
+}
+
+TEST_F(EditorWindow, BlockCommandsReadTheBoxesEndTheBusyStateAndFocusTheTextBox)
+{
+    trigger("IDM_OPENA");
+    box(2)->setText(QStringLiteral("301"));
+    box(3)->setText(QStringLiteral("302"));
+    box(4)->setText(QStringLiteral("1"));
+    box(5)->setText(QStringLiteral("5"));
+    const QString first = grid->textMatrix(301, 1);
+    press(7); // 列複写
+    EXPECT_EQ(grid->textMatrix(301, 5), first);
+    EXPECT_EQ(w->focusWidget(), box(1));
+
+    box(2)->clear();
+    press(2); // 行消去 with an empty start row
+    EXPECT_EQ(folder.messages(), QStringList{QStringLiteral("エラーが発生しました。Command2")});
+    EXPECT_TRUE(w->isEnabled());
+    EXPECT_FALSE(BusyState::isBusy(w));
+
+    press(4); // 連続登録 with an empty text: the prompt, the focus where the text is missing
+    EXPECT_EQ(folder.messages().last(), QStringLiteral("登録する文字又は数値を入力してください。"));
+    box(1)->setText(QStringLiteral("x"));
+    press(4);
+    EXPECT_EQ(folder.messages().last(), QStringLiteral("連続登録する開始行番号を入力してください。"));
+    EXPECT_EQ(w->focusWidget(), box(2));
+
+    trigger("IDM_INCLIA");
+    EXPECT_EQ(box(1)->text() + box(2)->text() + box(3)->text() + box(4)->text(), QString());
+    EXPECT_EQ(box(5)->text(), QStringLiteral("5"));
+
+    trigger("IDM_PRINT");
+    EXPECT_EQ(folder.messages().last(), QStringLiteral("プリントを中止しました。IDM_PRINT"));
+}

@@ -1,0 +1,120 @@
+#pragma once
+
+// The window side of the voltage-drop calculators (three-phase three-wire Form14,
+// single-phase three-wire Form3, single-phase two-wire Form9, DC two-wire Form15):
+// what sets the four windows apart, as data, and the procedures around the
+// calculate command: load defaults, clears, 次の計算, データ読込み, the grid
+// click and the wire-type, laying and supply setters.
+
+#include "vdwindow.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace kb {
+
+// A menu bar as data: each item names the handler (a slot of the window) it runs.
+struct MenuItemSpec
+{
+    QString name;    // objectName of the QAction ("IDM_DOPEN"); a separator has no handler
+    QString caption; // "-" for a separator
+    QString handler; // slot name ("IDM_DOPEN_Click"), empty for a separator
+};
+
+struct MenuSpec
+{
+    QString name;    // objectName of the menu title ("IDM_FILE")
+    QString caption;
+    QVector<MenuItemSpec> items;
+};
+
+// The commands of the file menu and the clear and export menus, the same in every calculator window.
+MenuSpec fileMenu();
+MenuSpec clearAllMenu();
+MenuSpec exportMenu(const QString &itemCaption);
+
+namespace vd {
+
+// One item of the 電線種別 menu.
+struct WireTypeSpec
+{
+    QString item;    // menu item name ("IDM_CV3C")
+    QString caption; // "ＣＶ－３Ｃケーブル"
+    QString value;   // DENSEN_SHUBETU ("CV-3C")
+    QString status;  // Label1 ("ＣＶ－３Ｃに設定")
+    QStringList sizes;
+};
+
+// Everything that sets one voltage-drop window apart from the others.
+struct WindowSpec
+{
+    const VoltageDropVariant *variant = nullptr;
+    QString caption;
+    QStringList legends; // "1.電源電圧" .. in entry order
+    QStringList powerFactorItems;
+    QString powerFactorDefault;
+    QStringList voltageItems;
+    QString voltageDefault;
+    QStringList dropItems;
+    QStringList rateItems;
+    QVector<WireTypeSpec> wireTypes;
+    QString defaultWireType;
+    QStringList loadHeadings;  // row 0 after the window loads, columns 0..20
+    QStringList resetHeadings; // row 0 after 全てクリアーする
+    QVector<int> widths;       // twips, columns 0..20
+    QVector<MenuSpec> menus;
+    // The circuit picture.
+    QString circuitMark;       // "3φ3W", "1φ3W", "1φ2W", "DC2W"
+    QString panelLabel;        // "動力盤", "電灯盤"
+
+    bool hasPowerFactor() const { return variant->hasPowerFactor; }
+    const WireTypeSpec *wireType(const QString &item) const;
+};
+
+const WindowSpec &threePhaseThreeWireWindow(); // Form14
+const WindowSpec &singlePhaseThreeWireWindow(); // Form3
+const WindowSpec &singlePhaseTwoWireWindow();   // Form9
+const WindowSpec &dcTwoWireWindow();            // Form15
+
+constexpr int kGridRows = 101;
+constexpr int kGridCols = 21;
+
+// The procedures of a voltage-drop window that are not the calculation.
+class WindowProcedures
+{
+public:
+    WindowProcedures(VoltageDropModel &model, const WindowSpec &spec) : m(model), s(spec) {}
+
+    // Load, before the table is read: grid shape, widths, row numbers, load headings.
+    void layOutGrid();
+    // Load, after the table is read: cleared fields, defaults, guidance, lists.
+    void setDefaults();
+
+    void ALL_CLIA();
+    void COMBO_SETTEI();
+    void GR_CLIA();
+    void Command2_Click();   // 次の計算
+    void Command3_Click();   // データ読込み
+    void MSFlexGrid1_Click();
+    void IDM_ALLCLIA_Click();
+
+    // Menu setters; a wire-type item unknown to the window does nothing.
+    void setWireType(const QString &item);
+    void setLaying(const QString &value);
+    void setSupply(const QString &value);
+
+    QString guidance() const;
+
+private:
+    void writeRowNumbers();
+    void writeHeadings(const QStringList &headings);
+    void nextCalculation();
+    void readBack();
+
+    VoltageDropModel &m;
+    const WindowSpec &s;
+};
+
+} // namespace vd
+} // namespace kb
