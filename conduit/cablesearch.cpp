@@ -77,7 +77,7 @@ void scanCableRows(const TextTable &t, const QString &query, const std::function
 
 CableListing cableListing(const TextTable &t, int row)
 {
-    return {trimTrailingBlanks(t.at(1, row)), StrSng(float(Val(t.at(2, row)))), StrSng(float(Val(t.at(3, row))))};
+    return {trimTrailingBlanks(t.at(1, row)), Str(Val(t.at(2, row))), Str(Val(t.at(3, row)))};
 }
 
 const QVector<CableKindMenuItem> &cableKindMenu()

@@ -31,8 +31,8 @@ bool isSubtypeOf(int queryClass, QStringView cableName);
 // query. Passing over rows past 3000 is a failure (TextTable throws).
 void scanCableRows(const TextTable &cablePipe, const QString &query, const std::function<void(int row)> &listRow);
 
-// What a listing line shows of a cable row: the name and, as single-precision
-// texts, the prefix values of its outer diameter and section area.
+// What a listing line shows of a cable row: the name and the prefix values of its
+// outer diameter and section area, written as read (not cut to single precision).
 struct CableListing
 {
     QString name;

@@ -375,8 +375,9 @@ void Form1Model::Command4_Click()
         return;
     }
     trap(u"Command4_Click"_qs, [&] {
-        const bool pfcd = sameText(typeText, u"PF-CD");
-        if (sameText(typeText, u"METAL"))
+        // The note and the PF-CD cap look at the box as it reads, trailing blanks included.
+        const bool pfcd = sameText(Combo1, u"PF-CD");
+        if (sameText(Combo1, u"METAL"))
             message(u"A,B型は一種金属線ぴ扱い(32%)、C型は金属ダクト扱い(20%)で計算して下さい。"_qs);
         Label1.clear();
         if (Combo6.isEmpty() && pfcd && settings.pfcdCapOn()) {
@@ -452,6 +453,8 @@ void Form1Model::IDM_DSAVE_Click()
 {
     Label1 = u"データ－NO="_qs + Text1 + u"です。  電線本数 DC="_qs + Str(TOROKU_SUU) + u"です。  ％断面積 PSC="_qs
              + Str(DANMEN_RITU) + u"です。"_qs;
+    if (showStatusLine) // the summary stays in view while the user picks the file
+        showStatusLine();
     trap(u"IDM_DSAVE"_qs, [&] {
         const QString path = dialogs().fileName(dialogOwner, u"ファイルを保存する。"_qs, kResultFilter, true);
         if (path.isEmpty())

@@ -112,14 +112,12 @@ void Form8Model::IDM_HOZON_Click()
         return;
     }
     const int R = GYOU_SUU, C = RETU_SUU;
-    const QVector<QString> &texts = MSFlexGrid1.allTexts();
-    const int width = MSFlexGrid1.cols();
-    QStringList cells;
-    cells.reserve(qsizetype(R) * C);
-    for (int r = 1; r <= R; ++r)
-        for (int c = 1; c <= C; ++c)
-            cells.append(texts[r * width + c]);
     try {
+        QStringList cells;
+        cells.reserve(qsizetype(R) * C);
+        for (int r = 1; r <= R; ++r)
+            for (int c = 1; c <= C; ++c)
+                cells.append(MSFlexGrid1.textMatrix(r, c));
         writeRecords(databaseFile(), cells); // all or nothing: a failure leaves the file as it was
     } catch (const UnencodableText &) {
         message(kNotStorable);

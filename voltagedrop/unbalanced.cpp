@@ -3,7 +3,7 @@
 #include "dialogs.h"
 #include "failure.h"
 #include "numtext.h"
-#include "vdtrap.h"
+#include "dialogs.h"
 
 #include <cstdlib>
 #include <functional>
@@ -129,7 +129,7 @@ void Form16Model::Form_Load()
 void Form16Model::Command1_Click()
 {
     Label1 = QStringLiteral("どこでも自由に設定変更が出来ます。");
-    vd::trapped(QStringLiteral("Command1_Click"), [this] { calculate(); });
+    trapped(QStringLiteral("Command1_Click"), [this] { calculate(); });
 }
 
 void Form16Model::calculate()
@@ -163,7 +163,7 @@ void Form16Model::calculate()
     Label2 = loads.rate;
     if (CDbl(Label2) > 40)
         message(QStringLiteral("不平衡です。負荷のバランスを調整してください。"));
-    vd::trapped(QStringLiteral("GR_HYOJI"), [this] { GR_HYOJI(); });
+    trapped(QStringLiteral("GR_HYOJI"), [this] { GR_HYOJI(); });
 }
 
 void Form16Model::GR_HYOJI()
@@ -190,7 +190,7 @@ void Form16Model::GR_HYOJI()
 
 void Form16Model::Command2_Click()
 {
-    vd::trapped(QStringLiteral("Command2_Click"), [this] {
+    trapped(QStringLiteral("Command2_Click"), [this] {
         Text2 = Str(CDbl(Text2) + 1);
         Text1.clear();
         for (QString *box : {&Text3, &Text4, &Text5, &Text6, &Text7, &Text8})
@@ -230,7 +230,7 @@ void Form16Model::Command3_Click()
 
 void Form16Model::MSFlexGrid1_Click()
 {
-    vd::trapped(QStringLiteral("MSFlexGrid1_Click"), [this] { SENTAKU_GYOU = int16_t(MSFlexGrid1.row()); });
+    trapped(QStringLiteral("MSFlexGrid1_Click"), [this] { SENTAKU_GYOU = int16_t(MSFlexGrid1.row()); });
 }
 
 void Form16Model::GR_CLIA()

@@ -4,7 +4,7 @@
 #include "dialogs.h"
 #include "failure.h"
 #include "numtext.h"
-#include "vdtrap.h"
+#include "dialogs.h"
 
 #include <functional>
 

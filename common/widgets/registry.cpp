@@ -43,7 +43,7 @@ Window *WindowRegistry::create(const QString &formName)
     m_windows.insert(formName, w);
     connect(w, &Window::closed, this, &WindowRegistry::onClosed);
     // A window deleted without a close event (its owner went first) is forgotten too.
-    connect(w, &QObject::destroyed, this, [this, formName, w] {
+    connect(w, &Window::destroying, this, [this, formName, w] {
         if (m_windows.value(formName).isNull() || m_windows.value(formName) == w)
             m_windows.remove(formName);
     });

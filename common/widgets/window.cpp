@@ -20,6 +20,11 @@ Window::Window(const QString &formName, QWidget *parent) : QMainWindow(parent)
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
+Window::~Window()
+{
+    emit destroying();
+}
+
 PlacementFactors placementFactors(const QString &formName)
 {
     static const QHash<QString, PlacementFactors> table = {

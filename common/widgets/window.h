@@ -17,6 +17,7 @@ class Window : public QMainWindow
     Q_OBJECT
 public:
     explicit Window(const QString &formName, QWidget *parent = nullptr);
+    ~Window() override;
 
     QString formName() const { return objectName(); }
 
@@ -40,6 +41,9 @@ public:
 
 signals:
     void closed(const QString &formName);
+    // Sent by the destructor, while the object is still a Window (QObject::destroyed
+    // comes later, when it is only a QWidget).
+    void destroying();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -85,13 +85,14 @@ TEST(CableSearch, PassingOverRowsBeyondTheTableFails)
     EXPECT_THROW(listed(t, u"CV"_qs), Failure);
 }
 
-TEST(CableSearch, ListingLineShowsPrefixValuesAsSingles)
+TEST(CableSearch, ListingLineShowsPrefixValuesAsRead)
 {
-    TextTable t = cables({u"CV22"_qs});
+    TextTable t = cables({u"CV22"_qs, u"CV38"_qs});
     t.set(1, 302, u"END"_qs);
+    t.set(2, 301, u"10.123456789mm"_qs); // more digits than a single holds
     const CableListing line = cableListing(t, 301);
     EXPECT_EQ(line.name, u"CV22");
-    EXPECT_EQ(line.outerDiameter, u"10.5");
+    EXPECT_EQ(line.outerDiameter, u"10.123456789");
     EXPECT_EQ(line.sectionArea, u"87");
     EXPECT_EQ(cableListing(t, 302).outerDiameter, u"0");
     // The END row itself is found by a search that begins like it.

@@ -146,6 +146,15 @@ TEST_F(Loaded, PfcdCapAndMetalNote)
     registerConduit(u"METAL"_qs);
     EXPECT_EQ(folder.messages(), QStringList{u"A,B型は一種金属線ぴ扱い(32%)、C型は金属ダクト扱い(20%)で計算して下さい。"_qs});
     EXPECT_EQ(sizes(), (QStringList{u"METAL-A=25"_qs, u"METAL-B=49"_qs, u"METAL-C=196"_qs}));
+
+    // The note and the cap test the box as it reads; the registered type drops the blanks.
+    registerConduit(u"METAL "_qs);
+    EXPECT_EQ(folder.messages().size(), 1);
+    EXPECT_EQ(m.HAIKAN_SHUBETU, u"METAL");
+    m.IDM_PFSETTI_Click();
+    registerConduit(u"PF-CD "_qs);
+    EXPECT_EQ(m.Combo6, u"");
+    EXPECT_EQ(sizes().size(), 7);
 }
 
 TEST_F(Loaded, RefusedConduitRegistrations)

@@ -116,3 +116,33 @@ TEST_F(Form1Gui, RefusalsMoveTheFocusAndEndClosesTheWindow)
     QCoreApplication::processEvents();
     EXPECT_FALSE(WindowRegistry::instance().isLoaded(u"Form1"_qs));
 }
+
+namespace {
+
+// Answers a cancel and notes what the status line showed while the file dialog was open.
+struct StatusWatchingDialogs : FakeDialogs
+{
+    QLabel *label = nullptr;
+    QString shownDuringDialog;
+    QString fileName(QObject *window, const QString &title, const QString &filter, bool forSaving) override
+    {
+        shownDuringDialog = label->text();
+        return FakeDialogs::fileName(window, title, filter, forSaving);
+    }
+};
+
+} // namespace
+
+TEST_F(Form1Gui, SaveSummaryStaysInViewWhileTheDialogIsOpen)
+{
+    child<QLineEdit>("Text1")->setText(u"D1"_qs);
+    StatusWatchingDialogs watching;
+    watching.label = child<QLabel>("Label1");
+    setDialogs(&watching);
+    trigger("IDM_DSAVE");
+    setDialogs(&folder.fake());
+    const QString summary = u"データ－NO=D1です。  電線本数 DC=0です。  ％断面積 PSC=32です。"_qs;
+    EXPECT_EQ(watching.shownDuringDialog, summary);
+    EXPECT_EQ(watching.messages, QStringList{u"エラーが発生しました。IDM_DSAVE"_qs});
+    EXPECT_EQ(label(), summary);
+}

@@ -64,6 +64,7 @@ Form1::Form1() : Window(QStringLiteral("Form1"))
     m_model.beginBusy = [this] { m_busy.emplace(this); };
     m_model.endBusy = [this] { m_busy.reset(); };
     m_model.dialogOwner = this;
+    m_model.showStatusLine = [this] { m_label1->setText(m_model.Label1); };
     buildControls();
     buildMenus();
     resize(1100, 680);
@@ -74,6 +75,7 @@ Form1::~Form1()
 {
     m_model.beginBusy = nullptr;
     m_model.endBusy = nullptr;
+    m_model.showStatusLine = nullptr;
 }
 
 void Form1::buildControls()
