@@ -3,7 +3,6 @@
 #include "dialogs.h"
 #include "failure.h"
 #include "numtext.h"
-#include "dialogs.h"
 
 #include <cstdlib>
 #include <functional>

@@ -4,7 +4,6 @@
 #include "dialogs.h"
 #include "failure.h"
 #include "numtext.h"
-#include "dialogs.h"
 
 #include <functional>
 
