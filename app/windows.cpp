@@ -3,6 +3,10 @@
 #include "mainmenu.h"
 #include "registry.h"
 #include "registerConduit.h"
+#include "registerFeeder.h"
+#include "registerFirealarm.h"
+#include "registerPullbox.h"
+#include "registerRack.h"
 #include "registerRefdata.h"
 #include "registerVoltagedrop.h"
 #include "submenus.h"
@@ -19,6 +23,10 @@ void registerAllWindows()
     registerRefdataWindows();
     registerConduitWindows();
     registerVoltagedropWindows();
+    registerFeederWindows();
+    registerRackWindows();
+    registerPullboxWindows();
+    registerFirealarmWindows();
 }
 
 QStringList closeAllOrder()

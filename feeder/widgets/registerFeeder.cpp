@@ -1,0 +1,11 @@
+#include "registerFeeder.h"
+
+#include "registry.h"
+
+namespace kb {
+
+void registerFeederWindows()
+{
+}
+
+} // namespace kb

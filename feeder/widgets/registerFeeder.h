@@ -1,0 +1,8 @@
+#pragma once
+
+namespace kb {
+
+// Registers the windows of this folder with the window registry.
+void registerFeederWindows();
+
+} // namespace kb

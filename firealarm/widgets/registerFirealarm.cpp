@@ -1,0 +1,11 @@
+#include "registerFirealarm.h"
+
+#include "registry.h"
+
+namespace kb {
+
+void registerFirealarmWindows()
+{
+}
+
+} // namespace kb

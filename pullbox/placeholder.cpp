@@ -1,0 +1,1 @@
+// Replaced by the folder's first display-free source.

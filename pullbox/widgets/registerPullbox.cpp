@@ -1,0 +1,11 @@
+#include "registerPullbox.h"
+
+#include "registry.h"
+
+namespace kb {
+
+void registerPullboxWindows()
+{
+}
+
+} // namespace kb

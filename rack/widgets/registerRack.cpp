@@ -1,0 +1,11 @@
+#include "registerRack.h"
+
+#include "registry.h"
+
+namespace kb {
+
+void registerRackWindows()
+{
+}
+
+} // namespace kb
