@@ -27,17 +27,6 @@ const QString kPfcdCapMessage = QStringLiteral("配管サイズの上限をPF-CD
 const QString kPfcdCap = QStringLiteral("PF-CD(28)");
 const QString kFocusCableName = QStringLiteral("Combo3");
 
-// Shared with every tag-trapped handler: failures show the box and go no further.
-template<class F>
-void trap(const QString &tag, F &&procedure)
-{
-    try {
-        procedure();
-    } catch (...) {
-        errorBox(tag);
-    }
-}
-
 } // namespace
 
 // The window's busy state for the length of a scope; nested scopes count once.
@@ -97,7 +86,7 @@ void Form1Model::Form_Load()
     writeSizeHeading();
 
     Busy busy(*this);
-    trap(u"Form_Load"_qs, [&] {
+    trapped(u"Form_Load"_qs, [&] {
         if (loadDatabase()) {
             Label1 = u"いつもお仕事ご苦労さまです。 "_qs + settings.modeSentence()
                      + u"ﾃﾞｰﾀ－NO,(名称)、電線の名称、本数を記入して下さい。"_qs;
@@ -137,7 +126,7 @@ bool Form1Model::loadDatabase()
 void Form1Model::Command3_Click()
 {
     Busy busy(*this);
-    trap(u"Command3_Click"_qs, [&] {
+    trapped(u"Command3_Click"_qs, [&] {
         for (int r = 1; r <= TOROKU_SUU; ++r) {
             CableRecord &x = DENSEN_TOROKU[r];
             x.cableName.clear();
@@ -207,7 +196,7 @@ void Form1Model::Command1_Click()
     Command4 = u"配管登録"_qs;
     Combo1Enabled = true;
     Label1 = u"配管種別設定後、配管登録ボタンを押して下さい。"_qs;
-    trap(u"Command1_Click"_qs, [&] {
+    trapped(u"Command1_Click"_qs, [&] {
         if (SAKUJO_MODE == 1) {
             DENSEN_TOUROKU_DELETE();
             return;
@@ -285,7 +274,7 @@ void Form1Model::IDM_DEL_Click()
 
 void Form1Model::MSFlexGrid1_Click()
 {
-    trap(u"MSFlexGrid1_Click"_qs, [&] {
+    trapped(u"MSFlexGrid1_Click"_qs, [&] {
         const QString text = MSFlexGrid1.text();
         if (!text.isEmpty())
             Combo3 = text;
@@ -303,7 +292,7 @@ void Form1Model::Command7_Click()
         return;
     }
     std::optional<Busy> busy;
-    trap(u"Command7_Click"_qs, [&] {
+    trapped(u"Command7_Click"_qs, [&] {
         KENSAKU_KURIA();
         KENSAKU_HYOJI = 1;
         Combo1Enabled = true;
@@ -346,7 +335,7 @@ void Form1Model::cableKindMenu_Click(QStringView action)
 
 void Form1Model::Command11_Click()
 {
-    trap(u"Command11_Click"_qs, [&] {
+    trapped(u"Command11_Click"_qs, [&] {
         Combo6Enabled = true;
         Combo6Items.clear();
         if (const ConduitType *type = conduitType(Combo1)) {
@@ -374,7 +363,7 @@ void Form1Model::Command4_Click()
         focusRequest = u"Combo1"_qs;
         return;
     }
-    trap(u"Command4_Click"_qs, [&] {
+    trapped(u"Command4_Click"_qs, [&] {
         // The note and the PF-CD cap look at the box as it reads, trailing blanks included.
         const bool pfcd = sameText(Combo1, u"PF-CD");
         if (sameText(Combo1, u"METAL"))
@@ -407,7 +396,7 @@ void Form1Model::Command4_Click()
 
 void Form1Model::KOKUDO_KEISAN()
 {
-    trap(u"KOKUDO_KEISAN"_qs, [&] {
+    trapped(u"KOKUDO_KEISAN"_qs, [&] {
         FillInputs in;
         in.conditionCode = CInt(Val(MSFlexGrid1.textMatrix(1, 9)));
         in.sameNames = sameText(MSFlexGrid1.textMatrix(1, 1), MSFlexGrid1.textMatrix(2, 1));
@@ -455,7 +444,7 @@ void Form1Model::IDM_DSAVE_Click()
              + Str(DANMEN_RITU) + u"です。"_qs;
     if (showStatusLine) // the summary stays in view while the user picks the file
         showStatusLine();
-    trap(u"IDM_DSAVE"_qs, [&] {
+    trapped(u"IDM_DSAVE"_qs, [&] {
         const QString path = dialogs().fileName(dialogOwner, u"ファイルを保存する。"_qs, kResultFilter, true);
         if (path.isEmpty())
             throw Failure(u"cancelled"_qs);
@@ -470,7 +459,7 @@ void Form1Model::IDM_DSAVE_Click()
 
 void Form1Model::IDM_DOPEN_Click()
 {
-    trap(u"IDM_DOPEN"_qs, [&] {
+    trapped(u"IDM_DOPEN"_qs, [&] {
         const QString path = dialogs().fileName(dialogOwner, u"ファイルを開く"_qs, kResultFilter, false);
         if (path.isEmpty())
             throw Failure(u"cancelled"_qs);
@@ -549,15 +538,25 @@ void Form1Model::IDM_GRCLIN_Click()
 
 void Form1Model::Command5_Click()
 {
-    trap(u"HAIKAN_IMAGE"_qs, [&] {
+    HAIKAN_IMAGE();
+}
+
+void Form1Model::Command6_Click()
+{
+    DENSEN_IMAGE();
+}
+
+void Form1Model::HAIKAN_IMAGE()
+{
+    trapped(u"HAIKAN_IMAGE"_qs, [&] {
         if (const auto text = conduitTypeDescription(Combo1))
             Label1 = *text;
     });
 }
 
-void Form1Model::Command6_Click()
+void Form1Model::DENSEN_IMAGE()
 {
-    trap(u"DENSEN_IMAGE"_qs, [&] {
+    trapped(u"DENSEN_IMAGE"_qs, [&] {
         if (const auto text = cableTypeDescription(Combo3))
             Label1 = *text;
     });
@@ -605,7 +604,7 @@ void Form1Model::IDM_MESSEGIOFF_Click()
 
 void Form1Model::setAreaMode(const QString &mode, const QString &tag, const QString &status)
 {
-    trap(tag, [&] {
+    trapped(tag, [&] {
         settings.setAreaMode(mode, CABLE_DATA);
         Combo7Enabled = settings.isFree();
         Label1 = status;

@@ -82,8 +82,8 @@ public:
     void IDM_DOPEN_Click();
     void gridView_Click(QStringView action); // IDM_DAN_Click .. IDM_JOKE_Click
     void IDM_GRCLIN_Click();
-    void Command5_Click(); // HAIKAN_IMAGE
-    void Command6_Click(); // DENSEN_IMAGE
+    void Command5_Click(); // 配管種別: HAIKAN_IMAGE
+    void Command6_Click(); // the cable-kind button: DENSEN_IMAGE
     // 設定
     void IDM_PFSETTI_Click();
     void IDM_PFKAIJO_Click();
@@ -104,6 +104,8 @@ private:
     class Busy;
     bool loadDatabase();
     void DENSEN_TOUROKU_DELETE();
+    void HAIKAN_IMAGE();
+    void DENSEN_IMAGE();
     void writeRecordRow(int r);
     void writeCableCells(int r);
     void writeSizeHeading();
