@@ -1,5 +1,7 @@
 #include "dialogs.h"
 
+#include <QFileInfo>
+
 #include <cstdio>
 
 namespace kb {
@@ -40,6 +42,14 @@ Dialogs &dialogs()
 void setDialogs(Dialogs *d)
 {
     g_dialogs = d;
+}
+
+QString chooseFile(QObject *window, const QString &title, const QString &filter, bool forSaving, const QString &defaultSuffix)
+{
+    QString path = dialogs().fileName(window, title, filter, forSaving);
+    if (!path.isEmpty() && !defaultSuffix.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + defaultSuffix;
+    return path;
 }
 
 QString errorText(const QString &tag)

@@ -45,6 +45,11 @@ Dialogs &dialogs();
 // Installs another implementation (not owned); null restores the default, which only records.
 void setDialogs(Dialogs *d);
 
+// The file dialog of a result-file command: an empty answer is a cancel; a name
+// typed without an extension gets the dialog's default extension, when it has one.
+QString chooseFile(QObject *window, const QString &title, const QString &filter, bool forSaving,
+                   const QString &defaultSuffix = QString());
+
 // Shorthands used everywhere.
 inline void message(const QString &text) { dialogs().message(text); }
 // ErrorBox: "エラーが発生しました。" followed by the procedure's tag.

@@ -48,10 +48,7 @@ void ResultFile::read(const QString &path, GridModel &grid) const
 QString ResultFile::askFile(QObject *window, const QString &title, bool forSaving) const
 {
     const QString filter = m_layout.qvxDialog ? QStringLiteral("データファイル(*.qvx)|*.qvx") : QString();
-    QString path = dialogs().fileName(window, title, filter, forSaving);
-    if (!path.isEmpty() && m_layout.qvxDialog && QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".qvx");
-    return path;
+    return chooseFile(window, title, filter, forSaving, m_layout.qvxDialog ? QStringLiteral("qvx") : QString());
 }
 
 bool ResultFile::IDM_DSAVE_Click(QObject *window, const GridModel &grid, QString &statusLine) const

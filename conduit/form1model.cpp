@@ -445,7 +445,7 @@ void Form1Model::IDM_DSAVE_Click()
     if (showStatusLine) // the summary stays in view while the user picks the file
         showStatusLine();
     trapped(u"IDM_DSAVE"_qs, [&] {
-        const QString path = dialogs().fileName(dialogOwner, u"ファイルを保存する。"_qs, kResultFilter, true);
+        const QString path = chooseFile(dialogOwner, u"ファイルを保存する。"_qs, kResultFilter, true, u"qvx"_qs);
         if (path.isEmpty())
             throw Failure(u"cancelled"_qs);
         QStringList cells;
@@ -460,7 +460,7 @@ void Form1Model::IDM_DSAVE_Click()
 void Form1Model::IDM_DOPEN_Click()
 {
     trapped(u"IDM_DOPEN"_qs, [&] {
-        const QString path = dialogs().fileName(dialogOwner, u"ファイルを開く"_qs, kResultFilter, false);
+        const QString path = chooseFile(dialogOwner, u"ファイルを開く"_qs, kResultFilter, false, u"qvx"_qs);
         if (path.isEmpty())
             throw Failure(u"cancelled"_qs);
         const QStringList rec = ConduitResultFile::read(path);
