@@ -93,9 +93,8 @@ void MenuWindow::connectCommand(QMenu *menu, const char *name, const QString &ca
 
 void MenuWindow::addSeparator(QMenu *menu, const char *name)
 {
-    QAction *separator = menu->addSeparator();
-    separator->setObjectName(QLatin1String(name));
-    separator->setText(QStringLiteral("-"));
+    // A separator line only: a caption on it would be drawn beside the line.
+    menu->addSeparator()->setObjectName(QLatin1String(name));
 }
 
 void MenuWindow::closeInOrder(const QStringList &order)

@@ -66,12 +66,13 @@ protected:
     QObject context; // ends the connections with the test
 };
 
-// The items under a top menu as "objectName:caption".
+// The items under a top menu as "objectName:caption"; a separator shows as "-"
+// and must carry no text of its own, which the menu would draw beside the line.
 QStringList items(QMenu *menu)
 {
     QStringList out;
     for (QAction *a : menu->actions())
-        out << a->objectName() + QLatin1Char(':') + (a->isSeparator() ? QStringLiteral("-") : a->text());
+        out << a->objectName() + QLatin1Char(':') + (a->isSeparator() ? QStringLiteral("-") + a->text() : a->text());
     return out;
 }
 
@@ -86,24 +87,29 @@ TEST_F(Menus, EachMenuHasItsCaptionButtonsPicturesAndMenuBar)
         QStringList buttons;
         QStringList topMenus;
         QStringList fileItems;
+        QStringList menuSlots; // besides Command1_Click.. and IDM_PRINT_Click
     };
     const Case cases[] = {
         {"Form5", "ケンブレルのソフト・メインメニュー",
          {"配管サイズ", "ケーブルラック", "プルボックス", "レースウェイ", "電線サイズ", "火災報知設備", "ﾜｲﾔﾘﾝｸﾞﾀﾞｸﾄ", "データベース"},
          {"IDM_FILE:ファイル", "IDM_SAPOTO:サポート", "IDM_VARJON:バージョン情報", "IDM_DENTAKU:電　卓"},
-         {"IDM_PRINT:印　刷", "IDM_KUGIRI:-", "IDM_MEND:メインメニューを閉じる", "IDM_KUGIRI2:-", "IDM_END:全てのウィンドウを終了"}},
+         {"IDM_PRINT:印　刷", "IDM_KUGIRI:-", "IDM_MEND:メインメニューを閉じる", "IDM_KUGIRI2:-", "IDM_END:全てのウィンドウを終了"},
+         {"IDM_MEND_Click", "IDM_END_Click", "IDM_CASTAMA_Click", "IDM_JOHO_Click", "IDM_ANNAI_Click", "IDM_DENTAKU_Click"}},
         {"Form6", "電線サイズ計算メニュー",
          {"モーター１台", "ﾓｰﾀｰ2台以上", "水銀灯", "パッケージAC", "電圧降下計算", "予備", "予備", "予備"},
          {"IDM_FILE:ファイル"},
-         {"IDM_PRINT:印刷", "IDM_END:終了"}},
+         {"IDM_PRINT:印刷", "IDM_END:終了"},
+         {"IDM_END_Click"}},
         {"Form13", "電圧降下計算メニュー",
          {"3 相 3 線 式", "1 相 3 線 式", "1 相 2 線 式", "直 流 2 線 式", "1相3線不平衡", "予　　備"},
          {"IDM_FILE:ファイル"},
-         {"IDM_PRINT:印　刷", "IDM_END:終　了"}},
+         {"IDM_PRINT:印　刷", "IDM_END:終　了"},
+         {"IDM_END_Click"}},
         {"Form20", "P,BOX 計算メニュー",
          {"水平左曲り", "ストレート", "立ち下げ", "ねじり右曲り", "水平右曲り", "ねじり左曲り", "段数分割", "予備"},
          {"IDM_FILE:ファイル"},
-         {"IDM_PRINT:印　刷", "IDM_KUGIRI1:-", "IDM_MEND:メニューを閉じる", "IDM_KUGIRI2:-", "IDM_END:P,BOX計算全てを閉じる"}},
+         {"IDM_PRINT:印　刷", "IDM_KUGIRI1:-", "IDM_MEND:メニューを閉じる", "IDM_KUGIRI2:-", "IDM_END:P,BOX計算全てを閉じる"},
+         {"IDM_MEND_Click", "IDM_END_Click"}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.form);
@@ -122,6 +128,12 @@ TEST_F(Menus, EachMenuHasItsCaptionButtonsPicturesAndMenuBar)
             tops << a->objectName() + QLatin1Char(':') + a->text();
         EXPECT_EQ(tops, c.topMenus);
         EXPECT_EQ(items(w->findChild<QMenu *>(QStringLiteral("IDM_FILE"))), c.fileItems);
+        QStringList slotNames = c.menuSlots;
+        slotNames << QStringLiteral("IDM_PRINT_Click");
+        for (int n = 1; n <= c.buttons.size(); ++n)
+            slotNames << QStringLiteral("Command%1_Click").arg(n);
+        for (const QString &slot : slotNames)
+            EXPECT_GE(w->metaObject()->indexOfSlot((slot + QStringLiteral("()")).toLatin1()), 0) << slot.toStdString();
     }
     Window *main = reg().window(QStringLiteral("Form5"));
     EXPECT_EQ(items(main->findChild<QMenu *>(QStringLiteral("IDM_SAPOTO"))), QStringList{QStringLiteral("IDM_CASTAMA:カスタマーサポート")});

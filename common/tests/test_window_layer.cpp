@@ -247,3 +247,11 @@ TEST(WindowLayer, MessageBoxIsUsableWhileTheWindowBehindIsBusy)
     real.message(QStringLiteral("テスト"));
     EXPECT_TRUE(checked);
 }
+
+TEST_F(Registry, LoadAndUnloadStepsAreSlotsByTheirNames)
+{
+    Window *w = reg().load(QStringLiteral("Form1"));
+    EXPECT_TRUE(QMetaObject::invokeMethod(w, "Form_Load"));
+    EXPECT_EQ(static_cast<CountingWindow *>(w)->loads, 2);
+    EXPECT_GE(w->metaObject()->indexOfSlot("Form_Unload()"), 0);
+}

@@ -21,13 +21,6 @@ public:
 
     QString formName() const { return objectName(); }
 
-    // The load step: placement, lists, defaults, reference tables. Run once by the
-    // registry right after the window is created, before it is shown.
-    virtual void Form_Load() {}
-
-    // The closing step, run when the window closes (by its own command, the
-    // close box or a close-all). Return false to keep the window open.
-    virtual bool Form_Unload() { return true; }
 
     // Places the window at its fixed fractions of the free screen space.
     void placeWindow();
@@ -38,6 +31,15 @@ public:
 
     // The window print command with this window's failure text.
     void printWindow(const QString &failText = QStringLiteral("プリントを中止しました。IDM_PRINT"));
+
+public slots:
+    // The load step: placement, lists, defaults, reference tables. Run once by the
+    // registry right after the window is created, before it is shown.
+    virtual void Form_Load() {}
+
+    // The closing step, run when the window closes (by its own command, the
+    // close box or a close-all). Return false to keep the window open.
+    virtual bool Form_Unload() { return true; }
 
 signals:
     void closed(const QString &formName);

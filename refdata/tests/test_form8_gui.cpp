@@ -62,6 +62,11 @@ TEST_F(EditorWindow, ShowsItsControlsAndMenusByName)
     EXPECT_EQ(label("Label4"), QStringLiteral("列/移動行数"));
     EXPECT_EQ(label("Label6"), QStringLiteral(" 行移動で上方向は「－」下方向は「＋」とする。"));
     EXPECT_EQ(label("Label7"), QStringLiteral("複写元は「列/移動行数」に複写先列はこの隣の欄に入力"));
+    // The copy label speaks of "the box next to it": the destination box is on its line, to its right.
+    const QRect copyLabel = w->findChild<QLabel *>(QStringLiteral("Label7"))->geometry();
+    const QRect destination = box(5)->geometry();
+    EXPECT_TRUE(destination.top() < copyLabel.center().y() && copyLabel.center().y() < destination.bottom());
+    EXPECT_GE(destination.left(), copyLabel.right());
     QStringList captions;
     for (int n = 1; n <= 7; ++n)
         captions << w->findChild<QPushButton *>(QStringLiteral("Command%1").arg(n))->text();
@@ -72,6 +77,12 @@ TEST_F(EditorWindow, ShowsItsControlsAndMenusByName)
     EXPECT_EQ(file, QStringList({"IDM_OPENA:配管サイズデータベースを開く", "IDM_OPENB:電線サイズデータベースを開く",
                                  "IDM_OPENC:火報データベースを開く", "IDM_OPEND:予　備", "IDM_OPENE:予　備", "IDM_KUGIRI2:-",
                                  "IDM_HOZON:上書保存", "IDM_KUGIRI1:-", "IDM_PRINT:印　刷", "IDM_END:終　了"}));
+    for (const char *slot : {"IDM_OPENA_Click()", "IDM_OPENB_Click()", "IDM_OPENC_Click()", "IDM_OPEND_Click()",
+                             "IDM_OPENE_Click()", "IDM_HOZON_Click()", "IDM_PRINT_Click()", "IDM_END_Click()",
+                             "IDM_INCLIA_Click()", "IDM_GRCLA_Click()", "MSFlexGrid1_Click()", "MSFlexGrid1_LeaveCell()",
+                             "Text1_KeyDown(int)", "Command1_Click()", "Command2_Click()", "Command3_Click()",
+                             "Command4_Click()", "Command5_Click()", "Command6_Click()", "Command7_Click()"})
+        EXPECT_GE(w->metaObject()->indexOfSlot(slot), 0) << slot;
     QStringList view;
     for (QAction *a : w->findChild<QMenu *>(QStringLiteral("IDM_HYOJI"))->actions())
         view << a->objectName() + QLatin1Char(':') + a->text();

@@ -58,8 +58,9 @@ QWidget *Form8::buildInputs()
     grid->addWidget(m_text[2], 1, 3);
     label("Label4", QStringLiteral("列/移動行数"), 2, 0);
     grid->addWidget(m_text[3], 2, 1);
-    grid->addWidget(m_text[4], 2, 3);
-    label("Label7", QStringLiteral("複写元は「列/移動行数」に複写先列はこの隣の欄に入力"), 3, 0, 4);
+    // The copy label points at "the box next to it": the destination column sits right beside it.
+    label("Label7", QStringLiteral("複写元は「列/移動行数」に複写先列はこの隣の欄に入力"), 3, 0, 3);
+    grid->addWidget(m_text[4], 3, 3);
     label("Label6", QStringLiteral(" 行移動で上方向は「－」下方向は「＋」とする。"), 4, 0, 4);
     m_label5 = label("Label5", QString(), 5, 0, 4);
     connect(m_text[0], &QLineEdit::returnPressed, this, [this] { Text1_KeyDown(Form8Model::KeyEnter); });

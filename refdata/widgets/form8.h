@@ -33,6 +33,8 @@ public slots:
     void IDM_INCLIA_Click();
     void IDM_GRCLA_Click();
     void MSFlexGrid1_Click();
+    // The model runs it itself whenever the current cell moves; here for callers that name it.
+    void MSFlexGrid1_LeaveCell() { m_model.MSFlexGrid1_LeaveCell(); }
     void Text1_KeyDown(int KeyCode);
     void Command1_Click();
     void Command2_Click();
