@@ -209,7 +209,7 @@ TEST_F(Menus, SubMenuButtonsOpenTheirWindowsAndTheSpareOnesDoNothing)
     EXPECT_EQ(label1(wire), QStringLiteral("絵をクリックして下さい。"));
     EXPECT_EQ(label1(drop), QStringLiteral("絵をクリックして下さい。"));
     EXPECT_EQ(int(QApplication::topLevelWidgets().size()), windowsBefore);
-    EXPECT_TRUE(folder.messages().isEmpty());
+    EXPECT_TRUE(folder.messages().isEmpty()) << folder.messages().join(QLatin1Char('|')).toStdString();
 }
 
 TEST_F(Menus, ButtonsOfWindowsNotBuiltYetAreDisabledWithTheirCaptions)
@@ -246,7 +246,8 @@ TEST_F(Menus, CloseAllClosesEveryLoadedWindowInItsOrderHiddenOnesIncludedAndEnds
 
     trigger(main, "IDM_END");
     settle();
-    const QStringList expected = {"Form5", "MDIForm1", "Form6", "Form8", "Form9", "Form13", "Form20", "Form21", "Form23", "FrmMENUA"};
+    // The fire-alarm frame closes its menu window before itself; the list then skips it.
+    const QStringList expected = {"Form5", "FrmMENUA", "MDIForm1", "Form6", "Form8", "Form9", "Form13", "Form20", "Form21", "Form23"};
     EXPECT_EQ(closed, expected);
     for (const QString &name : closeAllOrder())
         EXPECT_FALSE(reg().isLoaded(name)) << name.toStdString();

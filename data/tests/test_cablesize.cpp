@@ -101,12 +101,13 @@ TEST(CableSizeAllowableCurrents, NoStrayNamesAroundTheBlocks)
             EXPECT_TRUE(dd.at(c, r).isEmpty()) << "row " << r << " column " << c;
 
     // A name counts once across rows 222..350: a second row of the same name would take over its currents.
-    QSet<QString> names;
+    QSet<QString> threeCore, twoCore;
     for (int r = cs::FpFirst; r <= 350; ++r) {
         // Rows 291..300 belong to the two-core conduit table of the feeder calculators.
         if (r >= cs::WireConduit2First && r <= cs::WireConduit2Last)
             continue;
         for (int c : {1, 4}) {
+            QSet<QString> &names = c == 1 ? threeCore : twoCore;
             const QString name = foldText(dd.at(c, r));
             if (name.isEmpty())
                 continue;
@@ -114,6 +115,13 @@ TEST(CableSizeAllowableCurrents, NoStrayNamesAroundTheBlocks)
             names.insert(name);
         }
     }
-    for (int r = cs::WireConduit2First; r <= cs::WireConduit2Last; ++r)
-        EXPECT_FALSE(names.contains(foldText(dd.at(1, r)))) << "row " << r << " repeats a size name of the blocks";
+    // The two-core conduit rows carry a two-core name in column 1 (the three-wire windows scan
+    // column 1 for three-core names) and a bare conduit size in column 4 (the two-wire windows
+    // scan column 4 for two-core names): neither scan may find them.
+    for (int r = cs::WireConduit2First; r <= cs::WireConduit2Last; ++r) {
+        EXPECT_FALSE(threeCore.contains(foldText(dd.at(1, r)))) << "row " << r << " repeats a three-core size name";
+        EXPECT_FALSE(twoCore.contains(foldText(dd.at(4, r)))) << "row " << r << " repeats a two-core size name in column 4";
+        if (!dd.at(4, r).isEmpty())
+            EXPECT_TRUE(tryReadNumber(dd.at(4, r)).has_value()) << "row " << r << ": column 4 is a conduit size";
+    }
 }

@@ -1,0 +1,81 @@
+#include "feederstep.h"
+
+#include "dialogs.h"
+#include "failure.h"
+#include "numtext.h"
+
+namespace kb::feeder {
+
+void endWith(const QString &text)
+{
+    message(text);
+    throw EndClick{};
+}
+
+void showErrorBox(const QString &tag)
+{
+    errorBox(tag);
+}
+
+int dataRow(const QString &dataNo, const GridModel &grid)
+{
+    const int row = CInt(CDbl(dataNo));
+    if (row < 1 || row >= grid.rows())
+        throw Failure(QStringLiteral("data number outside the result rows"));
+    return row;
+}
+
+void writeRow(GridModel &grid, int row, const QStringList &cells)
+{
+    grid.setRow(row);
+    for (int c = 0; c < cells.size(); ++c) {
+        grid.setCol(c + 1);
+        grid.setText(cells.at(c));
+    }
+}
+
+bool trappedStep(const QString &tag, const std::function<void()> &f)
+{
+    return trapped(tag, f);
+}
+
+void numberRows(GridModel &grid, int last)
+{
+    for (int r = 1; r <= last; ++r)
+        grid.setTextMatrix(r, 0, Str(r));
+}
+
+void writeHeadings(GridModel &grid, const QStringList &headings, int first)
+{
+    for (int i = 0; i < headings.size(); ++i)
+        grid.setTextMatrix(0, first + i, headings.at(i));
+}
+
+void resetGrid(GridModel &grid, const QStringList &headings, int first)
+{
+    grid.clear();
+    numberRows(grid, 100);
+    writeHeadings(grid, headings, first);
+}
+
+QString GridRowReader::trimmed(int c) const
+{
+    return trimBlanks(cell(c));
+}
+
+QString GridRowReader::number(int c) const
+{
+    return Str(Val(cell(c)));
+}
+
+QString trimBlanks(const QString &text)
+{
+    qsizetype first = 0, last = text.size();
+    while (first < last && text.at(first) == u' ')
+        ++first;
+    while (last > first && text.at(last - 1) == u' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
+} // namespace kb::feeder

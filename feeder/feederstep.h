@@ -1,0 +1,105 @@
+#pragma once
+
+// How the feeder calculators run their calculate command: a procedure with a
+// trap of its own shows its box ("エラーが発生しました。" + its name), and that
+// box ends the command, so no later step works on a result the failed step
+// should have written and no grid row is built from older values. A failure of
+// the command's own steps shows "エラーが発生しました。Command1_Click".
+
+#include "gridmodel.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace kb::feeder {
+
+// Thrown to end a calculate command quietly, after its box has shown.
+struct EndClick
+{
+};
+
+// Shows the text in a box and ends the command.
+[[noreturn]] void endWith(const QString &text);
+// The box "エラーが発生しました。" + tag.
+void showErrorBox(const QString &tag);
+
+// Runs a procedure with its own trap: any failure shows the procedure's box
+// and ends the command.
+template<class F>
+void step(const QString &tag, F &&f)
+{
+    try {
+        f();
+    } catch (const EndClick &) {
+        throw;
+    } catch (...) {
+        showErrorBox(tag);
+        throw EndClick{};
+    }
+}
+
+// Runs a procedure under its own box; the caller goes on.
+bool trappedStep(const QString &tag, const std::function<void()> &f);
+
+// Runs a whole calculate command under its own trap.
+template<class F>
+void command(F &&f)
+{
+    try {
+        f();
+    } catch (const EndClick &) {
+    } catch (...) {
+        showErrorBox(QStringLiteral("Command1_Click"));
+    }
+}
+
+// The result row a data number names: the text read strictly and rounded half to
+// even; row 0 holds the headings, so only 1 .. rows − 1 are result rows. Throws
+// Failure otherwise.
+int dataRow(const QString &dataNo, const GridModel &grid);
+
+// Writes cells into columns 1, 2, … of the row, leaving the grid's current cell in that row.
+void writeRow(GridModel &grid, int row, const QStringList &cells);
+
+// Row numbers "1" .. "last" in column 0.
+void numberRows(GridModel &grid, int last);
+// The headings of row 0 from column `first` on.
+void writeHeadings(GridModel &grid, const QStringList &headings, int first = 1);
+// The grid reset: every cell emptied, rows 1..100 numbered, the headings written.
+void resetGrid(GridModel &grid, const QStringList &headings, int first = 1);
+
+// 全てクリアーする: the window's grid reset, then its 次の計算 under that
+// command's own box, then the data number back to 1 whatever 次の計算 did.
+template<class Reset, class Next>
+void clearAll(Reset &&reset, Next &&next, QString &dataNo)
+{
+    reset();
+    trappedStep(QStringLiteral("Command2_Click"), next);
+    dataNo = QStringLiteral("1");
+}
+
+// A setting menu: one window-level value and its confirmation in the status line.
+inline void setting(QString &variable, const QString &value, QString &statusLine, const QString &confirmation)
+{
+    variable = value;
+    statusLine = confirmation;
+}
+
+// One grid row read back into a window's boxes (データ読込み).
+struct GridRowReader
+{
+    const GridModel &grid;
+    int row;
+    QString cell(int c) const { return grid.textMatrix(row, c); }
+    // Leading and trailing half-width blanks removed.
+    QString trimmed(int c) const;
+    // The numeric prefix as text ("200V級" gives "200", an empty cell "0").
+    QString number(int c) const;
+};
+
+// The text with leading and trailing half-width blanks removed.
+QString trimBlanks(const QString &text);
+
+} // namespace kb::feeder

@@ -1,0 +1,418 @@
+#include "form12model.h"
+
+#include "conductorsizing.h"
+#include "dialogs.h"
+#include "feederstep.h"
+#include "numtext.h"
+#include "refdata.h"
+
+#include <array>
+
+namespace kb::feeder {
+
+namespace {
+
+// Single-phase two-wire drop coefficient.
+constexpr double kK = vd::koukaKeisuu::SinglePhaseTwoWire;
+// The lamp circuit's breaker frames, and its earth wires by frame.
+constexpr std::array<int, 6> kFrames{20, 30, 50, 100, 150, 200};
+const vd::EarthRung kEarth[] = {{30, "2"}, {50, "3.5"}, {100, "5.5"}, {150, "8"}, {200, "14"}};
+// The re-derived primary size climbs the ladder up to 100 mm².
+constexpr double kLadderTop = 100;
+
+// The drop 35.6 × L × I ÷ (1000 × A) in tenths of a volt, before rounding.
+double dropTenths(double L, double I, int16_t A)
+{
+    return vd::divide(L * kK * I / 100, CInt(A * 10)) * 10;
+}
+
+// A rate in tenths of a percent, floored: drop × 1000 ÷ V.
+double flooredRate(const QString &drop, double V)
+{
+    return CInt(Int(vd::divide(CDbl(drop) * 1000, V))) / 10.0;
+}
+
+} // namespace
+
+Form12Model::Form12Model()
+    : DD(emptyTable(db::CableSize))
+{
+    MSFlexGrid1.setShape(101, 26);
+    MSFlexGrid1.setFixed(1, 1);
+}
+
+const vd::WireType *Form12Model::wire() const
+{
+    // The lamp circuit knows the IV wire and the two-core CV cable only.
+    if (!sameText(DENSEN_SHUBETU, u"IV") && !sameText(DENSEN_SHUBETU, u"CV-2C"))
+        return nullptr;
+    return vd::findWireType(DENSEN_SHUBETU, true);
+}
+
+int16_t Form12Model::section(const QString &name, bool solidWires) const
+{
+    const vd::WireType *w = wire();
+    if (!w)
+        throw Failure(QStringLiteral("no wire type"));
+    return vd::DENSEN_SUCHI(*w, name, solidWires);
+}
+
+void Form12Model::Command1_Click()
+{
+    command([&] { calculate(); });
+}
+
+void Form12Model::calculate()
+{
+    const bool groupB = !Text8.isEmpty() && !Text9.isEmpty();
+    const bool groupA = !Combo1.isEmpty() && Text8.isEmpty() && Text9.isEmpty();
+    // Inputs that make neither group would leave the currents of an earlier circuit in place.
+    if (!groupA && !groupB)
+        endWith(QStringLiteral("倍率又はＢグループを入力してください。"));
+    if (Text4.isEmpty() || Text1.isEmpty())
+        endWith(QStringLiteral("電線の長さを入力してください。"));
+    if (Combo3.isEmpty())
+        endWith(QStringLiteral("器具の灯数を入力してください。"));
+
+    KEISAN_KAISUU = CInt(KEISAN_KAISUU + 1);
+    if (KEISAN_KAISUU == 1) {
+        currents();
+        Label19 = Str(SHIDOU_DENRYU);
+        Label20 = Str(ANTEI_DENRYU);
+        resultsEnabled = true;
+        SAIZU_GYOU = sizeRow(NIJI_DENRYU, true);
+        Label30 = DD.at(4, SAIZU_GYOU);
+        SAIZU_GYOU = sizeRow(SHIDOU_DENRYU, false);
+        Label28 = DD.at(4, SAIZU_GYOU);
+        Label1 = settingsText();
+        step(QStringLiteral("DENATU_KOUKAA"), [&] { DENATU_KOUKAA(); });
+        step(QStringLiteral("DENATU_KOUKAB"), [&] { DENATU_KOUKAB(); });
+        step(QStringLiteral("KOUKA_LITUA"), [&] { KOUKA_LITUA(); });
+        step(QStringLiteral("KOUKA_LITUB"), [&] { KOUKA_LITUB(); });
+    } else {
+        step(QStringLiteral("NANKAI_ME"), [&] { NANKAI_ME(); });
+    }
+    step(QStringLiteral("MCB_SAIZU"), [&] { MCB_SAIZU(); });
+    step(QStringLiteral("HAIKAN_SAIZU"), [&] { HAIKAN_SAIZU(); });
+    step(QStringLiteral("GR_TENSOU"), [&] { GR_TENSOU(); });
+    if (Val(Label25) >= 5)
+        message(QStringLiteral("合計の電圧降下率が５％以上ではランプが点灯しない場合があります。"));
+    ZENKAI = {Text12, Text13, Text14, Text15};
+}
+
+void Form12Model::currents()
+{
+    const double n = CDbl(Combo3);
+    if (!Text8.isEmpty() && !Text9.isEmpty()) {
+        ANTEI_DENRYU = CInt(CDbl(Text8) * n);
+        SHIDOU_DENRYU = CInt(CDbl(Text9) * n);
+        NIJI_DENRYU = CInt(CDbl(Text10));
+        Combo1.clear();
+        return;
+    }
+    const double W = CDbl(Combo2);
+    const double pf1 = CDbl(DD.at(1, 5));
+    const int16_t tenths = CInt(Int(vd::divide(vd::divide(n * W * 10, CDbl(Combo4)), pf1)));
+    ANTEI_DENRYU = CInt(tenths / 10.0);
+    SHIDOU_DENRYU = CInt(CDbl(Combo1) * ANTEI_DENRYU);
+    NIJI_DENRYU = CInt(vd::divide(W, CDbl(Combo5)));
+}
+
+int16_t Form12Model::sizeRow(int16_t current, bool atLeast) const
+{
+    const bool iv = sameText(DENSEN_SHUBETU, u"IV");
+    const bool cv = sameText(DENSEN_SHUBETU, u"CV-2C");
+    const int first = iv ? 251 : 271, last = iv ? 270 : 285;
+    const int column = cv && vd::layingOf(FUSETU_HOUHOU) == vd::Laying::Rack ? 6 : 5;
+    atLeast = atLeast && iv; // only the IV secondary takes a current equal to the load
+    if (iv || cv)
+        for (int r = first; r <= last; ++r) {
+            if (DD.at(4, r).isEmpty())
+                continue; // a row without a size name holds no size
+            const double amps = Val(DD.at(column, r));
+            if (atLeast ? amps >= current : amps > current)
+                return int16_t(r);
+        }
+    // No size carries the current: an earlier search's row must not stand in for it.
+    throw Failure(QStringLiteral("no wire size carries the current"));
+}
+
+void Form12Model::DENATU_KOUKAA()
+{
+    DANMENSEKI = section(Label28, true);
+    Text12 = Str(CInt(dropTenths(CDbl(Text1), SHIDOU_DENRYU, DANMENSEKI)) / 10.0);
+}
+
+void Form12Model::DENATU_KOUKAB()
+{
+    DANMENSEKI = section(Label30, true);
+    Text14 = Str(CInt(Int(dropTenths(CDbl(Text4), NIJI_DENRYU, DANMENSEKI))) / 10.0);
+}
+
+void Form12Model::KOUKA_LITUA()
+{
+    Text13 = Str(flooredRate(Text12, CDbl(QStringView(Combo4).left(3))));
+}
+
+void Form12Model::KOUKA_LITUB()
+{
+    Text15 = Str(flooredRate(Text14, CDbl(QStringView(Combo5).left(3))));
+    totalRate();
+}
+
+void Form12Model::totalRate()
+{
+    const double r1 = Val(Text13), r2 = Val(Text15);
+    const double P = Int((100 - r1) * (100 - r2));
+    Label25 = Str((10000 - P) / 100);
+}
+
+void Form12Model::MCB_SAIZU()
+{
+    const int16_t x = CInt(CDbl(Label19) * CDbl(DD.at(3, 5)));
+    for (int frame : kFrames)
+        if (x <= frame) {
+            Label26 = Str(frame) + QStringLiteral("AF");
+            EARTH_SEN = vd::earthSize(frame, kEarth, QString());
+            Label27 = QStringLiteral("E") + EARTH_SEN + QStringLiteral("mm2");
+            return;
+        }
+    // Above the largest frame there is no breaker to show; an earlier frame must not stand in.
+    throw Failure(QStringLiteral("breaker above 200 A"));
+}
+
+void Form12Model::HAIKAN_SAIZU()
+{
+    const vd::Laying laying = vd::layingOf(FUSETU_HOUHOU);
+    if (laying != vd::Laying::Conduit) {
+        Label29.clear(); // no conduit on the rack, nor another circuit's
+        return;
+    }
+    const bool thick = sameText(FUSETU_HOUHOU, u"G");
+    for (int r = 291; r <= 330; ++r)
+        if (sameText(DD.at(2, r), EARTH_SEN) && sameText(DD.at(1, r), Label28)) {
+            Label29 = DD.at(thick ? 4 : 3, r) + QStringLiteral(" ") + DD.at(5, r);
+            return;
+        }
+    Label29 = QStringLiteral(" "); // no conduit row: the two empty sizes
+}
+
+void Form12Model::GR_TENSOU()
+{
+    const int row = dataRow(Text2, MSFlexGrid1);
+    writeRow(MSFlexGrid1, row,
+             {Text3, Combo2, Combo1, Text9, Text8, Text10, Combo4, Combo5, Combo3, Text1, Text4, Label19, Label20,
+              Text12, Text13, Text14, Text15, Label25, Label28, Label30, Label26, Label27, Label29, DENSEN_SHUBETU});
+}
+
+void Form12Model::NANKAI_ME()
+{
+    const QString now[] = {Text12, Text13, Text14, Text15};
+    int edited = -1, count = 0;
+    for (int i = 0; i < 4; ++i)
+        if (!sameText(now[i], ZENKAI.value(i))) {
+            edited = i;
+            ++count;
+        }
+    if (count == 1 && edited <= 1) {
+        const double L = CDbl(Text1);
+        const double tenTimesDrop = edited == 0 ? CDbl(Text12) * 10 : CInt(CInt(CDbl(Text13) * (Val(Combo4) / 100)) * 10);
+        DANMENSEKI = CInt(vd::divide(L * kK * SHIDOU_DENRYU / 100, tenTimesDrop));
+        // SAIZU_CHOSEI2: the ladder ends at 100 mm²; no earlier name stands in above it.
+        const vd::WireType *w = wire();
+        if (!w || DANMENSEKI > kLadderTop)
+            throw Failure(QStringLiteral("no size name for the section"));
+        CHOSEI_SAIZU = *vd::SAIZU_CHOSEI(*w, DANMENSEKI);
+        Label28 = CHOSEI_SAIZU;
+        step(QStringLiteral("DENSEN_SUCHI"), [&] { DANMENSEKI = section(CHOSEI_SAIZU, false); });
+        Text12 = Str(CInt(vd::divide(L * kK / 100 * SHIDOU_DENRYU, DANMENSEKI)) / 10.0);
+        Text13 = Str(CInt(vd::divide(CDbl(Text12) * 1000, Val(Combo4))) / 10.0);
+    }
+    resultsEnabled = true;
+    totalRate();
+    HAIKAN_SAIZU();
+}
+
+QString Form12Model::settingsText() const
+{
+    return QStringLiteral("１次側の力率設定＝") + DD.at(1, 5) + QStringLiteral("  ２次側の力率設定＝") + DD.at(2, 5);
+}
+
+// ---- The window around the calculation ----
+
+namespace {
+
+const QString kPrompt = QStringLiteral("共通条件とＡ又はＢグループを入力して下さい。");
+
+QStringList texts(std::initializer_list<const char *> list)
+{
+    QStringList out;
+    for (const char *t : list)
+        out << QString::fromUtf8(t);
+    return out;
+}
+
+QStringList counting(int from, int to)
+{
+    QStringList out;
+    for (int i = from; i <= to; ++i)
+        out << Str(i);
+    return out;
+}
+
+} // namespace
+
+const QStringList Form12Model::LoadHeadings = texts({
+    "名   称   ", "Ｗ   数   ", "倍   率   ", "始動時電流1台分", "安定時電流1台分", "ランプ電流1台分", "1次電圧   ",
+    "ランプ電圧 ", "灯   数   ", "1次長さ(m)", "2次長さ(m)", "1次始動電流合計", "1次安定電流合計", "1次電圧降下(V)",
+    "1次降下率(%)", "2次電圧降下(V)", "2次降下率(%)", "降下率合計(%)", "1次電線サイズ", "2次線サイズ", "配線遮断器定格",
+    "アース線サイズ", "1次配管サイズ", "電線種別", "予　備",
+});
+
+const QStringList Form12Model::ClearHeadings = texts({
+    "名   称    ", "Ｗ   数    ", "倍   率    ", "始動時電流１台分", "安定時電流１台分", "ランプ電流1台分", "1次電圧      ",
+    "ランプ電圧   ", "灯   数      ", "1次長さ(m)   ", "2次長さ(m)   ", "1次始動電流合計", "1次安定電流合計", "1次電圧降下(V)",
+    "1次降下率(%)", "２次電圧降下(V)", "２次降下率(%)", "降下率合計(%)", "１次電線サイズ", "２次線サイズ", "配線遮断器定格",
+    "アース線サイズ", "1次配管サイズ", "電線種別", "予　備",
+});
+
+void Form12Model::setDefaults()
+{
+    IDM_INCLIA_Click();
+    KEISAN_KAISUU = 0;
+    Text2 = QStringLiteral("1");
+    DENSEN_SHUBETU = QStringLiteral("IV");
+    FUSETU_HOUHOU = QStringLiteral("C");
+    Label1 = kPrompt;
+    MSFlexGrid1.setColWidth(0, 450);
+    for (int c = 1; c <= 25; ++c)
+        MSFlexGrid1.setColWidth(c, 1800);
+    Combo1Items = texts({"1", "1.1", "1.2", "1.3", "1.4", "1.5", "1.6", "1.7", "1.8", "1.9", "2", "2.2", "2.5"});
+    Combo1.clear();
+    Combo2Items = texts({"100", "180", "200", "220", "250", "270", "300", "360", "400", "660", "700", "940", "1000", "1500", "2000"});
+    Combo2 = QStringLiteral("250");
+    Combo3Items = counting(1, 15);
+    Combo3 = QStringLiteral("1");
+    Combo4Items = texts({"100", "105", "200", "210", "220", "415", "440"});
+    Combo4 = QStringLiteral("200");
+    Combo5Items = texts({"95", "100", "115", "120", "130", "250"});
+    Combo5 = QStringLiteral("130");
+    numberRows(MSFlexGrid1, 30);
+    writeHeadings(MSFlexGrid1, LoadHeadings);
+}
+
+void Form12Model::Command2_Click()
+{
+    KEISAN_KAISUU = 0;
+    Text1.clear();
+    Text2 = Str(CDbl(Text2) + 1);
+    for (QString *text : {&Text3, &Text4, &Combo1, &Combo3, &Text8, &Text9, &Text10, &Text12, &Text13, &Text14, &Text15,
+                          &Label19, &Label20, &Label25, &Label26, &Label27, &Label28, &Label29, &Label30, &Label31})
+        text->clear();
+    Label1 = kPrompt;
+}
+
+void Form12Model::Command3_Click()
+{
+    if (Text4.isEmpty() || Text1.isEmpty()) {
+        message(QStringLiteral("電線の長さを入力してください。"));
+        return;
+    }
+    if (Combo3.isEmpty()) {
+        message(QStringLiteral("器具の灯数を入力してください。"));
+        return;
+    }
+    KEISAN_KAISUU = 0;
+    Command1_Click();
+    Label1 = QStringLiteral("初期の条件で計算しました。。") + settingsText();
+}
+
+void Form12Model::Command5_Click()
+{
+    resultsEnabled = true;
+    KEISAN_KAISUU = 0;
+    if (SENTAKU_GYOU == 0) {
+        message(QStringLiteral("読込む行番号を選択後にクリックして下さい。"));
+        return;
+    }
+    const GridRowReader g{MSFlexGrid1, SENTAKU_GYOU};
+    const auto number = [&](int c) { return g.number(c); };
+    const auto cell = [&](int c) { return g.cell(c); };
+    const auto numberOrEmpty = [&](int c) { return Val(g.cell(c)) == 0 ? QString() : g.number(c); };
+    Text2 = number(0);
+    Text3 = g.trimmed(1);
+    Combo2 = number(2);
+    Combo1 = numberOrEmpty(3);
+    Text9 = numberOrEmpty(4);
+    Text8 = numberOrEmpty(5);
+    Text10 = numberOrEmpty(6);
+    Combo4 = number(7);
+    Combo5 = number(8);
+    Combo3 = number(9);
+    Text1 = number(10);
+    Text4 = number(11);
+    Label19 = number(12);
+    Label20 = number(13);
+    Text12 = number(14);
+    Text13 = number(15);
+    Text14 = number(16);
+    Text15 = number(17);
+    Label25 = number(18);
+    Label28 = cell(19);
+    Label30 = cell(20);
+    Label26 = cell(21);
+    Label27 = cell(22);
+    Label29 = cell(23);
+    DENSEN_SHUBETU = cell(24);
+    SENTAKU_GYOU = 0;
+}
+
+void Form12Model::MSFlexGrid1_Click()
+{
+    SENTAKU_GYOU = CInt(MSFlexGrid1.row());
+}
+
+void Form12Model::IDM_INCLIA_Click()
+{
+    for (QString *text : {&Text1, &Text4, &Text8, &Text9, &Text10, &Text3, &Text12, &Text13, &Text14, &Text15, &Label19,
+                          &Label20, &Label25, &Label26, &Label27, &Label28, &Label29, &Label30, &Label31})
+        text->clear();
+    resultsEnabled = false;
+}
+
+void Form12Model::IDM_GRCLA_Click()
+{
+    resetGrid(MSFlexGrid1, ClearHeadings);
+}
+
+void Form12Model::IDM_ALLCLIA_Click()
+{
+    clearAll([&] { IDM_GRCLA_Click(); }, [&] { Command2_Click(); }, Text2);
+}
+
+void Form12Model::IDM_USUI_Click()
+{
+    setting(FUSETU_HOUHOU, QStringLiteral("C"), Label1, QStringLiteral("薄鋼配管「Ｃ」に設定"));
+}
+
+void Form12Model::IDM_ATUKOU_Click()
+{
+    setting(FUSETU_HOUHOU, QStringLiteral("G"), Label1, QStringLiteral("厚鋼配管「Ｇ」に設定に設定しました。"));
+}
+
+void Form12Model::IDM_RACK_Click()
+{
+    setting(FUSETU_HOUHOU, QStringLiteral("RACK"), Label1, QStringLiteral("ケーブルラックに設定しました。"));
+}
+
+void Form12Model::IDM_IV_Click()
+{
+    setting(DENSEN_SHUBETU, QStringLiteral("IV"), Label1, QStringLiteral("ＩＶ電線に設定しました。"));
+}
+
+void Form12Model::IDM_CV_Click()
+{
+    setting(DENSEN_SHUBETU, QStringLiteral("CV-2C"), Label1, QStringLiteral("ＣＶ－２Ｃケーブルに設定しました。"));
+}
+
+} // namespace kb::feeder

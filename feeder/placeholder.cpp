@@ -1,1 +1,0 @@
-// Replaced by the folder's first display-free source.

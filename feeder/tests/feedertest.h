@@ -1,0 +1,58 @@
+#pragma once
+
+// What the feeder tests share: the tables they calculate on, the default
+// CABLE-SIZE rows, and reading grid rows and boxes back.
+
+#include "cellfile.h"
+#include "datatext.h"
+#include "gridmodel.h"
+#include "refdata.h"
+#include "testenv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+namespace kb::feedertest {
+
+// A CABLE-SIZE table from its readable text form.
+inline TextTable table(const char *rows)
+{
+    return dataTextTable(parseDataText(QString::fromUtf8(rows), 500, 25), 500, 25);
+}
+
+// The default CABLE-SIZE rows of data/CABLE-SIZE.txt (rows 1..300, as the windows load them).
+inline TextTable defaultCableSize()
+{
+    QFile f(QDir(test::sourceDir()).filePath(QStringLiteral("data/CABLE-SIZE.txt")));
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    const auto cells = parseDataText(QString::fromUtf8(f.readAll()), db::CableSize.fileRows, db::CableSize.columns);
+    TextTable dd = dataTextTable(cells, db::CableSize.fileRows, db::CableSize.columns);
+    for (int r = 301; r <= dd.rows(); ++r)
+        for (int c = 1; c <= dd.columns(); ++c)
+            dd.set(c, r, QString());
+    return dd;
+}
+
+// Writes the default rows as CABLE-SIZE.qvx into the test's database folder.
+inline void installDefaultCableSize(test::TestFolder &folder)
+{
+    writeTable(folder.path(QStringLiteral("CABLE-SIZE.qvx")), db::CableSize.fileRows, db::CableSize.columns, defaultCableSize());
+}
+
+// Columns 1..last of a grid row.
+inline QStringList gridRow(const GridModel &grid, int r, int last)
+{
+    QStringList cells;
+    for (int c = 1; c <= last; ++c)
+        cells << grid.textMatrix(r, c);
+    return cells;
+}
+
+inline QString err(const char *tag)
+{
+    return QStringLiteral("エラーが発生しました。") + QString::fromUtf8(tag);
+}
+
+} // namespace kb::feedertest

@@ -1,0 +1,521 @@
+// The detector calculators' state and procedures, driven without a window:
+// load, look-up, room lists, the calculation road with its refusals, and the
+// grid-row commands. Message boxes are recorded in order.
+
+#include "cellfile.h"
+#include "detectormodel.h"
+#include "refdata.h"
+#include "resultfile.h"
+#include "testenv.h"
+
+#include <gtest/gtest.h>
+
+using namespace kb;
+using namespace kb::fa;
+
+namespace {
+
+QString err(const char *tag) { return QStringLiteral("エラーが発生しました。") + QString::fromLatin1(tag); }
+
+// A small database: sites in rows 2 and 11..12, rooms from row 51 ended by END.
+TextTable smallDatabase()
+{
+    TextTable t = emptyTable(db::Kahou);
+    auto row = [&t](int r, QStringList cells) {
+        for (int c = 0; c < cells.size(); ++c)
+            t.set(c + 1, r, cells.at(c));
+    };
+    row(2, {"標準", "その他", "2", "2", "2", "2", "差動スポット", "4m未満", "0.4m未満"});
+    row(11, {"本社ビル", "耐火", "1", "1", "1", "1", "煙感知器", "4m-8m未満", "0.6m未満"});
+    row(12, {"倉庫", "耐火", "3", "2", "3", "2", "", "", ""});
+    row(51, {"事務室", "S", "4m未満", "0.4m未満", "0"});
+    row(52, {"湯沸室", "T", "4m未満", "0.4m未満", "1"});
+    row(53, {"便所", "X", "4m未満", "0.4m未満"});
+    row(54, {"機械室", "D", "", "0.4m未満"});
+    row(55, {"END"});
+    row(56, {"後の部屋", "S", "4m未満", "0.4m未満"});
+    return t;
+}
+
+class Model : public ::testing::Test
+{
+protected:
+    ScopedFakeDialogs fake;
+    DetectorState state;
+    std::unique_ptr<DetectorModel> m;
+
+    DetectorModel &open(const DetectorVariant &v)
+    {
+        m = std::make_unique<DetectorModel>(v, state);
+        m->loadControls();
+        m->KAHOU_DATA = smallDatabase();
+        m->loadLists();
+        return *m;
+    }
+    QStringList boxes()
+    {
+        QStringList out = fake->messages;
+        fake->messages.clear();
+        return out;
+    }
+    // A room ready for 計算.
+    void room(const char *width, const char *depth, const char16_t *type, int cls, int structure,
+              const char16_t *ceiling = u"4m未満", const char16_t *beam = u"0.4m未満")
+    {
+        m->Combo4 = QStringLiteral("本社ビル");
+        m->Combo5 = QStringLiteral("事務室");
+        m->Text4 = QString::fromLatin1(width);
+        m->Text5 = QString::fromLatin1(depth);
+        m->Combo1 = QString::fromUtf16(type);
+        m->Combo2 = QString::fromUtf16(ceiling);
+        m->Combo3 = QString::fromUtf16(beam);
+        m->Option1 = cls;
+        m->Option2 = structure;
+    }
+    QStringList gridRow(int r) const
+    {
+        QStringList out;
+        for (int c = 1; c <= 15; ++c)
+            out << m->MSFlexGrid1.textMatrix(r, c);
+        return out;
+    }
+};
+
+TEST_F(Model, LoadReadsTheDatabaseAndBuildsListsAndGrid)
+{
+    test::TestFolder folder;
+    TextTable t = smallDatabase();
+    t.set(1, 13, QStringLiteral("工場"));
+    t.set(1, 15, QStringLiteral("見えない現場")); // after the first empty name
+    t.set(1, 57, QStringLiteral("会 議 室"));
+    writeTable(databasePath(db::Kahou), 300, 10, t);
+    DetectorModel model(ordinaryRoom(), state);
+    model.Form_Load();
+    EXPECT_TRUE(folder.messages().isEmpty());
+    EXPECT_EQ(model.Combo4Items, (QStringList{"本社ビル", "倉庫", "工場", ""}));
+    EXPECT_EQ(model.Combo5Items.mid(4, 3), (QStringList{"END", "後の部屋", "会議室"}));
+    EXPECT_EQ(model.Combo5Items.last(), QString());
+    EXPECT_EQ(model.Text1, "1");
+    EXPECT_FALSE(model.Text3Enabled || model.Text6Enabled || model.Text7Enabled);
+    EXPECT_EQ(model.MSFlexGrid1.textMatrix(0, 1), QStringLiteral("   現  場  名  称            "));
+    EXPECT_EQ(model.MSFlexGrid1.textMatrix(30, 0), "30");
+    EXPECT_EQ(model.MSFlexGrid1.textMatrix(31, 0), "");
+    EXPECT_EQ(model.MSFlexGrid1.colWidth(3), 1000);
+
+    DetectorModel narrow(narrowRoom(), state);
+    narrow.Form_Load();
+    EXPECT_EQ(narrow.MSFlexGrid1.textMatrix(0, 4), QStringLiteral(" 歩行距離(m)"));
+    EXPECT_EQ(narrow.MSFlexGrid1.colWidth(4), 1500);
+}
+
+TEST_F(Model, LoadWithoutDatabaseShowsNothingAndListsOneEmptyItem)
+{
+    test::TestFolder folder;
+    DetectorModel model(singleRoom(), state);
+    model.Form_Load();
+    EXPECT_TRUE(folder.messages().isEmpty());
+    EXPECT_EQ(model.Combo4Items, QStringList{""});
+    EXPECT_EQ(model.Combo5Items, QStringList{""});
+    EXPECT_EQ(model.MSFlexGrid1.textMatrix(0, 13), QStringLiteral("小区画面積(㎡) "));
+}
+
+TEST_F(Model, LookUpPresetsFromSiteAndRoom)
+{
+    open(ordinaryRoom());
+    m->Combo4 = QStringLiteral("  本社ビル ");
+    m->Combo5 = QStringLiteral("湯沸室");
+    m->Text4 = "10";
+    m->Text5 = "50.01";
+    m->Option1 = 3;
+    m->Command3_Click();
+    EXPECT_EQ(boxes(), QStringList{"注意：５０ｍを超える場合は警戒区域を分ける必要があります。"});
+    EXPECT_EQ(m->Combo1, "定温スポット");
+    EXPECT_EQ(m->Option1, 0); // fixed-temperature class 1 of the site: 特種
+    EXPECT_EQ(m->Option2, 0);
+    EXPECT_EQ(m->Label16, "感知器、天井及び梁の高さを確認後「計算」をクリックして下さい。");
+
+    // Unknown site: row 2 (その他); unknown code: no type, ３種 stays.
+    m->Option1 = 3;
+    m->Combo4 = "どこか";
+    m->Combo5 = "便所";
+    m->Text5 = "50";
+    m->Command3_Click();
+    EXPECT_EQ(boxes(), QStringList{"該当する現場名称がありません、手入力して下さい。"});
+    EXPECT_EQ(m->Option2, 1);
+    EXPECT_EQ(m->Combo1, "");
+    EXPECT_EQ(m->Option1, 3);
+    EXPECT_EQ(m->Label16, "現場名称、部屋名称、間口、奥行を入力後「計算」をクリックして下さい。");
+}
+
+TEST_F(Model, LookUpRefusalsAndFailures)
+{
+    open(ordinaryRoom());
+    m->Combo4 = "本社ビル";
+    m->Command3_Click();
+    EXPECT_EQ(boxes(), QStringList{"現場名称及び部屋名称を入力して下さい。"});
+    m->Combo5 = "後の部屋"; // after the END row: not found, site defaults
+    m->Command3_Click();
+    EXPECT_EQ(boxes(), QStringList{"間口及び奥行き寸法を入力して下さい。"});
+    m->Text4 = "5";
+    m->Text5 = "5";
+    m->Command3_Click();
+    EXPECT_EQ(boxes(), QStringList{"該当する部屋名称がありません、手入力して下さい。"});
+    EXPECT_EQ(m->Combo1, "煙感知器");
+    EXPECT_EQ(m->Combo2, "4m-8m未満");
+    EXPECT_EQ(m->Combo1, "煙感知器");
+
+    m->Combo5 = "機械室"; // empty ceiling
+    m->Command3_Click();
+    EXPECT_EQ(boxes(), QStringList{"天井又は梁の高さを入力して下さい。-C"});
+    m->Combo5 = "end"; // the END row itself matches as a room
+    m->Command3_Click();
+    EXPECT_EQ(boxes(), QStringList{"天井又は梁の高さを入力して下さい。-C"});
+
+    m->KAHOU_DATA.set(2, 11, "鉄骨");
+    m->Combo5 = "事務室";
+    m->Command3_Click();
+    EXPECT_EQ(boxes(), QStringList{"防火対象物の種別を選択して下さい。-B"});
+    EXPECT_EQ(m->Option1, 1); // smoke class 1 preset before the refusal
+
+    m->KAHOU_DATA.set(1, 55, "");
+    m->Combo5 = "無い部屋";
+    m->Command3_Click();
+    EXPECT_EQ(boxes(), QStringList{err("Command3")});
+
+    m->Text4 = "abc";
+    m->Command3_Click();
+    EXPECT_EQ(boxes(), QStringList{err("Command3")});
+    EXPECT_EQ(m->Combo1, ""); // the reset ran first
+
+    open(singleRoom());
+    m->Combo4 = "本社ビル";
+    m->Combo5 = "事務室";
+    m->Text4 = "abc";
+    m->Text5 = "x";
+    m->Command3_Click();
+    EXPECT_EQ(boxes(), QStringList{"小区画の面積を入力して下さい。"});
+    m->Text2 = "4";
+    m->Command3_Click(); // the one-compartment room reads no sizes as numbers
+    EXPECT_TRUE(boxes().isEmpty());
+    EXPECT_EQ(m->Combo3, "0.4m未満");
+}
+
+TEST_F(Model, CalculationWritesTheRoomRow)
+{
+    open(ordinaryRoom());
+    room("10", "15", u"煙感知器", 1, 0);
+    m->Command2_Click();
+    EXPECT_TRUE(boxes().isEmpty());
+    EXPECT_EQ(m->Text6, "150");
+    EXPECT_EQ(m->Text3, "150");
+    EXPECT_EQ(m->Text7, "1");
+    EXPECT_TRUE(m->Text7Enabled);
+    EXPECT_EQ(gridRow(1), (QStringList{"本社ビル", "事務室", "10", "15", "4m未満", "0.6m未満", "煙感知器", "１種", "150", "1",
+                                       "耐火", "150", "-----", "-----", "-----"}));
+    EXPECT_EQ(m->Label16, "設定を変更して再計算出来ます。詳細は画面を拡大してご覧下さい。");
+
+    room("10", "15.1", u"差動スポット", 2, 1);
+    m->Text1 = "12abc";
+    m->Command2_Click();
+    EXPECT_EQ(m->Text7, "4"); // 151 m² at 40 m² per detector
+    EXPECT_EQ(gridRow(12).at(10), "その他");
+
+    m->Text1 = "3.5";
+    m->Command2_Click();
+    EXPECT_EQ(m->MSFlexGrid1.textMatrix(4, 1), "本社ビル");
+}
+
+TEST_F(Model, DataNumberOutsideTheResultRowsWritesNothing)
+{
+    open(ordinaryRoom());
+    room("10", "15", u"煙感知器", 1, 0);
+    for (const char *number : {"0", "abc", "101", "-1", "40000"}) {
+        m->Label16.clear();
+        m->Text1 = QString::fromLatin1(number);
+        m->Command2_Click();
+        EXPECT_EQ(boxes(), QStringList{err("Command2")}) << number;
+        EXPECT_EQ(m->MSFlexGrid1.textMatrix(0, 1), QStringLiteral("   現  場  名  称            ")) << number;
+        EXPECT_EQ(m->Label16, "") << number;
+    }
+    m->Text1.clear();
+    m->Command2_Click();
+    EXPECT_TRUE(boxes().isEmpty());
+    EXPECT_EQ(m->Label16, "設定を変更して再計算出来ます。詳細は画面を拡大してご覧下さい。");
+    for (int r = 1; r <= 100; ++r)
+        EXPECT_EQ(m->MSFlexGrid1.textMatrix(r, 1), "");
+}
+
+TEST_F(Model, InputChecksComeFirst)
+{
+    open(ordinaryRoom());
+    m->Command2_Click();
+    room("10", "", u"煙感知器", 1, 0);
+    m->Command2_Click();
+    m->Text5 = "5";
+    m->Combo3.clear();
+    m->Command2_Click();
+    EXPECT_EQ(boxes(), (QStringList{"現場名称及び部屋名称を入力して下さい。", "間口及び奥行き寸法を入力して下さい。", "梁の高さを入力して下さい。"}));
+}
+
+TEST_F(Model, NarrowRoomAndBeamRefusalsLeaveEmptyResults)
+{
+    open(ordinaryRoom());
+    room("2.9", "15", u"差動スポット", 1, 0, u"4m未満", u"1m以上");
+    m->Text3 = "90";
+    m->Command2_Click();
+    EXPECT_EQ(boxes(), (QStringList{"間口が３m未満の部屋は「細長い部屋」にて計算して下さい。",
+                                    "梁が規定以上です「小区画が連続」又は部屋の寸法を梁のところで計算して下さい。"}));
+    EXPECT_EQ(m->Text4, "");
+    EXPECT_FALSE(m->Text3Enabled);
+    EXPECT_EQ(state.KEISAN_FLAG, "OFF");
+    EXPECT_EQ(gridRow(1).mid(2, 10), (QStringList{"", "", "4m未満", "1m以上", "差動スポット", "１種", "", "", "耐火", ""}));
+
+    // The next click counts as if the refused one had not happened.
+    room("10", "9", u"差動スポット", 1, 0);
+    m->Command2_Click();
+    EXPECT_TRUE(boxes().isEmpty());
+    EXPECT_EQ(m->Text7, "1");
+}
+
+TEST_F(Model, CoverageStepsShowTheirBoxes)
+{
+    open(ordinaryRoom());
+    room("10", "10", u"定温スポット", 3, 0);
+    m->Text7 = "7";
+    m->Command2_Click();
+    EXPECT_EQ(boxes(), (QStringList{"定温スポット型感知器に３種はありません。", "感知器の種別を選択して下さい。"}));
+    EXPECT_EQ(gridRow(1).at(9), "7"); // the count box as it was
+
+    room("10", "10", u"煙感知器", 3, 0, u"8m-15m未満");
+    m->Command2_Click();
+    EXPECT_EQ(boxes(), (QStringList{"３種は、４ｍ以上では使用できません。１種又は２種を選択して下さい。", "天井が高すぎます。"}));
+
+    room("10", "10", u"熱アナログスポット", 2, 1);
+    m->Command2_Click();
+    EXPECT_EQ(m->Option1, -1);
+    EXPECT_EQ(m->Text3, "40");
+    EXPECT_EQ(gridRow(1).at(7), "");
+
+    room("10", "abc", u"定温スポット", 2, 0); // no narrow rule for class 2: the count reads the depth
+    m->Command2_Click();
+    EXPECT_EQ(boxes(), QStringList{err("KEISAN_SYORI")});
+    room("abc", "10", u"差動スポット", 1, 0);
+    m->Command2_Click();
+    EXPECT_EQ(boxes(), (QStringList{err("SADOU_SYORI"), err("KEISAN_SYORI")}));
+
+    room("10", "10", u"光電式", 1, 0); // no step runs: the row repeats the boxes
+    m->Text3 = "x";
+    m->Command2_Click();
+    EXPECT_TRUE(boxes().isEmpty());
+    EXPECT_EQ(gridRow(1).at(8), "x");
+}
+
+TEST_F(Model, LongNarrowRoomCountsByWalkingDistance)
+{
+    open(narrowRoom());
+    room("2", "30.5", u"煙感知器", 1, 0);
+    m->Command2_Click();
+    EXPECT_TRUE(boxes().isEmpty());
+    EXPECT_EQ(m->Text3, "30");
+    EXPECT_EQ(m->Text7, "2");
+    EXPECT_EQ(gridRow(1).at(11), "-----");
+    EXPECT_EQ(m->Label16, "設定を変更して再計算できます。詳細は画面を拡大してご覧下さい。");
+
+    room("3", "30", u"煙感知器", 1, 0);
+    m->Command2_Click();
+    EXPECT_EQ(boxes(), QStringList{"間口が３m以上の部屋は「一般居室」にて計算して下さい。"});
+    EXPECT_EQ(m->Text4, "3"); // nothing emptied
+    EXPECT_EQ(state.KEISAN_FLAG, "OFF");
+
+    room("2", "20", u"熱アナログスポット", -1, 0);
+    m->Command2_Click();
+    EXPECT_EQ(m->Text3, "13");
+    EXPECT_EQ(m->Text7, "2");
+}
+
+TEST_F(Model, CompartmentsInARowNeedABeamBetweenTheBands)
+{
+    open(rowOfRooms());
+    room("10", "10", u"差動スポット", 1, 0, u"4m-8m未満", u"0.6m未満");
+    m->Command2_Click();
+    EXPECT_TRUE(boxes().isEmpty());
+    EXPECT_EQ(m->Text3, "20");
+    EXPECT_EQ(m->Text7, "5");
+
+    room("10", "10", u"差動スポット", 1, 0, u"8m-15m未満", u"0.6m未満");
+    m->Command2_Click();
+    EXPECT_EQ(boxes(), (QStringList{"この感知器は８ｍ以上では使用できません。煙感知器又は熱分布(空気管)等を選択して下さい。",
+                                    "熱感知器は８ｍ以上では使用できません。煙感知器を選択して下さい。"}));
+    EXPECT_EQ(m->Text7, "");
+    EXPECT_EQ(state.KEISAN_FLAG, "OFF");
+
+    room("10", "10", u"煙感知器", 1, 0, u"4m未満", u"0.6m未満");
+    m->Command2_Click();
+    EXPECT_EQ(boxes(), QStringList{"梁が規定以下です一般居室のところで計算して下さい。"});
+
+    room("10", "10", u"定温スポット", 2, 0, u"4m未満", u"0.6m未満");
+    m->Command2_Click();
+    EXPECT_EQ(boxes(), (QStringList{"小区画が連続に定温スポット型感知器に２種は使えません。", "天井が高すぎます。"}));
+    EXPECT_EQ(state.SYUBETU_CODE, "NI");
+}
+
+TEST_F(Model, OneCompartmentWarningAndMissingArea)
+{
+    open(singleRoom());
+    room("10", "10", u"差動スポット", 1, 0, u"20m以上", u"1m以上");
+    m->Text2 = "6";
+    m->Command2_Click();
+    EXPECT_EQ(boxes(), QStringList{"面積が大きい為小区画に感知器が必要です。"});
+    EXPECT_EQ(m->Text7, "3"); // 100 m² at 45 m²
+    EXPECT_EQ(gridRow(1).at(12), "6");
+
+    m->Text2.clear();
+    room("10", "10", u"煙感知器", 1, 0);
+    m->Command2_Click();
+    EXPECT_EQ(boxes(), QStringList{err("HANTEI_RAN")});
+    EXPECT_EQ(m->Combo3, "0.6m未満"); // rewritten before the failure
+    EXPECT_EQ(m->Text7, "1");
+}
+
+TEST_F(Model, NextDataNumberWrapsAtTheMemoryLimit)
+{
+    open(ordinaryRoom());
+    m->Text1 = "99";
+    m->Text4 = "5";
+    m->Combo5 = "事務室";
+    m->Command4_Click();
+    EXPECT_EQ(m->Text1, "100");
+    EXPECT_EQ(m->Text4, "");
+    EXPECT_EQ(m->Combo5, "");
+    m->Command4_Click();
+    EXPECT_EQ(boxes(), QStringList{"メモリーは100迄です｡"});
+    EXPECT_EQ(m->Text1, "1");
+    m->Text1 = "2.5";
+    m->Command4_Click();
+    EXPECT_EQ(m->Text1, "3.5");
+    m->Text1 = "abc";
+    m->Command4_Click();
+    EXPECT_EQ(boxes(), QStringList{err("Command4")});
+    EXPECT_EQ(m->Text1, "abc");
+
+    open(rowOfRooms());
+    m->Text1 = "30";
+    m->Command4_Click();
+    EXPECT_EQ(boxes(), QStringList{"メモリーは30迄です｡"});
+    EXPECT_EQ(m->Text1, "1");
+    EXPECT_EQ(m->Label16, "");
+    m->Text1.clear();
+    m->Command4_Click();
+    EXPECT_EQ(m->Text1, "1");
+}
+
+TEST_F(Model, PickedRowLoadsBackIntoTheInputs)
+{
+    open(ordinaryRoom());
+    m->Command1_Click();
+    EXPECT_EQ(boxes(), QStringList{"読込む行番号を選択後にクリックして下さい。"});
+    room("10", "15", u"煙感知器", 3, 1);
+    m->Text1 = "45";
+    m->Command2_Click();
+    boxes();
+
+    m->IDM_ALLCLA_Click();
+    EXPECT_EQ(m->Text1, "");
+    EXPECT_EQ(m->Option1, 3);
+    m->Option1 = 1;
+    m->MSFlexGrid1.setRow(45);
+    m->MSFlexGrid1_Click();
+    m->Command1_Click();
+    EXPECT_EQ(m->Text1, "45");
+    EXPECT_EQ(m->Combo4, "本社ビル");
+    EXPECT_EQ(m->Combo3, "0.6m未満");
+    EXPECT_EQ(m->Option1, 3);
+    EXPECT_EQ(m->Option2, 1);
+    EXPECT_EQ(m->Text6, "150");
+    EXPECT_EQ(m->Text7, "3");
+    EXPECT_EQ(state.SENTAKU_GYOU, 0);
+
+    m->MSFlexGrid1.setRow(12); // a row without result
+    m->MSFlexGrid1_Click();
+    m->Command1_Click();
+    EXPECT_EQ(m->Text4, "0");
+    EXPECT_EQ(m->Combo4, "");
+    EXPECT_EQ(m->Option1, 3);
+    EXPECT_TRUE(m->Text7Enabled);
+}
+
+TEST_F(Model, TableClearEmptiesTheFirstThirtyRows)
+{
+    open(ordinaryRoom());
+    m->MSFlexGrid1.setTextMatrix(30, 15, "a");
+    m->MSFlexGrid1.setTextMatrix(31, 1, "b");
+    m->IDM_GRCLA_Click();
+    EXPECT_EQ(m->MSFlexGrid1.textMatrix(30, 15), "");
+    EXPECT_EQ(m->MSFlexGrid1.textMatrix(31, 1), "b");
+    EXPECT_EQ(m->MSFlexGrid1.textMatrix(30, 0), "30");
+    EXPECT_EQ(m->MSFlexGrid1.row(), 30);
+    EXPECT_EQ(m->MSFlexGrid1.col(), 15);
+
+    m->Text1 = "5";
+    m->Text4 = "3";
+    m->Combo5 = "事務室";
+    m->IDM_INCLA_Click();
+    EXPECT_EQ(m->Text4, "");
+    EXPECT_EQ(m->Text1, "5");
+    EXPECT_EQ(m->Combo5, "事務室");
+}
+
+TEST_F(Model, BuildingUseListsStopAtTheFirstEmptyName)
+{
+    open(ordinaryRoom());
+    for (int r = 121; r <= 125; ++r)
+        m->KAHOU_DATA.set(1, r, QStringLiteral("病室%1").arg(r));
+    m->Combo5 = "事務室";
+    m->IDM_HOSPITAL_Click();
+    m->IDM_HOSPITAL_Click();
+    EXPECT_EQ(m->Combo5, "");
+    EXPECT_EQ(m->Combo5Items, (QStringList{"事務室", "湯沸室", "便所", "機械室", "END", "後の部屋", "", "病室121", "病室122",
+                                           "病室123", "病室124", "病室125", ""}));
+    m->IDM_SCHOOL_Click();
+    EXPECT_EQ(m->Combo5Items.size(), 8);
+    for (int r = 51; r <= 100; ++r)
+        m->KAHOU_DATA.set(1, r, QStringLiteral("室%1").arg(r));
+    m->IDM_OFFICE_Click();
+    EXPECT_EQ(m->Combo5Items.size(), 50);
+}
+
+TEST_F(Model, ResultFileKeepsRowsAfterAGap)
+{
+    test::TestFolder folder;
+    open(ordinaryRoom());
+    room("10", "15", u"煙感知器", 1, 0);
+    m->Command2_Click();
+    m->Text1 = "3";
+    m->Command2_Click();
+    const QString file = folder.path(QStringLiteral("rooms.qvx"));
+    ResultFile(resultlayout::FireAlarm).write(file, m->MSFlexGrid1);
+
+    open(narrowRoom());
+    m->MSFlexGrid1.setTextMatrix(2, 1, QStringLiteral("前の行"));
+    ResultFile(resultlayout::FireAlarm).read(file, m->MSFlexGrid1);
+    EXPECT_EQ(m->MSFlexGrid1.textMatrix(3, 2), "事務室");
+    EXPECT_EQ(m->MSFlexGrid1.textMatrix(3, 10), "1");
+    EXPECT_EQ(m->MSFlexGrid1.textMatrix(2, 1), "前の行"); // the gap row keeps what it held
+}
+
+TEST_F(Model, WindowStateOutlivesTheWindow)
+{
+    open(ordinaryRoom());
+    m->MSFlexGrid1.setRow(7);
+    m->MSFlexGrid1_Click();
+    room("10", "10", u"煙感知器", 1, 0, u"8m-15m未満");
+    m->Command2_Click();
+    open(ordinaryRoom());
+    EXPECT_EQ(state.SENTAKU_GYOU, 7);
+    EXPECT_EQ(m->Text1, "1");
+    room("10", "10", u"煙感知器", 1, 0, u"高い");
+    m->Command2_Click(); // the ceiling text matches nothing: the last height stays
+    EXPECT_EQ(m->Text3, "75");
+}
+
+} // namespace

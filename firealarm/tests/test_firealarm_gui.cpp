@@ -1,0 +1,220 @@
+// The fire-alarm windows on screen: the frame with its menus and the title they
+// set, the modal calculators, and one calculator driven through its controls.
+
+#include "cellfile.h"
+#include "detectorwindow.h"
+#include "firealarmmenus.h"
+#include "flexgrid.h"
+#include "refdata.h"
+#include "registerFirealarm.h"
+#include "registry.h"
+#include "testenv.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace kb;
+
+namespace {
+
+class FireAlarmGui : public ::testing::Test
+{
+protected:
+    test::TestFolder folder;
+
+    void SetUp() override
+    {
+        registerFirealarmWindows();
+        setAppTitle(QStringLiteral("Kembrel"));
+        TextTable t = emptyTable(db::Kahou);
+        const QStringList site{"本社ビル", "耐火", "2", "1", "1", "1", "煙感知器", "4m未満", "0.4m未満"};
+        for (int c = 0; c < site.size(); ++c)
+            t.set(c + 1, 11, site.at(c));
+        const QStringList room{"事務室", "S", "4m未満", "0.4m未満", "1"};
+        for (int c = 0; c < room.size(); ++c)
+            t.set(c + 1, 51, room.at(c));
+        t.set(1, 52, QStringLiteral("END"));
+        writeTable(databasePath(db::Kahou), 300, 10, t);
+    }
+    void TearDown() override { WindowRegistry::instance().reset(); }
+
+    static Window *loaded(const char *name) { return WindowRegistry::instance().window(QString::fromLatin1(name)); }
+    template<class T> static T *child(QWidget *w, const QString &name)
+    {
+        T *c = w->findChild<T *>(name);
+        EXPECT_NE(c, nullptr) << name.toStdString();
+        return c;
+    }
+    static void click(QWidget *w, const char *button) { child<QPushButton>(w, QString::fromLatin1(button))->click(); }
+    static void trigger(QWidget *w, const char *action) { child<QAction>(w, QString::fromLatin1(action))->trigger(); }
+    static void setText(QWidget *w, const char *box, const QString &text) { child<QLineEdit>(w, QString::fromLatin1(box))->setText(text); }
+    static void setCombo(QWidget *w, const char *combo, const QString &text)
+    {
+        child<QComboBox>(w, QString::fromLatin1(combo))->setEditText(text);
+    }
+    static QString text(QWidget *w, const char *box) { return child<QLineEdit>(w, QString::fromLatin1(box))->text(); }
+};
+
+TEST_F(FireAlarmGui, FrameMenusAndTitle)
+{
+    auto *frame = qobject_cast<MDIForm1 *>(openWindow(QStringLiteral("MDIForm1")));
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->windowTitle(), "火災報知設備計算");
+    EXPECT_EQ(appTitle(), "メインメニュー");
+    Window *menuA = loaded("FrmMENUA");
+    ASSERT_NE(menuA, nullptr);
+    EXPECT_EQ(menuA->windowTitle(), "メインメニュー");
+    EXPECT_EQ(child<QLabel>(menuA, "Label1")->text(), "絵をクリックして下さい。");
+    EXPECT_EQ(frame->area()->subWindowList().size(), 1);
+
+    click(menuA, "Command1"); // no action
+    EXPECT_EQ(appTitle(), "メインメニュー");
+    click(menuA, "Command3");
+    Window *menuC = loaded("FrmMENUC");
+    ASSERT_NE(menuC, nullptr);
+    EXPECT_EQ(appTitle(), "感知器計算");
+    EXPECT_EQ(menuC->windowTitle(), "感知器計算");
+    EXPECT_EQ(child<QLabel>(menuC, "Label1")->text(), "感知器計算メニュー");
+    click(menuA, "Command3"); // again: only the caption
+    EXPECT_EQ(frame->area()->subWindowList().size(), 2);
+
+    click(menuA, "Command2");
+    Window *form10 = loaded("Form10");
+    ASSERT_NE(form10, nullptr);
+    EXPECT_FALSE(form10->isVisible());
+    EXPECT_EQ(form10->windowTitle(), "無窓階チェック");
+    EXPECT_EQ(appTitle(), "無窓階チェック");
+
+    folder.fake().printFile.clear(); // the printer dialog is cancelled
+    trigger(menuA, "IDM_PRINT");
+    trigger(menuC, "IDM_PRINT");
+    EXPECT_EQ(folder.messages(), (QStringList{"プリントを中止しました。IDM_PRINT", "エラーが発生しました。IDM_PRINT"}));
+    EXPECT_EQ(folder.fake().captions.last(), "無窓階チェック");
+
+    trigger(menuA, "IDM_END");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(loaded("FrmMENUA"), nullptr);
+    EXPECT_NE(loaded("MDIForm1"), nullptr);
+    EXPECT_NE(loaded("FrmMENUC"), nullptr);
+
+    frame->close();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(loaded("FrmMENUC"), nullptr);
+    EXPECT_EQ(loaded("MDIForm1"), nullptr);
+    EXPECT_NE(loaded("Form10"), nullptr);
+
+    openWindow(QStringLiteral("MDIForm1"));
+    EXPECT_EQ(appTitle(), "メインメニュー");
+    EXPECT_NE(loaded("FrmMENUA"), nullptr);
+}
+
+TEST_F(FireAlarmGui, DetectorMenuOpensCalculatorsModally)
+{
+    openWindow(QStringLiteral("MDIForm1"));
+    click(loaded("FrmMENUA"), "Command3");
+    Window *menuC = loaded("FrmMENUC");
+    for (const char *form : {"Frm1", "Frm2", "Frm3", "Form4"}) {
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            Window *calc = loaded(form);
+            seen = calc && calc->isVisible() && calc->isModal();
+            if (calc) {
+                EXPECT_EQ(child<QPushButton>(calc, QStringLiteral("Command3"))->text(), "検　索");
+                trigger(calc, "IDM_END");
+            }
+        });
+        const int n = QByteArray(form) == "Form4" ? 4 : QByteArray(form).right(1).toInt();
+        click(menuC, QStringLiteral("Command%1").arg(n).toLatin1().constData());
+        EXPECT_TRUE(seen) << form;
+        QCoreApplication::processEvents();
+        EXPECT_EQ(loaded(form), nullptr) << form;
+    }
+    EXPECT_TRUE(folder.messages().isEmpty());
+}
+
+TEST_F(FireAlarmGui, CalculatorLooksUpCalculatesAndKeepsItsRows)
+{
+    Window *w = openWindow(QStringLiteral("Frm1"));
+    EXPECT_EQ(w->windowTitle(), "感知器台数計算(一般居室)");
+    EXPECT_EQ(text(w, "Text1"), "1");
+    EXPECT_FALSE(child<QLineEdit>(w, QStringLiteral("Text7"))->isEnabled());
+    EXPECT_EQ(child<QComboBox>(w, QStringLiteral("Combo4"))->itemText(0), "本社ビル");
+    setCombo(w, "Combo4", QStringLiteral("本社ビル"));
+    setCombo(w, "Combo5", QStringLiteral("事務室"));
+    setText(w, "Text4", QStringLiteral("10"));
+    setText(w, "Text5", QStringLiteral("20"));
+    click(w, "Command3");
+    EXPECT_TRUE(child<QRadioButton>(w, QStringLiteral("Option1(2)"))->isChecked());
+    EXPECT_TRUE(child<QRadioButton>(w, QStringLiteral("Option2(0)"))->isChecked());
+    EXPECT_EQ(child<QComboBox>(w, QStringLiteral("Combo1"))->currentText(), "煙感知器");
+    EXPECT_EQ(child<QLabel>(w, QStringLiteral("Label16"))->text(), "感知器、天井及び梁の高さを確認後「計算」をクリックして下さい。");
+
+    QTest::keyClick(child<QLineEdit>(w, QStringLiteral("Text4")), Qt::Key_Return); // Enter presses 計算
+    EXPECT_EQ(text(w, "Text7"), "2");
+    EXPECT_TRUE(child<QLineEdit>(w, QStringLiteral("Text7"))->isEnabled());
+    auto *grid = child<FlexGrid>(w, QStringLiteral("MSFlexGrid1"));
+    EXPECT_EQ(grid->textMatrix(1, 6), "0.6m未満");
+    EXPECT_EQ(grid->textMatrix(1, 8), "２種");
+
+    // Save, clear the table, open again.
+    const QString file = folder.path(QStringLiteral("rooms.qvx"));
+    folder.fake().fileAnswers = {file, file};
+    trigger(w, "IDM_DSAVE");
+    EXPECT_EQ(child<QLabel>(w, QStringLiteral("Label1"))->text(), "計算結果データ－を保存しました。");
+    trigger(w, "IDM_GRCLA");
+    EXPECT_EQ(grid->textMatrix(1, 1), "");
+    trigger(w, "IDM_DOPEN");
+    EXPECT_EQ(grid->textMatrix(1, 10), "2");
+    EXPECT_EQ(child<QLabel>(w, QStringLiteral("Label1"))->text(), "ファイルより結果データ－を読み込みました。");
+
+    // The export opens one workbook and gives the window back.
+    trigger(w, "IDM_EXLSAVE");
+    EXPECT_EQ(folder.fake().openedDocuments.size(), 1);
+    EXPECT_TRUE(w->isEnabled());
+
+    // The picked row outlives the window.
+    grid->clickCell(1, 3);
+    trigger(w, "IDM_END");
+    QCoreApplication::processEvents();
+    w = openWindow(QStringLiteral("Frm1"));
+    EXPECT_EQ(child<QLabel>(w, QStringLiteral("Label1"))->text(), "感知器台数計算　(一般居室)");
+    EXPECT_EQ(child<FlexGrid>(w, QStringLiteral("MSFlexGrid1"))->textMatrix(1, 1), "");
+    click(w, "Command1");
+    EXPECT_EQ(text(w, "Text1"), "1");
+    EXPECT_EQ(text(w, "Text4"), "0");
+    EXPECT_TRUE(folder.messages().isEmpty()) << folder.messages().join('\n').toStdString();
+}
+
+TEST_F(FireAlarmGui, VariantsDifferInMenusEnterAndPrintText)
+{
+    Window *w = openWindow(QStringLiteral("Form4"));
+    EXPECT_EQ(child<QAction>(w, QStringLiteral("IDM_OFFICE"))->text(), "事務所");
+    EXPECT_EQ(child<QAction>(w, QStringLiteral("IDM_GRCLA"))->text(), "表をクリア");
+    EXPECT_NE(w->findChild<QLineEdit *>(QStringLiteral("Text2")), nullptr);
+    setText(w, "Text4", QStringLiteral("10"));
+    QTest::keyClick(child<QLineEdit>(w, QStringLiteral("Text4")), Qt::Key_Return);
+    EXPECT_TRUE(folder.messages().isEmpty()); // Enter does not press 計算 here
+
+    Window *narrow = openWindow(QStringLiteral("Frm2"));
+    EXPECT_EQ(narrow->findChild<QLineEdit *>(QStringLiteral("Text6")), nullptr);
+    EXPECT_EQ(child<QAction>(narrow, QStringLiteral("IDM_PRINT"))->text(), "印刷");
+    trigger(narrow, "IDM_PRINT");
+    EXPECT_EQ(folder.messages(), QStringList{"プリントを中止しました｡IDM_PRINT \""});
+
+    Window *row = openWindow(QStringLiteral("Frm3"));
+    EXPECT_NE(row->findChild<QMenu *>(QStringLiteral("IDM_HYIUJI")), nullptr);
+    trigger(row, "IDM_HOSPITAL");
+    EXPECT_EQ(child<QComboBox>(row, QStringLiteral("Combo5"))->count(), 4); // 事務室, END, empty; an empty hospital block
+}
+
+} // namespace

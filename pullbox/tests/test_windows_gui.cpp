@@ -1,0 +1,157 @@
+// The pull-box windows and the tier-division screen as the user meets them:
+// opened by form name, driven through their named controls and menu commands.
+
+#include "busystate.h"
+#include "cellfile.h"
+#include "flexgrid.h"
+#include "form27.h"
+#include "pullboxfixture.h"
+#include "pullboxwindow.h"
+#include "registerPullbox.h"
+#include "registry.h"
+#include "testenv.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+
+using namespace kb;
+using namespace kb::pullbox;
+using kb::test::TestFolder;
+
+namespace {
+
+struct PullBoxGui : ::testing::Test
+{
+    TestFolder folder;
+    Window *w = nullptr;
+
+    void SetUp() override
+    {
+        pullbox::test::Database().write(folder.path("CABLE-PIPE.qvx"));
+        WindowRegistry::instance().reset();
+        registerPullboxWindows();
+    }
+    void TearDown() override { WindowRegistry::instance().reset(); }
+
+    void open(const char *form) { w = openWindow(QString::fromLatin1(form)); }
+    template<class T> T *child(const char *name) { return w->findChild<T *>(QLatin1String(name)); }
+    void click(const char *button) { child<QPushButton>(button)->click(); }
+    void trigger(const char *action) { child<QAction>(action)->trigger(); }
+    QString text(const char *label) { return child<QLabel>(label)->text(); }
+    QRadioButton *option(const char *array, int index)
+    {
+        for (QRadioButton *b : w->findChildren<QRadioButton *>(QLatin1String(array)))
+            if (b->property("index").toInt() == index)
+                return b;
+        return nullptr;
+    }
+    void add(const char *size)
+    {
+        child<QComboBox>("Combo1")->setEditText(QString::fromUtf8(size));
+        click("Command4");
+    }
+};
+
+} // namespace
+
+TEST_F(PullBoxGui, EachWindowOpensLoadedAndCalculates)
+{
+    struct Case
+    {
+        const char *form, *caption, *gridClear;
+        bool tiers;
+        QString W, D, H;
+    } cases[] = {
+        {"Form21", "水平左曲り", "IDM_GRCLIA", true, "W=200", "D=200", "H=100"},
+        {"Form22", "水平右曲りPBOX", "IDM_GRCLIA", true, "W=200", "D=200", "H=100"},
+        {"Form23", "ストレートPBOX計算", "IDM_GRCLIA", true, "W=200", "D=100", "H=100"},
+        {"Form24", "立ち下げ", "IDM_GRCLIA", false, "W=200", "D=100", "H=100"},
+        {"Form25", "左ねじりPBOX計算", "IDM_GRCLA", false, "W=200", "D=200", "H=200"},
+        {"Form26", "右ねじりPBOX計算", "IDM_GRCLIA", false, "W=200", "D=200", "H=200"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.form);
+        open(c.form);
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->objectName(), c.form);
+        EXPECT_EQ(w->windowTitle(), QString::fromUtf8(c.caption));
+        EXPECT_TRUE(w->isEnabled());
+        EXPECT_FALSE(BusyState::isBusy(w));
+        // Opening a window loads no other one.
+        EXPECT_EQ(WindowRegistry::instance().isLoaded("Form21"), QLatin1String(c.form) == QLatin1String("Form21"));
+        EXPECT_TRUE(option("Option1", 0)->isChecked());
+        EXPECT_TRUE(option("Option2", 1)->isChecked());
+        EXPECT_TRUE(option("Option3", 0)->isChecked());
+        EXPECT_EQ(child<QPushButton>("Command6") != nullptr, c.tiers);
+        EXPECT_EQ(child<QAction>("IDM_DAN") != nullptr, c.tiers);
+        EXPECT_NE(child<QAction>(c.gridClear), nullptr);
+        for (const char *name : {"IDM_PRINT", "IDM_END", "IDM_DENTAKU", "IDM_ANGL", "IDM_USAER"})
+            EXPECT_NE(child<QAction>(name), nullptr) << name;
+
+        for (const char *size : {"16", "22", "28"})
+            add(size);
+        click("Command2");
+        EXPECT_EQ((QStringList{text("Label3"), text("Label4"), text("Label5")}), (QStringList{c.W, c.D, c.H}));
+        trigger(c.gridClear);
+        EXPECT_TRUE(child<FlexGrid>("MSFlexGrid1")->textMatrix(1, 0).isEmpty());
+        trigger("IDM_END");
+        EXPECT_FALSE(WindowRegistry::instance().isLoaded(c.form));
+    }
+    EXPECT_TRUE(folder.messages().isEmpty()) << folder.messages().join(u'|').toStdString();
+}
+
+TEST_F(PullBoxGui, ConditionsFollowMenusAndButtons)
+{
+    open("Form21");
+    EXPECT_FALSE(child<QAction>("IDM_PRINT2")->isEnabled());
+    EXPECT_EQ(child<QAction>("IDM_PRINT")->text(), "フォームを印刷");
+    trigger("IDM_SETUYAKU");
+    EXPECT_TRUE(option("Option1", 1)->isChecked());
+    trigger("IDM_KYODEN");
+    EXPECT_TRUE(option("Option2", 2)->isChecked());
+    auto &m = static_cast<PullBoxWindow *>(w)->model();
+    EXPECT_EQ(m.s.SUNPOU_MODE, 2);
+    EXPECT_EQ(m.s.DENGEN_KUBUN, "ON");
+    option("Option3", 2)->click();
+    EXPECT_EQ(m.s.ANGURU_MODE, 3);
+    option("Option2", 1)->click();
+    EXPECT_EQ(m.s.DENGEN_KUBUN, "OFF");
+
+    // The tier buttons and the settings display.
+    add("19");
+    click("Command6");
+    EXPECT_EQ(child<QPushButton>("Command6")->text(), "3段目登録");
+    trigger("IDM_DAN");
+    EXPECT_EQ(child<QPushButton>("Command6")->text(), "2段目登録");
+    trigger("IDM_SHOKI");
+    EXPECT_EQ(child<FlexGrid>("MSFlexGrid1")->textMatrix(2, 1), "30");
+
+    click("Command3");
+    EXPECT_EQ(child<QLineEdit>("Text2")->text(), "2");
+    EXPECT_TRUE(folder.messages().isEmpty());
+}
+
+TEST_F(PullBoxGui, TierDivisionScreen)
+{
+    open("Form27");
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->windowTitle(), "段数分割計算");
+    EXPECT_EQ(child<QPushButton>("Command1")->text(), "下段・太い順");
+    child<QComboBox>("Combo2")->setEditText("3");
+    click("Command5");
+    child<QComboBox>("Combo1")->setEditText("104");
+    child<QComboBox>("Combo2")->setEditText("1");
+    click("Command5");
+    click("Command1");
+    EXPECT_EQ(child<FlexGrid>("MSFlexGrid1")->textMatrix(1, 1), "281");
+    EXPECT_EQ(text("Label4"), "40  40  281");
+    EXPECT_EQ(child<FlexGrid>("MSFlexGrid2")->textMatrix(4, 1), "104");
+    trigger("IDM_END");
+    EXPECT_FALSE(WindowRegistry::instance().isLoaded("Form27"));
+}

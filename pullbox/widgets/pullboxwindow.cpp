@@ -1,0 +1,404 @@
+#include "pullboxwindow.h"
+
+#include "flexgrid.h"
+#include "haikangaikei.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace kb::pullbox {
+
+namespace {
+
+int px(int twips) { return FlexGrid::twipsToPixels(twips); }
+void place(QWidget *w, int left, int top, int width, int height) { w->setGeometry(px(left), px(top), px(width), px(height)); }
+
+// Colours are written &H00BBGGRR in the window designs.
+QColor vbColor(quint32 bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+
+void setBackground(QWidget *w, const QColor &color)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, color);
+    p.setColor(QPalette::Button, color);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+struct MenuItem
+{
+    const char *name;
+    QString caption; // "-" for a separator line
+    bool enabled = true;
+};
+
+struct Menu
+{
+    const char *name;
+    QString caption;
+    QList<MenuItem> items; // none: a command on the menu bar itself
+};
+
+QList<MenuItem> settingsItems(const QString &tukeru, const QString &nashi, const char *firstSeparator,
+                              const char *secondSeparator, const QString &jidou)
+{
+    return {{"IDM_ANGL", QStringLiteral("アングルの自動設定")}, {"IDM_TUKERU", tukeru}, {"IDM_NASHI", nashi},
+            {firstSeparator, QStringLiteral("-")}, {"IDM_KYODEN", QStringLiteral("強電配管")},
+            {"IDM_JAKU", QStringLiteral("弱電配管")}, {secondSeparator, QStringLiteral("-")}, {"IDM_JIDOU", jidou},
+            {"IDM_SETUYAKU", QStringLiteral("寸法ピッチ・節約")}, {"IDM_USAER", QStringLiteral("寸法ピッチ・ユーザー")}};
+}
+
+// The menu bars differ between the six windows in names and captions only.
+QList<Menu> menusOf(const QString &form)
+{
+    const QString print = QStringLiteral("印　刷"), end = QStringLiteral("終　了");
+    const QString standard = QStringLiteral("寸法ピッチ・標準"), onAll = QStringLiteral("アングルを全てに取付け"),
+                  onAll2 = QStringLiteral("アングルを全て取付け"), noneAll = QStringLiteral("アングルを全て無し");
+    const Menu calculator{"IDM_DENTAKU", QStringLiteral("電　卓"), {}};
+    const QString show = QStringLiteral("表　示"), shoki = QStringLiteral("初期設定表示");
+    if (form == QLatin1String("Form21"))
+        return {{"IDM_FILE", QStringLiteral("ファイル"),
+                 {{"IDM_PRINT", QStringLiteral("フォームを印刷")}, {"IDM_PRINT2", QStringLiteral("図面を印刷"), false}, {"IDM_END", end}}},
+                {"IDM_EDIT", QStringLiteral("編　集"), {{"IDM_DAN", QStringLiteral("一段を戻す")}}},
+                {"IDM_HYOUJI", show, {{"IDM_SHOKI", shoki}, {"IDM_GRCLIA", QStringLiteral("表クリアー")}}},
+                calculator,
+                {"IDM_SETTEI", QStringLiteral("設　定"), settingsItems(onAll, noneAll, "KUGIRI4", "IDM_KUGIRI5", standard)}};
+    const Menu file{"IDM_FILE", QStringLiteral("ファイル"), {{"IDM_PRINT", print}, {"IDM_END", end}}};
+    if (form == QLatin1String("Form22") || form == QLatin1String("Form23")) {
+        const bool isStraight = form == QLatin1String("Form23");
+        return {file,
+                {"IDM_EDIT", QStringLiteral("編　集"), {{"IDM_DAN", QStringLiteral("一段戻す")}}},
+                {"IDM_HYOJI", show, {{"IDM_SHOKI", shoki}, {"IDM_GRCLIA", QStringLiteral("表全てクリアー")}}},
+                calculator,
+                {"IDM_SETTEI", QStringLiteral("設　定"),
+                 settingsItems(onAll2, isStraight ? noneAll : QStringLiteral("アングルは全て無し"), "IDM_KUGIRI4", "IDM_KUGIRI5",
+                               isStraight ? QStringLiteral("寸法ピッチ・自動") : standard)}};
+    }
+    if (form == QLatin1String("Form24"))
+        return {file, {"IDM_HYOJI", show, {{"IDM_GRCLIA", QStringLiteral("表を全てクリアー")}}}, calculator,
+                {"IDM_SETTEI", QStringLiteral("設　定"), settingsItems(onAll2, noneAll, "IDM_KUGIRI4", "IDM_KUGIRI5", standard)}};
+    const bool left = form == QLatin1String("Form25");
+    return {file,
+            {"IDM_HYOJI", show,
+             {left ? MenuItem{"IDM_GRCLA", QStringLiteral("表を全てクリアー")} : MenuItem{"IDM_GRCLIA", QStringLiteral("表全てをクリアー")}}},
+            calculator,
+            {"IDM_SETTEI", QStringLiteral("設　定"), settingsItems(onAll, noneAll, "IDM_KUGIRI4", left ? "IDM_KUGIRI5" : "IDM_KUGIRI", standard)}};
+}
+
+// Background of the window and its option frames.
+QColor backgroundOf(const QString &form)
+{
+    static const QHash<QString, quint32> colours = {
+        {QStringLiteral("Form21"), 0x00FFFFC0}, {QStringLiteral("Form22"), 0x00C0FFC0}, {QStringLiteral("Form23"), 0x00C0FFFF},
+        {QStringLiteral("Form25"), 0x00C0C0FF}, {QStringLiteral("Form26"), 0x00FFC0C0}};
+    return colours.contains(form) ? vbColor(colours.value(form)) : QColor(Qt::white);
+}
+
+// The picture of the box: a shaded box, the conduits entering its front face and
+// the exit side marked; the result labels stand on it.
+class BoxPicture : public QWidget
+{
+public:
+    BoxPicture(Geometry geometry, bool exitLeft, QWidget *parent) : QWidget(parent), m_geometry(geometry), m_exitLeft(exitLeft) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF r = QRectF(rect()).adjusted(width() * 0.2, height() * 0.3, -width() * 0.15, -height() * 0.2);
+        const QPointF depth(width() * 0.12, -height() * 0.15);
+        const QPolygonF top{r.topLeft(), r.topLeft() + depth, r.topRight() + depth, r.topRight()};
+        const QPolygonF side{r.topRight(), r.topRight() + depth, r.bottomRight() + depth, r.bottomRight()};
+        p.setPen(Qt::black);
+        p.setBrush(QColor(210, 210, 210));
+        p.drawPolygon(top);
+        p.setBrush(QColor(170, 170, 170));
+        p.drawPolygon(side);
+        p.setBrush(QColor(235, 235, 235));
+        p.drawRect(r);
+        // Two tiers of three conduits in the front face (one row for the drop and twist boxes).
+        const int tiers = (m_geometry == Geometry::HorizontalBend || m_geometry == Geometry::Straight) ? 2 : 1;
+        const double d = r.height() / 5;
+        p.setBrush(Qt::white);
+        for (int t = 0; t < tiers; ++t)
+            for (int i = 0; i < 3; ++i)
+                p.drawEllipse(QPointF(r.left() + r.width() * (i + 1) / 4, r.bottom() - d * (1.2 + 1.5 * t)), d / 2, d / 2);
+        // The exit side.
+        p.setPen(QPen(Qt::darkBlue, 2));
+        const double y = r.center().y();
+        if (m_exitLeft)
+            p.drawLine(QPointF(r.left(), y), QPointF(r.left() - width() * 0.12, y));
+        else
+            p.drawLine(QPointF(r.right() + depth.x() / 2, y), QPointF(width() - 4.0, y));
+    }
+
+private:
+    Geometry m_geometry;
+    bool m_exitLeft;
+};
+
+} // namespace
+
+PullBoxWindow::PullBoxWindow(const Design &design) : Window(design.formName), m_model(design)
+{
+    setWindowTitle(design.caption);
+    buildControls();
+    buildMenus();
+    m_model.beginBusy = [this] { m_busy.emplace(this); };
+    m_model.endBusy = [this] { m_busy.reset(); };
+}
+
+PullBoxWindow::~PullBoxWindow()
+{
+    // The grid widget outlives the model it shows (children go last).
+    m_grid->setGridModel(nullptr);
+}
+
+void PullBoxWindow::buildControls()
+{
+    const Design &d = m_model.design;
+    auto *client = new QWidget(this);
+    setCentralWidget(client);
+    setBackground(client, backgroundOf(d.formName));
+
+    m_text2 = new QLineEdit(client);
+    m_text2->setObjectName(QStringLiteral("Text2"));
+    place(m_text2, 120, 50, 855, 375);
+    m_text1 = new QLineEdit(client);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    place(m_text1, 120, 480, 2895, 375);
+
+    // The right-hand windows show the mirror image: the exit on the right.
+    const bool exitLeft = d.numbering.startsWith(u'1');
+    auto *picture = new BoxPicture(d.geometry, exitLeft, client);
+    picture->setObjectName(QStringLiteral("Image1"));
+    place(picture, 120, 960, 6060, 4065);
+
+    struct LabelPlace
+    {
+        int left, top, width, height;
+    };
+    const LabelPlace labelPlaces[10] = {{0, 0, 0, 0},          {3120, 45, 4455, 855},  {120, 360, 1095, 255},
+                                        {1920, 1080, 1400, 300}, {4560, 1320, 1200, 300}, {480, 3600, 1200, 300},
+                                        {1080, 4560, 2295, 300}, {3840, 4440, 2295, 300}, {240, 1800, 870, 300},
+                                        {7800, 150, 3495, 350}};
+    auto *frame1 = new QGroupBox(QStringLiteral("入力欄"), client);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    place(frame1, 6240, 960, 1335, 1815);
+    setBackground(frame1, vbColor(0x00FFFF00));
+    for (int i = 1; i <= 9; ++i) {
+        auto *label = new QLabel(i == 2 ? frame1 : client);
+        label->setObjectName(QStringLiteral("Label%1").arg(i));
+        label->setWordWrap(i == 1);
+        const LabelPlace &at = labelPlaces[i];
+        place(label, at.left, at.top, at.width, at.height);
+        if (i != 2)
+            setBackground(label, Qt::white);
+        m_labels[i] = label;
+    }
+    if (!exitLeft)
+        place(m_labels[8], 5040, 1800, 1095, 300);
+    if (!d.tiers)
+        place(m_labels[9], 6240, 3000, 1335, 495); // the count of registered conduits
+
+    m_combo1 = new QComboBox(frame1);
+    m_combo1->setObjectName(QStringLiteral("Combo1"));
+    m_combo1->setEditable(true);
+    m_combo1->addItems(conduitSizeItems());
+    place(m_combo1, 120, 720, 1095, 360);
+
+    auto button = [&](QWidget *parent, const char *name, const QString &caption, LabelPlace at, void (PullBoxWindow::*slot)()) {
+        auto *b = new QPushButton(caption, parent);
+        b->setObjectName(QString::fromLatin1(name));
+        place(b, at.left, at.top, at.width, at.height);
+        connect(b, &QPushButton::clicked, this, slot);
+        return b;
+    };
+    button(frame1, "Command4", QStringLiteral("配管登録"), {120, 1200, 1095, 495}, &PullBoxWindow::Command4_Click);
+    if (d.tiers)
+        m_command6 = button(client, "Command6", QString(), {6240, 2880, 1335, 495}, &PullBoxWindow::Command6_Click);
+    button(client, "Command2", QStringLiteral("計　算"), {6240, 3480, 1335, 975}, &PullBoxWindow::Command2_Click);
+    button(client, "Command3", QStringLiteral("次の計算"), {6240, 4560, 1335, 495}, &PullBoxWindow::Command3_Click);
+    button(client, "Command5", QStringLiteral("初期設定表示"), {5040, 5280, 1215, 855}, &PullBoxWindow::Command5_Click);
+    button(client, "Command1", QStringLiteral("表をクリアー"), {6360, 5280, 1215, 855}, &PullBoxWindow::Command1_Click);
+
+    // The three option arrays; the left-bend window numbers its power buttons 2 (強電) and 1 (弱電).
+    struct Array
+    {
+        const char *frame;
+        LabelPlace at;
+        QList<QPair<int, QString>> buttons;
+        void (PullBoxWindow::*slot)(int);
+    };
+    const Array arrays[3] = {
+        {"Frame2", {1920, 5280, 1455, 1455},
+         {{0, QStringLiteral("標　準")}, {1, QStringLiteral("節　約")}, {2, QStringLiteral("ﾕｰｻﾞｰ")}}, &PullBoxWindow::Option1_Click},
+        {"Frame3", {3480, 5400, 1455, 1095},
+         {{d.powerOnIndex, QStringLiteral("強　電")}, {1, QStringLiteral("弱　電")}}, &PullBoxWindow::Option2_Click},
+        {"Frame4", {120, 5280, 1695, 1455},
+         {{0, QStringLiteral("自動設定")}, {1, QStringLiteral("補 強 付")}, {2, QStringLiteral("補強なし")}}, &PullBoxWindow::Option3_Click},
+    };
+    const QString frameCaptions[3] = {QStringLiteral("計算モード"), QStringLiteral("電源種別"), QStringLiteral("アングル補強")};
+    for (int a = 0; a < 3; ++a) {
+        auto *frame = new QGroupBox(frameCaptions[a], client);
+        frame->setObjectName(QString::fromLatin1(arrays[a].frame));
+        place(frame, arrays[a].at.left, arrays[a].at.top, arrays[a].at.width, arrays[a].at.height);
+        int top = 300;
+        for (const auto &[index, caption] : arrays[a].buttons) {
+            auto *option = new QRadioButton(caption, frame);
+            option->setObjectName(QStringLiteral("Option%1").arg(a + 1));
+            option->setProperty("index", index);
+            option->setAutoExclusive(true);
+            place(option, 120, top, 1200, 300);
+            top += 360;
+            const auto slot = arrays[a].slot;
+            connect(option, &QRadioButton::clicked, this, [this, slot, index] { (this->*slot)(index); });
+            m_options[a] << option;
+        }
+    }
+
+    m_grid = new FlexGrid(client);
+    m_grid->setObjectName(QStringLiteral("MSFlexGrid1"));
+    m_grid->setGridModel(&m_model.MSFlexGrid1);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    place(m_grid, 7680, 600, 3855, 4455);
+    connect(m_grid, &FlexGrid::cellClicked, this, &PullBoxWindow::MSFlexGrid1_Click);
+
+    // The design area; the option frames, two buttons and the grid come into view when enlarged.
+    client->setMinimumSize(px(7650), px(5100));
+    resize(px(7650), px(5100) + menuBar()->sizeHint().height());
+}
+
+void PullBoxWindow::buildMenus()
+{
+    for (const Menu &menu : menusOf(formName())) {
+        if (menu.items.isEmpty()) {
+            QAction *action = menuBar()->addAction(menu.caption);
+            action->setObjectName(QString::fromLatin1(menu.name));
+            connect(action, &QAction::triggered, this, &PullBoxWindow::IDM_DENTAKU_Click);
+            continue;
+        }
+        QMenu *m = menuBar()->addMenu(menu.caption);
+        m->setObjectName(QString::fromLatin1(menu.name));
+        m->menuAction()->setObjectName(QString::fromLatin1(menu.name));
+        for (const MenuItem &item : menu.items) {
+            QAction *action = item.caption == QLatin1String("-") ? m->addSeparator() : m->addAction(item.caption);
+            const QString name = QString::fromLatin1(item.name);
+            action->setObjectName(name);
+            action->setEnabled(item.enabled);
+            const QByteArray slot = (name + QStringLiteral("_Click")).toLatin1();
+            if (!action->isSeparator() && metaObject()->indexOfSlot(slot + "()") >= 0)
+                connect(action, &QAction::triggered, this, [this, slot] { QMetaObject::invokeMethod(this, slot.constData()); });
+        }
+    }
+}
+
+void PullBoxWindow::pull()
+{
+    m_model.Text1 = m_text1->text();
+    m_model.Text2 = m_text2->text();
+    m_model.Combo1 = m_combo1->currentText();
+}
+
+void PullBoxWindow::push()
+{
+    m_text1->setText(m_model.Text1);
+    m_text2->setText(m_model.Text2);
+    m_combo1->setEditText(m_model.Combo1);
+    const QString *texts[10] = {nullptr,          &m_model.Label1, &m_model.Label2, &m_model.Label3, &m_model.Label4,
+                                &m_model.Label5, &m_model.Label6, &m_model.Label7, &m_model.Label8, &m_model.Label9};
+    for (int i = 1; i <= 9; ++i)
+        m_labels[i]->setText(*texts[i]);
+    if (m_command6)
+        m_command6->setText(m_model.Command6);
+    const int selected[3] = {m_model.Option1, m_model.Option2, m_model.Option3};
+    for (int a = 0; a < 3; ++a)
+        for (QRadioButton *option : m_options[a]) {
+            // A selection made by the model has run its handler already.
+            const QSignalBlocker block(option);
+            option->setAutoExclusive(false);
+            option->setChecked(option->property("index").toInt() == selected[a]);
+            option->setAutoExclusive(true);
+        }
+    if (!m_model.focusRequest.isEmpty()) {
+        if (m_model.focusRequest == QLatin1String("Combo1"))
+            m_combo1->setFocus();
+        m_model.focusRequest.clear();
+    }
+}
+
+void PullBoxWindow::run(const QString &tag, const std::function<void()> &handler)
+{
+    pull();
+    // The model traps the failures its procedures name; guard keeps anything else from Qt.
+    guard(tag, handler);
+    push();
+}
+
+void PullBoxWindow::run(const QString &tag, void (PullBoxModel::*handler)())
+{
+    run(tag, [&] { (m_model.*handler)(); });
+}
+
+void PullBoxWindow::Form_Load()
+{
+    run(QStringLiteral("Form_Load"), &PullBoxModel::Form_Load);
+    placeWindow();
+}
+
+void PullBoxWindow::Command1_Click() { run(QStringLiteral("Command1_Click"), &PullBoxModel::Command1_Click); }
+void PullBoxWindow::Command2_Click() { run(QStringLiteral("Command2_Click"), &PullBoxModel::Command2_Click); }
+void PullBoxWindow::Command3_Click() { run(QStringLiteral("Command3_Click"), &PullBoxModel::Command3_Click); }
+void PullBoxWindow::Command4_Click() { run(QStringLiteral("Command4_Click"), &PullBoxModel::Command4_Click); }
+void PullBoxWindow::Command5_Click() { run(QStringLiteral("Command5_Click"), &PullBoxModel::Command5_Click); }
+void PullBoxWindow::Command6_Click() { run(QStringLiteral("Command6_Click"), &PullBoxModel::Command6_Click); }
+void PullBoxWindow::IDM_DAN_Click() { run(QStringLiteral("IDM_DAN_Click"), &PullBoxModel::IDM_DAN_Click); }
+void PullBoxWindow::IDM_SHOKI_Click() { run(QStringLiteral("IDM_SHOKI_Click"), &PullBoxModel::IDM_SHOKI_Click); }
+void PullBoxWindow::IDM_GRCLIA_Click() { run(QStringLiteral("IDM_GRCLIA_Click"), &PullBoxModel::IDM_GRCLIA_Click); }
+void PullBoxWindow::IDM_ANGL_Click() { run(QStringLiteral("IDM_ANGL_Click"), &PullBoxModel::IDM_ANGL_Click); }
+void PullBoxWindow::IDM_TUKERU_Click() { run(QStringLiteral("IDM_TUKERU_Click"), &PullBoxModel::IDM_TUKERU_Click); }
+void PullBoxWindow::IDM_NASHI_Click() { run(QStringLiteral("IDM_NASHI_Click"), &PullBoxModel::IDM_NASHI_Click); }
+void PullBoxWindow::IDM_KYODEN_Click() { run(QStringLiteral("IDM_KYODEN_Click"), &PullBoxModel::IDM_KYODEN_Click); }
+void PullBoxWindow::IDM_JAKU_Click() { run(QStringLiteral("IDM_JAKU_Click"), &PullBoxModel::IDM_JAKU_Click); }
+void PullBoxWindow::IDM_JIDOU_Click() { run(QStringLiteral("IDM_JIDOU_Click"), &PullBoxModel::IDM_JIDOU_Click); }
+void PullBoxWindow::IDM_SETUYAKU_Click() { run(QStringLiteral("IDM_SETUYAKU_Click"), &PullBoxModel::IDM_SETUYAKU_Click); }
+void PullBoxWindow::IDM_USAER_Click() { run(QStringLiteral("IDM_USAER_Click"), &PullBoxModel::IDM_USAER_Click); }
+
+// A click selects the button before its handler runs.
+void PullBoxWindow::Option1_Click(int index)
+{
+    run(QStringLiteral("Option1_Click"), [&] {
+        m_model.Option1 = index;
+        m_model.Option1_Click(index);
+    });
+}
+
+void PullBoxWindow::Option2_Click(int index)
+{
+    run(QStringLiteral("Option2_Click"), [&] {
+        m_model.Option2 = index;
+        m_model.Option2_Click(index);
+    });
+}
+
+void PullBoxWindow::Option3_Click(int index)
+{
+    run(QStringLiteral("Option3_Click"), [&] {
+        m_model.Option3 = index;
+        m_model.Option3_Click(index);
+    });
+}
+
+void PullBoxWindow::IDM_PRINT_Click() { printWindow(); }
+void PullBoxWindow::IDM_END_Click() { close(); }
+void PullBoxWindow::IDM_DENTAKU_Click() { startCalculator(); }
+
+} // namespace kb::pullbox

@@ -1,0 +1,88 @@
+#pragma once
+
+// The common frame of the cable-rack, raceway and wiring-duct windows: controls
+// placed at their design places (twips) over the drawing, the menus, the cable-list
+// handlers, and the copying of the widgets to and from the window's state.
+
+#include "busystate.h"
+#include "cablelist.h"
+#include "window.h"
+
+#include <QColor>
+#include <QVector>
+#include <functional>
+#include <optional>
+
+namespace kb {
+
+class FlexGrid;
+
+class RackWindow : public Window
+{
+    Q_OBJECT
+public:
+    enum class Kind { Label, Text, Combo, Button, Grid, Picture, Line };
+    struct ControlSpec
+    {
+        Kind kind;
+        const char *name;
+        QString caption;
+        int left, top, width, height; // twips
+        quint32 vbColor = 0xFFFFFFFF; // &H00BBGGRR; all ones: the default
+    };
+    struct MenuItemSpec
+    {
+        const char *name;
+        QString caption;
+        bool separator = false;
+    };
+    struct MenuSpec
+    {
+        const char *name;
+        QString title;
+        QVector<MenuItemSpec> items;
+        bool enabled = true;
+    };
+
+    // A colour written as &H00BBGGRR.
+    static QColor vbColor(quint32 bgr);
+
+public slots:
+    void Command1_Click();
+    void Command7_Click();
+    void MSFlexGrid1_Click();
+    void IDM_SAKUJO_Click();
+    void IDM_KENSASAKUJO_Click();
+    void IDM_PRINT_Click();
+    void IDM_END_Click();
+    void IDM_TAISHIN_Click() {}
+    void IDM_TUCA_Click();
+    void IDM_KOUATU_Click();
+    void IDM_JAKU_Click();
+    void IDM_DOJIKU_Click();
+    void IDM_ECOTEIATU_Click();
+    void IDM_EMKOATU_Click();
+    void IDM_JAKUECO_Click();
+    void IDM_EMDOJIKU_Click();
+
+protected:
+    RackWindow(const QString &formName, const QString &caption, CableListModel &model,
+               std::function<ControlBindings()> bindings, int clientWidth, int clientHeight, quint32 background);
+    ~RackWindow() override;
+
+    void build(const QVector<ControlSpec> &controls, const QVector<MenuSpec> &menus);
+    // The 電線種別 menu of this window's cable kinds.
+    MenuSpec cableKindMenu() const;
+    // Runs a handler: the widgets' texts in, the handler, the state's texts out.
+    void run(const QString &tag, const std::function<void()> &handler);
+
+private:
+    void pull();
+    void push();
+    void cableKind(const char *action);
+    CableListModel &m_model;
+    std::function<ControlBindings()> m_bindings;
+    std::optional<BusyState> m_busy;
+};
+
+} // namespace kb
