@@ -2,6 +2,7 @@
 
 #include "dialogs.h"
 #include "failure.h"
+#include "numtext.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -54,17 +55,6 @@ double fitWidth(const QString &text)
         units += (ch >= 0x1100 && !halfWidthKana) ? 2 : 1;
     }
     return units + 1;
-}
-
-// Leading and trailing half-width blanks only; the full-width blank stays.
-QString trimBlanks(const QString &text)
-{
-    qsizetype b = 0, e = text.size();
-    while (b < e && text.at(b) == QLatin1Char(' '))
-        ++b;
-    while (e > b && text.at(e - 1) == QLatin1Char(' '))
-        --e;
-    return text.mid(b, e - b);
 }
 
 void writeHeadings(lxw_worksheet *ws, lxw_format *red, const GridModel &grid, const ExportLayout &layout)

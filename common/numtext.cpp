@@ -189,6 +189,24 @@ QString Str(int x)
     return QString::number(x);
 }
 
+QString trimBlanks(QStringView text)
+{
+    qsizetype first = 0, last = text.size();
+    while (first < last && text[first] == u' ')
+        ++first;
+    while (last > first && text[last - 1] == u' ')
+        --last;
+    return text.mid(first, last - first).toString();
+}
+
+QString trimTrailingBlanks(QStringView text)
+{
+    qsizetype n = text.size();
+    while (n > 0 && text[n - 1] == u' ')
+        --n;
+    return text.left(n).toString();
+}
+
 QString foldText(QStringView text)
 {
     return text.toString().normalized(QString::NormalizationForm_KC).toCaseFolded();

@@ -43,6 +43,12 @@ QString StrSng(double x);
 QString Str(int x);
 inline QString Str(int16_t x) { return Str(int(x)); }
 
+// The text without its leading and trailing half-width blanks (the full-width blank stays),
+// as the trimming of typed names and cell texts does.
+QString trimBlanks(QStringView text);
+// The text without its trailing half-width blanks.
+QString trimTrailingBlanks(QStringView text);
+
 // Text comparison that ignores letter case and full-/half-width forms
 // ("ｹｰﾌﾞﾙﾗｯｸ" equals "ケーブルラック", "ＥＮＤ" equals "end").
 QString foldText(QStringView text);

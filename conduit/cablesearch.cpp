@@ -4,14 +4,6 @@
 
 namespace kb {
 
-QString trimTrailingBlanks(QStringView text)
-{
-    qsizetype n = text.size();
-    while (n > 0 && text[n - 1] == u' ')
-        --n;
-    return text.left(n).toString();
-}
-
 namespace {
 
 bool beginsWith(QStringView name, QStringView prefix)

@@ -4,6 +4,7 @@
 // that registers cables from the cable rows of CABLE-PIPE (conduit, cable rack,
 // raceway): they differ only in where they show what is found.
 
+#include "numtext.h"
 #include "refdata.h"
 #include "texttable.h"
 
@@ -13,8 +14,6 @@
 
 namespace kb {
 
-// The text without its trailing half-width blanks.
-QString trimTrailingBlanks(QStringView text);
 
 // The family a search text names: 1 the power families (CV, FP, EM-CE ...), 2 the
 // control families (CVV, EM-CEE), 3 the telephone families (CPEV, EM-CPEE), 0 any other.

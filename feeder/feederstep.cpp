@@ -68,14 +68,4 @@ QString GridRowReader::number(int c) const
     return Str(Val(cell(c)));
 }
 
-QString trimBlanks(const QString &text)
-{
-    qsizetype first = 0, last = text.size();
-    while (first < last && text.at(first) == u' ')
-        ++first;
-    while (last > first && text.at(last - 1) == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
-
 } // namespace kb::feeder

@@ -7,6 +7,7 @@
 // the command's own steps shows "エラーが発生しました。Command1_Click".
 
 #include "gridmodel.h"
+#include "numtext.h"
 
 #include <QString>
 #include <QStringList>
@@ -99,7 +100,5 @@ struct GridRowReader
     QString number(int c) const;
 };
 
-// The text with leading and trailing half-width blanks removed.
-QString trimBlanks(const QString &text);
 
 } // namespace kb::feeder

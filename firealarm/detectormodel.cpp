@@ -65,17 +65,6 @@ Heading heading(Variant v, int c)
     return kHeadings[c];
 }
 
-// A typed name without its leading and trailing half-width blanks.
-QString trimBlanks(const QString &text)
-{
-    qsizetype first = 0, last = text.size();
-    while (first < last && text.at(first) == u' ')
-        ++first;
-    while (last > first && text.at(last - 1) == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
-
 bool matches(const QString &typed, const QString &stored) { return sameText(trimBlanks(typed), stored); }
 
 QString structureText(int option)

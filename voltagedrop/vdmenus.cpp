@@ -11,32 +11,32 @@ namespace kb {
 
 namespace {
 
-MenuItemSpec item(const char *name, const char *caption, const char *handler = nullptr)
+MenuItemDesc item(const char *name, const char *caption, const char *handler = nullptr)
 {
     return {QString::fromUtf8(name), QString::fromUtf8(caption),
             handler ? QString::fromUtf8(handler) : QString::fromUtf8(name) + QStringLiteral("_Click")};
 }
 
-MenuItemSpec separator(const char *name)
+MenuItemDesc separator(const char *name)
 {
     return {QString::fromUtf8(name), QStringLiteral("-"), QString()};
 }
 
 } // namespace
 
-MenuSpec fileMenu()
+MenuDesc fileMenu()
 {
     return {QStringLiteral("IDM_FILE"), QStringLiteral("ファイル"),
             {item("IDM_DOPEN", "開　く"), item("IDM_DSAVE", "保　存"), separator("IDM_KUGIRI1"), item("IDM_PRINT", "印　刷"),
              item("IDM_END", "終　了")}};
 }
 
-MenuSpec clearAllMenu()
+MenuDesc clearAllMenu()
 {
     return {QStringLiteral("IDM_HYOJI"), QStringLiteral("表　示"), {item("IDM_ALLCLIA", "全てクリアーする")}};
 }
 
-MenuSpec exportMenu(const QString &itemCaption)
+MenuDesc exportMenu(const QString &itemCaption)
 {
     return {QStringLiteral("IDM_EXL"), QStringLiteral("エクセル"),
             {{QStringLiteral("IDM_EXLSAVE"), itemCaption, QStringLiteral("IDM_EXLSAVE_Click")}}};
@@ -89,9 +89,9 @@ struct WireItem
     const char *status;
 };
 
-QVector<WireTypeSpec> wireTypeSpecs(bool twoCore, std::initializer_list<WireItem> items)
+QVector<WireTypeDesc> wireTypeDescs(bool twoCore, std::initializer_list<WireItem> items)
 {
-    QVector<WireTypeSpec> out;
+    QVector<WireTypeDesc> out;
     for (const WireItem &w : items) {
         const QString value = QString::fromUtf8(w.value);
         const WireType *type = findWireType(value, twoCore);
@@ -101,48 +101,48 @@ QVector<WireTypeSpec> wireTypeSpecs(bool twoCore, std::initializer_list<WireItem
     return out;
 }
 
-QVector<WireTypeSpec> threeCoreTypes()
+QVector<WireTypeDesc> threeCoreTypes()
 {
-    return wireTypeSpecs(false, {{"IDM_IV", "ＩＶ電線", "IV", "ＩＶに設定"},
+    return wireTypeDescs(false, {{"IDM_IV", "ＩＶ電線", "IV", "ＩＶに設定"},
                                  {"IDM_CV3C", "ＣＶ－３Ｃケーブル", "CV-3C", "ＣＶ－３Ｃに設定"},
                                  {"IDM_CVT", "ＣＶＴケーブル", "CVT", "ＣＶＴに設定"},
                                  {"IDM_FP3C", "ＦＰ－３Ｃケーブル", "FP-3C", "ＦＰ－３Ｃに設定"}});
 }
 
-QVector<WireTypeSpec> twoCoreTypes()
+QVector<WireTypeDesc> twoCoreTypes()
 {
-    return wireTypeSpecs(true, {{"IDM_IV", "ＩＶ電線", "IV", "ＩＶに設定"},
+    return wireTypeDescs(true, {{"IDM_IV", "ＩＶ電線", "IV", "ＩＶに設定"},
                                 {"IDM_CV2C", "ＣＶ－２Ｃケーブル", "CV-2C", "ＣＶ－２Ｃに設定"},
                                 {"IDM_FP2C", "ＦＰ－２Ｃケーブル", "FP-2C", "ＦＰ－２Ｃに設定"}});
 }
 
-MenuSpec supplyMenu(const char *jikayoItem)
+MenuDesc supplyMenu(const char *jikayoItem)
 {
     return {QStringLiteral("IDM_DENGEN"), QStringLiteral("電源種別"),
             {item(jikayoItem, "自家用", "IDM_JIKAYO_Click"), item("IDM_TODEN", "東京電力")}};
 }
 
-MenuSpec wireMenu(const char *name, const QVector<WireTypeSpec> &types)
+MenuDesc wireMenu(const char *name, const QVector<WireTypeDesc> &types)
 {
-    MenuSpec m{QString::fromUtf8(name), QStringLiteral("電線種別"), {}};
-    for (const WireTypeSpec &t : types)
+    MenuDesc m{QString::fromUtf8(name), QStringLiteral("電線種別"), {}};
+    for (const WireTypeDesc &t : types)
         m.items.append({t.item, t.caption, t.item + QStringLiteral("_Click")});
     return m;
 }
 
-MenuSpec layingMenu(const char *title, const char *conduitItem)
+MenuDesc layingMenu(const char *title, const char *conduitItem)
 {
     return {QString::fromUtf8(title), QStringLiteral("配管種別"), {item(conduitItem, "配管に布設"), item("IDM_RACK", "ラックに布設")}};
 }
 
 // The menu bar of the three-wire windows and of the two-wire windows.
-QVector<MenuSpec> threeWireMenus(const char *jikayoItem, const char *wireMenuName, const char *exportCaption)
+QVector<MenuDesc> threeWireMenus(const char *jikayoItem, const char *wireMenuName, const char *exportCaption)
 {
     return {fileMenu(), supplyMenu(jikayoItem), wireMenu(wireMenuName, threeCoreTypes()), layingMenu("IDM_HAIKAN", "IDM_PIPE"),
             clearAllMenu(), exportMenu(QString::fromUtf8(exportCaption))};
 }
 
-QVector<MenuSpec> twoWireMenus()
+QVector<MenuDesc> twoWireMenus()
 {
     return {fileMenu(), supplyMenu("IDM_JIKAYO"), wireMenu("IDM_DENSEN", twoCoreTypes()), layingMenu("IDM_PIPE", "IDM_C"),
             clearAllMenu(), exportMenu(QStringLiteral("エクセルへ出力"))};
@@ -152,9 +152,9 @@ const QStringList kLegends = texts({"1.電源電圧", "2.電線ｻｲｽﾞ", "3
 
 } // namespace
 
-const WireTypeSpec *WindowSpec::wireType(const QString &item) const
+const WireTypeDesc *WindowDesc::wireType(const QString &item) const
 {
-    for (const WireTypeSpec &t : wireTypes)
+    for (const WireTypeDesc &t : wireTypes)
         if (t.item == item)
             return &t;
     return nullptr;
@@ -164,9 +164,9 @@ namespace {
 
 // What every voltage-drop window has alike; the two-wire windows share their
 // supply voltages, wire types and menus.
-WindowSpec commonSpec(const VoltageDropVariant &variant, const char *caption, const char *mark, const char *panel)
+WindowDesc commonDesc(const VoltageDropVariant &variant, const char *caption, const char *mark, const char *panel)
 {
-    WindowSpec s;
+    WindowDesc s;
     s.variant = &variant;
     s.caption = QString::fromUtf8(caption);
     s.circuitMark = QString::fromUtf8(mark);
@@ -193,9 +193,9 @@ WindowSpec commonSpec(const VoltageDropVariant &variant, const char *caption, co
     return s;
 }
 
-WindowSpec makeThreePhaseThreeWire()
+WindowDesc makeThreePhaseThreeWire()
 {
-    WindowSpec s = commonSpec(threePhaseThreeWire(), "3相3線式電圧降下計算", "3φ3W", "動力盤");
+    WindowDesc s = commonDesc(threePhaseThreeWire(), "3相3線式電圧降下計算", "3φ3W", "動力盤");
     s.powerFactorDefault = QStringLiteral("0.65");
     s.voltageItems = texts({"200V", "205V", "210V", "220V", "400V", "415V", "440V"});
     s.voltageDefault = QStringLiteral("210V");
@@ -205,9 +205,9 @@ WindowSpec makeThreePhaseThreeWire()
     return s;
 }
 
-WindowSpec makeSinglePhaseThreeWire()
+WindowDesc makeSinglePhaseThreeWire()
 {
-    WindowSpec s = commonSpec(singlePhaseThreeWire(), "1相3線式電圧降下計算", "1φ3W", "電灯盤");
+    WindowDesc s = commonDesc(singlePhaseThreeWire(), "1相3線式電圧降下計算", "1φ3W", "電灯盤");
     s.voltageItems = texts({"200V/100V", "204V/102V", "210V/105V", "220V/110V"});
     s.voltageDefault = QStringLiteral("210V/105V");
     s.loadHeadings = headings("名　称", "負荷容量", "負荷電流", "布設方法");
@@ -215,44 +215,44 @@ WindowSpec makeSinglePhaseThreeWire()
     return s;
 }
 
-WindowSpec makeSinglePhaseTwoWire()
+WindowDesc makeSinglePhaseTwoWire()
 {
-    WindowSpec s = commonSpec(singlePhaseTwoWire(), "１相２線式電圧降下計算", "1φ2W", "電灯盤");
+    WindowDesc s = commonDesc(singlePhaseTwoWire(), "１相２線式電圧降下計算", "1φ2W", "電灯盤");
     s.loadHeadings = headings("名　称", "負荷容量", "負荷電流", "");
     s.widths = evenWidths();
     return s;
 }
 
-WindowSpec makeDcTwoWire()
+WindowDesc makeDcTwoWire()
 {
-    WindowSpec s = commonSpec(dcTwoWire(), "直流２線式電圧降下計算", "DC2W", "電灯盤");
+    WindowDesc s = commonDesc(dcTwoWire(), "直流２線式電圧降下計算", "DC2W", "電灯盤");
     s.loadHeadings = headings("　　名　　称", "負荷容量(kW)", "負荷電流(A)", "布設方法");
     return s;
 }
 
 } // namespace
 
-const WindowSpec &threePhaseThreeWireWindow()
+const WindowDesc &threePhaseThreeWireWindow()
 {
-    static const WindowSpec s = makeThreePhaseThreeWire();
+    static const WindowDesc s = makeThreePhaseThreeWire();
     return s;
 }
 
-const WindowSpec &singlePhaseThreeWireWindow()
+const WindowDesc &singlePhaseThreeWireWindow()
 {
-    static const WindowSpec s = makeSinglePhaseThreeWire();
+    static const WindowDesc s = makeSinglePhaseThreeWire();
     return s;
 }
 
-const WindowSpec &singlePhaseTwoWireWindow()
+const WindowDesc &singlePhaseTwoWireWindow()
 {
-    static const WindowSpec s = makeSinglePhaseTwoWire();
+    static const WindowDesc s = makeSinglePhaseTwoWire();
     return s;
 }
 
-const WindowSpec &dcTwoWireWindow()
+const WindowDesc &dcTwoWireWindow()
 {
-    static const WindowSpec s = makeDcTwoWire();
+    static const WindowDesc s = makeDcTwoWire();
     return s;
 }
 
@@ -298,7 +298,7 @@ void WindowProcedures::setDefaults()
     m.KEISAN_KAISUU = 0;
     m.Label1 = guidance();
     m.Combo1.clear();
-    for (const WireTypeSpec &t : s.wireTypes)
+    for (const WireTypeDesc &t : s.wireTypes)
         if (t.value == s.defaultWireType)
             m.Combo1Items = t.sizes;
     COMBO_SETTEI();
@@ -413,7 +413,7 @@ void WindowProcedures::IDM_ALLCLIA_Click()
 
 void WindowProcedures::setWireType(const QString &item)
 {
-    const WireTypeSpec *t = s.wireType(item);
+    const WireTypeDesc *t = s.wireType(item);
     if (!t)
         return;
     m.DENSEN_SHUBETU = t->value;

@@ -15,29 +15,29 @@
 namespace kb {
 
 // A menu bar as data: each item names the handler (a slot of the window) it runs.
-struct MenuItemSpec
+struct MenuItemDesc
 {
     QString name;    // objectName of the QAction ("IDM_DOPEN"); a separator has no handler
     QString caption; // "-" for a separator
     QString handler; // slot name ("IDM_DOPEN_Click"), empty for a separator
 };
 
-struct MenuSpec
+struct MenuDesc
 {
     QString name;    // objectName of the menu title ("IDM_FILE")
     QString caption;
-    QVector<MenuItemSpec> items;
+    QVector<MenuItemDesc> items;
 };
 
 // The commands of the file menu and the clear and export menus, the same in every calculator window.
-MenuSpec fileMenu();
-MenuSpec clearAllMenu();
-MenuSpec exportMenu(const QString &itemCaption);
+MenuDesc fileMenu();
+MenuDesc clearAllMenu();
+MenuDesc exportMenu(const QString &itemCaption);
 
 namespace vd {
 
 // One item of the 電線種別 menu.
-struct WireTypeSpec
+struct WireTypeDesc
 {
     QString item;    // menu item name ("IDM_CV3C")
     QString caption; // "ＣＶ－３Ｃケーブル"
@@ -47,7 +47,7 @@ struct WireTypeSpec
 };
 
 // Everything that sets one voltage-drop window apart from the others.
-struct WindowSpec
+struct WindowDesc
 {
     const VoltageDropVariant *variant = nullptr;
     QString caption;
@@ -58,24 +58,24 @@ struct WindowSpec
     QString voltageDefault;
     QStringList dropItems;
     QStringList rateItems;
-    QVector<WireTypeSpec> wireTypes;
+    QVector<WireTypeDesc> wireTypes;
     QString defaultWireType;
     QStringList loadHeadings;  // row 0 after the window loads, columns 0..20
     QStringList resetHeadings; // row 0 after 全てクリアーする
     QVector<int> widths;       // twips, columns 0..20
-    QVector<MenuSpec> menus;
+    QVector<MenuDesc> menus;
     // The circuit picture.
     QString circuitMark;       // "3φ3W", "1φ3W", "1φ2W", "DC2W"
     QString panelLabel;        // "動力盤", "電灯盤"
 
     bool hasPowerFactor() const { return variant->hasPowerFactor; }
-    const WireTypeSpec *wireType(const QString &item) const;
+    const WireTypeDesc *wireType(const QString &item) const;
 };
 
-const WindowSpec &threePhaseThreeWireWindow(); // Form14
-const WindowSpec &singlePhaseThreeWireWindow(); // Form3
-const WindowSpec &singlePhaseTwoWireWindow();   // Form9
-const WindowSpec &dcTwoWireWindow();            // Form15
+const WindowDesc &threePhaseThreeWireWindow(); // Form14
+const WindowDesc &singlePhaseThreeWireWindow(); // Form3
+const WindowDesc &singlePhaseTwoWireWindow();   // Form9
+const WindowDesc &dcTwoWireWindow();            // Form15
 
 constexpr int kGridRows = 101;
 constexpr int kGridCols = 21;
@@ -84,7 +84,7 @@ constexpr int kGridCols = 21;
 class WindowProcedures
 {
 public:
-    WindowProcedures(VoltageDropModel &model, const WindowSpec &spec) : m(model), s(spec) {}
+    WindowProcedures(VoltageDropModel &model, const WindowDesc &desc) : m(model), s(desc) {}
 
     // Load, before the table is read: grid shape, widths, row numbers, load headings.
     void layOutGrid();
@@ -113,7 +113,7 @@ private:
     void readBack();
 
     VoltageDropModel &m;
-    const WindowSpec &s;
+    const WindowDesc &s;
 };
 
 } // namespace vd

@@ -100,3 +100,18 @@ TEST(TextCompare, IgnoresCaseAndWidth)
     for (const Case &c : cases)
         EXPECT_EQ(sameText(QString::fromUtf8(c.a), QString::fromUtf8(c.b)), c.same) << c.a << " / " << c.b;
 }
+
+TEST(TextTrim, OnlyHalfWidthBlanksAtTheEndsGo)
+{
+    struct Case { const char *text; const char *both; const char *trailing; };
+    const Case cases[] = {
+        {"  CV 5.5  ", "CV 5.5", "  CV 5.5"},
+        {"　耐火　", "　耐火　", "　耐火　"},
+        {"   ", "", ""},
+        {"", "", ""},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(trimBlanks(QString::fromUtf8(c.text)), QString::fromUtf8(c.both)) << c.text;
+        EXPECT_EQ(trimTrailingBlanks(QString::fromUtf8(c.text)), QString::fromUtf8(c.trailing)) << c.text;
+    }
+}

@@ -7,12 +7,12 @@
 
 namespace kb::feederui {
 
-MenuItemSpec item(const char *name, const char *caption)
+MenuItemDesc item(const char *name, const char *caption)
 {
     return {QString::fromLatin1(name), QString::fromUtf8(caption), QString::fromLatin1(name) + QStringLiteral("_Click")};
 }
 
-MenuItemSpec separator(const char *name)
+MenuItemDesc separator(const char *name)
 {
     return {QString::fromLatin1(name), QStringLiteral("-"), QString()};
 }

@@ -13,8 +13,8 @@ class QRadioButton;
 
 namespace kb::feederui {
 
-MenuItemSpec item(const char *name, const char *caption);
-MenuItemSpec separator(const char *name);
+MenuItemDesc item(const char *name, const char *caption);
+MenuItemDesc separator(const char *name);
 
 QGroupBox *newFrame(const char *name, const char *caption, QWidget *parent, const QRect &at);
 // A pair of option buttons "<name>(0)" and "<name>(1)" in a frame.

@@ -18,7 +18,7 @@ namespace {
 
 using namespace feederui;
 
-QVector<MenuSpec> packageMenus()
+QVector<MenuDesc> packageMenus()
 {
     return {
         fileMenu(),

@@ -17,7 +17,7 @@ namespace {
 
 using namespace feederui;
 
-QVector<MenuSpec> lampMenus()
+QVector<MenuDesc> lampMenus()
 {
     return {
         fileMenu(),

@@ -16,7 +16,7 @@ namespace {
 
 using namespace feederui;
 
-QVector<MenuSpec> motorMenus()
+QVector<MenuDesc> motorMenus()
 {
     return {
         {QStringLiteral("IDM_FILE"), QStringLiteral("ファイル"),

@@ -63,7 +63,7 @@ void DetectorWindow::buildMenus()
     const Variant v = m_variant.variant;
     const bool single = v == Variant::Single, plain = v == Variant::Narrow || v == Variant::Row;
     auto item = [](const char *n, const QString &caption, const char *slot) {
-        return MenuItemSpec{name(n), caption, name(slot)};
+        return MenuItemDesc{name(n), caption, name(slot)};
     };
     const QString grcla = single ? QStringLiteral("表をクリア") : plain ? QStringLiteral("表・クリア") : QStringLiteral("表・全クリア");
     CalculatorWindow::buildMenus({

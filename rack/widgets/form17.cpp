@@ -7,8 +7,8 @@ namespace kb {
 namespace {
 
 using K = RackWindow::Kind;
-using C = RackWindow::ControlSpec;
-using M = RackWindow::MenuSpec;
+using C = RackWindow::ControlDesc;
+using M = RackWindow::MenuDesc;
 
 constexpr quint32 kWindowColour17 = 0x0080FF80, kWindowColour29 = 0x00C0FFFF, kWhite = 0x00FFFFFF;
 constexpr quint32 kRegisterColour = 0x00FFFF80, kCalculateColour = 0x00FF8080, kNextColour = 0x0080FFFF, kSearchColour = 0x000080FF;

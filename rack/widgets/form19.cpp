@@ -7,8 +7,8 @@ namespace kb {
 namespace {
 
 using K = RackWindow::Kind;
-using C = RackWindow::ControlSpec;
-using M = RackWindow::MenuSpec;
+using C = RackWindow::ControlDesc;
+using M = RackWindow::MenuDesc;
 
 constexpr quint32 kWindowColour = 0x0080C0FF, kWhite = 0x00FFFFFF;
 

@@ -14,7 +14,7 @@ namespace kb {
 
 namespace {
 
-QRect placeOf(const RackWindow::ControlSpec &s)
+QRect placeOf(const RackWindow::ControlDesc &s)
 {
     const auto px = [](int twips) { return FlexGrid::twipsToPixels(twips); };
     return QRect(px(s.left), px(s.top), px(s.width), px(s.height));
@@ -55,13 +55,13 @@ RackWindow::~RackWindow()
     m_model.endBusy = nullptr;
 }
 
-void RackWindow::build(const QVector<ControlSpec> &controls, const QVector<MenuSpec> &menus)
+void RackWindow::build(const QVector<ControlDesc> &controls, const QVector<MenuDesc> &menus)
 {
     // The state is a member of the derived window: it exists only from here on.
     m_model.beginBusy = [this] { m_busy.emplace(this); };
     m_model.endBusy = [this] { m_busy.reset(); };
     QWidget *central = centralWidget();
-    for (const ControlSpec &s : controls) {
+    for (const ControlDesc &s : controls) {
         QWidget *w = nullptr;
         switch (s.kind) {
         case Kind::Label: {
@@ -116,11 +116,11 @@ void RackWindow::build(const QVector<ControlSpec> &controls, const QVector<MenuS
     }
 
     QMenuBar *bar = menuBar();
-    for (const MenuSpec &m : menus) {
+    for (const MenuDesc &m : menus) {
         QMenu *menu = bar->addMenu(m.title);
         menu->setObjectName(QLatin1String(m.name));
         menu->menuAction()->setObjectName(QLatin1String(m.name));
-        for (const MenuItemSpec &i : m.items) {
+        for (const MenuItemDesc &i : m.items) {
             QAction *a = i.separator ? menu->addSeparator() : menu->addAction(i.caption);
             a->setObjectName(QLatin1String(i.name));
             a->setEnabled(m.enabled);
@@ -137,9 +137,9 @@ void RackWindow::build(const QVector<ControlSpec> &controls, const QVector<MenuS
     push();
 }
 
-RackWindow::MenuSpec RackWindow::cableKindMenu() const
+RackWindow::MenuDesc RackWindow::cableKindMenu() const
 {
-    MenuSpec menu{"IDM_DENSEN", QStringLiteral("電線種別"), {}};
+    MenuDesc menu{"IDM_DENSEN", QStringLiteral("電線種別"), {}};
     for (const CableKindMenuItem &kind : m_model.cableKinds()) {
         if (kind.separatorBefore)
             menu.items.append({kind.separator, QString(), true});

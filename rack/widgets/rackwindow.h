@@ -22,7 +22,7 @@ class RackWindow : public Window
     Q_OBJECT
 public:
     enum class Kind { Label, Text, Combo, Button, Grid, Picture, Line };
-    struct ControlSpec
+    struct ControlDesc
     {
         Kind kind;
         const char *name;
@@ -30,17 +30,17 @@ public:
         int left, top, width, height; // twips
         quint32 vbColor = 0xFFFFFFFF; // &H00BBGGRR; all ones: the default
     };
-    struct MenuItemSpec
+    struct MenuItemDesc
     {
         const char *name;
         QString caption;
         bool separator = false;
     };
-    struct MenuSpec
+    struct MenuDesc
     {
         const char *name;
         QString title;
-        QVector<MenuItemSpec> items;
+        QVector<MenuItemDesc> items;
         bool enabled = true;
     };
 
@@ -70,9 +70,9 @@ protected:
                std::function<ControlBindings()> bindings, int clientWidth, int clientHeight, quint32 background);
     ~RackWindow() override;
 
-    void build(const QVector<ControlSpec> &controls, const QVector<MenuSpec> &menus);
+    void build(const QVector<ControlDesc> &controls, const QVector<MenuDesc> &menus);
     // The 電線種別 menu of this window's cable kinds.
-    MenuSpec cableKindMenu() const;
+    MenuDesc cableKindMenu() const;
     // Runs a handler: the widgets' texts in, the handler, the state's texts out.
     void run(const QString &tag, const std::function<void()> &handler);
 

@@ -11,7 +11,7 @@ namespace {
 // A window's state after its load steps (an empty CABLE-SIZE is enough here).
 struct Loaded
 {
-    explicit Loaded(const WindowSpec &spec) : model(*spec.variant), procedures(model, spec)
+    explicit Loaded(const WindowDesc &desc) : model(*desc.variant), procedures(model, desc)
     {
         procedures.layOutGrid();
         procedures.setDefaults();
@@ -34,12 +34,12 @@ const QStringList kRackRow = {"動力", "210V/105V", "CV14-3C", "30", "5.5", "0.
 
 } // namespace
 
-TEST(VdWindowSpecs, DefaultsAfterLoad)
+TEST(VdWindowDescs, DefaultsAfterLoad)
 {
     test::TestFolder folder;
     struct Expect
     {
-        const WindowSpec *spec;
+        const WindowDesc *desc;
         const char *pf, *voltage, *firstSize, *wire;
         int voltages, drops;
         const char *lastDrop;
@@ -51,9 +51,9 @@ TEST(VdWindowSpecs, DefaultsAfterLoad)
         {&dcTwoWireWindow(), "", "105V", "CV3.5-2C", "CV-2C", 4, 13, "16"},
     };
     for (const Expect &e : expects) {
-        Loaded w(*e.spec);
+        Loaded w(*e.desc);
         const VoltageDropModel &m = w.model;
-        SCOPED_TRACE(e.spec->variant->formName);
+        SCOPED_TRACE(e.desc->variant->formName);
         EXPECT_EQ(m.Text2, u"1");
         EXPECT_EQ(m.Combo2, QString::fromUtf8(e.pf));
         EXPECT_EQ(m.Combo2Items.size(), *e.pf ? 12 : 0);
@@ -76,13 +76,13 @@ TEST(VdWindowSpecs, DefaultsAfterLoad)
     }
 }
 
-TEST(VdWindowSpecs, HeadingsAtLoadAndAfterReset)
+TEST(VdWindowDescs, HeadingsAtLoadAndAfterReset)
 {
     test::TestFolder folder;
     // Columns 1, 5, 7 and 16 are where the windows differ.
     struct Expect
     {
-        const WindowSpec *spec;
+        const WindowDesc *desc;
         const char *load[4];
         int width1, width4, width8;
     };
@@ -95,8 +95,8 @@ TEST(VdWindowSpecs, HeadingsAtLoadAndAfterReset)
     const int columns[] = {1, 5, 7, 16};
     const char *reset[] = {"　名　称", "負荷容量(kW)", "負荷電流(A)", "布設方法"};
     for (const Expect &e : expects) {
-        SCOPED_TRACE(e.spec->variant->formName);
-        Loaded w(*e.spec);
+        SCOPED_TRACE(e.desc->variant->formName);
+        Loaded w(*e.desc);
         GridModel &g = w.model.MSFlexGrid1;
         for (int i = 0; i < 4; ++i)
             EXPECT_EQ(g.textMatrix(0, columns[i]), QString::fromUtf8(e.load[i]));

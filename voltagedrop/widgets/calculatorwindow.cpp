@@ -27,12 +27,12 @@ void CalculatorWindow::attachGrid(GridModel &model, const ResultFileLayout &file
     m_grid->setGridModel(&model);
 }
 
-void CalculatorWindow::buildMenus(const QVector<MenuSpec> &menus)
+void CalculatorWindow::buildMenus(const QVector<MenuDesc> &menus)
 {
-    for (const MenuSpec &spec : menus) {
-        QMenu *menu = menuBar()->addMenu(spec.caption);
-        menu->setObjectName(spec.name);
-        for (const MenuItemSpec &item : spec.items) {
+    for (const MenuDesc &desc : menus) {
+        QMenu *menu = menuBar()->addMenu(desc.caption);
+        menu->setObjectName(desc.name);
+        for (const MenuItemDesc &item : desc.items) {
             QAction *action = item.handler.isEmpty() ? menu->addSeparator() : menu->addAction(item.caption);
             action->setObjectName(item.name);
             if (item.handler.isEmpty())

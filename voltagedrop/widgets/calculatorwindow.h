@@ -42,7 +42,7 @@ protected:
     void attachGrid(GridModel &model, const ResultFileLayout &file, const ExportLayout &sheet);
 
     // The menu bar: each item runs the slot its description names.
-    void buildMenus(const QVector<MenuSpec> &menus);
+    void buildMenus(const QVector<MenuDesc> &menus);
     // Runs a handler on the state: the typed texts go in first, the results come out after.
     void run(const QString &tag, const std::function<void()> &handler);
 

@@ -23,13 +23,13 @@ const int kClientHeight = 622;
 QRect onPicture(const QRect &r) { return r.translated(kPicture); }
 } // namespace
 
-VoltageDropWindow::VoltageDropWindow(const vd::WindowSpec &spec)
-    : CalculatorWindow(QString::fromLatin1(spec.variant->formName), spec.caption), m_spec(spec), m_model(*spec.variant),
-      m_procedures(m_model, spec)
+VoltageDropWindow::VoltageDropWindow(const vd::WindowDesc &desc)
+    : CalculatorWindow(QString::fromLatin1(desc.variant->formName), desc.caption), m_desc(desc), m_model(*desc.variant),
+      m_procedures(m_model, desc)
 {
     attachGrid(m_model.MSFlexGrid1, resultlayout::VoltageDrop, exportlayout::VoltageDrop);
     buildControls();
-    buildMenus(spec.menus);
+    buildMenus(desc.menus);
     client()->setFixedSize(kClientWidth, kClientHeight);
     adjustSize();
 }
@@ -51,7 +51,7 @@ void VoltageDropWindow::buildControls()
     status->setFrameShadow(QFrame::Sunken);
     f.bind(status, &m_model.Label1);
 
-    auto *picture = new FeederPicture(m_spec.circuitMark, m_spec.panelLabel, m_spec.hasPowerFactor(), c);
+    auto *picture = new FeederPicture(m_desc.circuitMark, m_desc.panelLabel, m_desc.hasPowerFactor(), c);
     picture->setGeometry(QRect(kPicture, FeederPicture::pictureSize()));
 
     auto combo = [&](const char *name, const QRect &at, QString *text, QStringList *items) {
@@ -63,7 +63,7 @@ void VoltageDropWindow::buildControls()
     combo("Combo1", onPicture(FeederPicture::sizeBox()), &m_model.Combo1, &m_model.Combo1Items);
     f.bind(newTextBox(QStringLiteral("Text1"), c, onPicture(FeederPicture::lengthBox())), &m_model.Text1);
     f.bind(newTextBox(QStringLiteral("Text4"), c, onPicture(FeederPicture::loadBox())), &m_model.Text4);
-    if (m_spec.hasPowerFactor())
+    if (m_desc.hasPowerFactor())
         combo("Combo2", onPicture(FeederPicture::powerFactorBox()), &m_model.Combo2, &m_model.Combo2Items);
     f.bind(newValueLabel(QStringLiteral("Label2"), c, onPicture(FeederPicture::frameLabel())), &m_model.Label2);
     f.bind(newValueLabel(QStringLiteral("Label3"), c, onPicture(FeederPicture::tripLabel())), &m_model.Label3);
@@ -73,8 +73,8 @@ void VoltageDropWindow::buildControls()
     auto *frame2 = new QGroupBox(QStringLiteral("入力項目"), c);
     frame2->setObjectName(QStringLiteral("Frame2"));
     frame2->setGeometry(500, 62, 220, 150);
-    for (int i = 0; i < m_spec.legends.size(); ++i)
-        newLabel(QStringLiteral("Label%1").arg(14 + i), m_spec.legends[i], frame2, QRect(16, 24 + 24 * i, 196, 22));
+    for (int i = 0; i < m_desc.legends.size(); ++i)
+        newLabel(QStringLiteral("Label%1").arg(14 + i), m_desc.legends[i], frame2, QRect(16, 24 + 24 * i, 196, 22));
 
     connect(newButton(QStringLiteral("Command1"), QStringLiteral("計 算"), QRect(500, 222, 106, 52)), &QPushButton::clicked, this,
             &VoltageDropWindow::Command1_Click);

@@ -8,12 +8,12 @@ namespace kb {
 
 // The window of the three-phase three-wire, single-phase three-wire,
 // single-phase two-wire and DC two-wire voltage-drop calculators. One class
-// serves the four: what sets them apart is their WindowSpec.
+// serves the four: what sets them apart is their WindowDesc.
 class VoltageDropWindow : public CalculatorWindow
 {
     Q_OBJECT
 public:
-    explicit VoltageDropWindow(const vd::WindowSpec &spec);
+    explicit VoltageDropWindow(const vd::WindowDesc &desc);
 
     void Form_Load() override;
     vd::VoltageDropModel &model() { return m_model; }
@@ -44,7 +44,7 @@ private:
     void buildControls();
     void setWireType(const char *item);
 
-    const vd::WindowSpec &m_spec;
+    const vd::WindowDesc &m_desc;
     vd::VoltageDropModel m_model;
     vd::WindowProcedures m_procedures;
 };
