@@ -53,16 +53,25 @@ bool isSubtypeOf(int cls, QStringView cableName)
     return false;
 }
 
-void scanCableRows(const TextTable &t, const QString &query, const std::function<void(int row)> &listRow)
+void scanCableRows(const TextTable &t, const QString &query, const std::function<void(int row)> &listRow,
+                   SubtypePass pass)
 {
     const QString q = trimTrailingBlanks(query);
     const int cls = queryClass(q);
+    const auto name = [&](int r) { return trimTrailingBlanks(t.at(1, r)); };
     for (int r = cablepipe::CableFirst; r <= cablepipe::CableLast; ++r) {
-        if (!beginsWith(trimTrailingBlanks(t.at(1, r)), q))
+        if (!beginsWith(name(r), q))
             continue;
-        for (int step = 0; step < kSubtypeSteps; ++step)
-            if (isSubtypeOf(cls, trimTrailingBlanks(t.at(1, r))))
-                ++r;
+        for (int step = 0; step < kSubtypeSteps; ++step) {
+            if (pass == SubtypePass::OneRowPerStep) {
+                if (isSubtypeOf(cls, name(r)))
+                    ++r;
+                continue;
+            }
+            for (const SubtypeSkip &s : kSubtypeSkips)
+                if (s.queryClass == cls && beginsWith(name(r), QStringView(s.prefix)))
+                    ++r;
+        }
         listRow(r);
     }
 }

@@ -23,12 +23,23 @@ int queryClass(QStringView query);
 // (twisted single cores of a power family, shielded control or telephone cables).
 bool isSubtypeOf(int queryClass, QStringView cableName);
 
+// How a search passes over the sub-type rows that follow a row of the query, in 30 steps.
+enum class SubtypePass {
+    // A step tests the sub-type prefixes in order and moves one row when one holds,
+    // so at most 30 rows are passed over (the conduit window).
+    OneRowPerStep,
+    // In a step every prefix that holds moves one row at once, and the prefixes after
+    // it look at that next row (the cable-rack, raceway and wiring-duct windows).
+    EveryPrefix,
+};
+
 // Scans the cable rows 301..3000 in order and calls listRow for every row to list:
-// a row whose name begins with the query; at such a row up to 30 following sub-type
-// rows are passed over first, and the row reached is listed as it is. The rows after
+// a row whose name begins with the query; at such a row the following sub-type rows
+// are passed over first, and the row reached is listed as it is. The rows after
 // the end marker are empty in the windows' tables and match nothing but an empty
 // query. Passing over rows past 3000 is a failure (TextTable throws).
-void scanCableRows(const TextTable &cablePipe, const QString &query, const std::function<void(int row)> &listRow);
+void scanCableRows(const TextTable &cablePipe, const QString &query, const std::function<void(int row)> &listRow,
+                   SubtypePass pass = SubtypePass::OneRowPerStep);
 
 // What a listing line shows of a cable row: the name and the prefix values of its
 // outer diameter and section area, written as read (not cut to single precision).

@@ -96,6 +96,7 @@ void Form7Model::calculate()
     checkClassLimits();
 
     KEISAN_KAISUU = CInt(KEISAN_KAISUU + 1);
+    severalEdited = false;
     if (KEISAN_KAISUU > 1)
         step(QStringLiteral("NANKAI_ME"), [&] { NANKAI_ME(); });
 
@@ -142,6 +143,9 @@ void Form7Model::calculate()
             if (CDbl(Combo6) > band->limit)
                 message(band->message);
     });
+    // Edits of several results at once were not taken: only one may change per calculation.
+    if (severalEdited)
+        Label1 = QStringLiteral("設定変更は１回につき１箇所だけです。");
     ZENKAI = {Combo4, Text1, Combo5, Combo6, Combo1, Combo2, Combo3};
     GR_HYOJI();
     step(QStringLiteral("KYOYOU_CHECK"), [&] { KYOYOU_CHECK(); });
@@ -278,6 +282,7 @@ void Form7Model::NANKAI_ME()
             edited = i;
             ++count;
         }
+    severalEdited = count > 1;
     if (count == 1) {
         KEISAN_KAISUU = CInt(KEISAN_KAISUU + 1);
         HENKOU_CODE = QLatin1String(codes[edited]);
@@ -344,9 +349,12 @@ void Form7Model::GR_HYOJI()
 void Form7Model::KYOYOU_CHECK()
 {
     const vd::WireType *w = wire();
-    const int column = w ? vd::currentColumn(*w, vd::layingOf(FUSETU_HOUHOU)) : 0;
+    if (!w)
+        throw Failure(QStringLiteral("no wire type"));
+    // A CV cable with no laying set has no current column: the allowable current stays as it was.
+    const int column = vd::currentColumn(*w, vd::layingOf(FUSETU_HOUHOU));
     if (!column)
-        throw Failure(QStringLiteral("no current column for the wire type and laying"));
+        return;
     KYOYOU_DENRYU = vd::allowableCurrent(DD, Combo4, vd::AllowableScan{vd::nameColumn(false), column, true, 251, 350});
 }
 

@@ -72,6 +72,7 @@ public:
     int16_t SENTAKU_GYOU = 0;
     QStringList ZENKAI; // size, length, drop, rate, capacity, voltage, start method
     QString HENKOU_CODE;
+    bool severalEdited = false; // the last recalculation found more than one result edited
 
     TextTable DD; // the window's copy of CABLE-SIZE
 

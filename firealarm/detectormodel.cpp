@@ -93,12 +93,15 @@ DetectorModel::DetectorModel(const DetectorVariant &variant, DetectorState &stat
     Label1 = QString::fromUtf16(variant.title);
     MSFlexGrid1.setShape(101, 16);
     MSFlexGrid1.setFixed(1, 1);
-    if (variant.variant == Variant::Row) {
-        // The compartments-in-a-row grid has light cyan headings and row numbers.
-        for (int c = 0; c <= 15; ++c)
-            MSFlexGrid1.setBackColor(0, c, gridRgb(0xC0, 0xFF, 0xFF));
-        for (int r = 1; r <= 100; ++r)
-            MSFlexGrid1.setBackColor(r, 0, gridRgb(0xC0, 0xFF, 0xFF));
+    // Cell colours of the design: white cells with white headings and row numbers
+    // (light cyan ones in the compartments-in-a-row window); the one-compartment
+    // window keeps the system's window and button-face colours (no colour set).
+    if (variant.variant != Variant::Single) {
+        const GridColor white = gridRgb(0xFF, 0xFF, 0xFF);
+        const GridColor fixed = variant.variant == Variant::Row ? gridRgb(0xC0, 0xFF, 0xFF) : white;
+        for (int r = 0; r <= 100; ++r)
+            for (int c = 0; c <= 15; ++c)
+                MSFlexGrid1.setBackColor(r, c, r == 0 || c == 0 ? fixed : white);
     }
 }
 
@@ -205,8 +208,12 @@ void DetectorModel::lookUp()
     else if (v != Variant::Row)
         Label16.clear();
 
-    if (!m_variant->hasCompartment && (CDbl(Text4) > 50 || CDbl(Text5) > 50))
-        message(QStringLiteral("注意：５０ｍを超える場合は警戒区域を分ける必要があります。"));
+    if (!m_variant->hasCompartment) {
+        // Both sizes are read before the test: a depth that is no number fails even after a long width.
+        const double width = CDbl(Text4), depth = CDbl(Text5);
+        if (width > 50 || depth > 50)
+            message(QStringLiteral("注意：５０ｍを超える場合は警戒区域を分ける必要があります。"));
+    }
 
     const int site = findSite();
     const QString structure = KAHOU_DATA.at(2, site);

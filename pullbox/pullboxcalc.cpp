@@ -48,12 +48,13 @@ int angleRow(int x, int angleMode, bool smallTakesAngle)
     return row::Angle4;
 }
 
-int16_t roundUpToUnit(int16_t x, double u)
+int16_t roundUpToUnit(int16_t x, double u, bool wholeFloor)
 {
     if (u == 0)
         throw Failure(QStringLiteral("rounding unit 0"));
     const double steps = Int(x / u);
-    if (x > steps * u)
+    const double floor = wholeFloor ? double(CInt(steps * u)) : steps * u;
+    if (x > floor)
         return CInt((steps + 1) * u);
     return x;
 }
@@ -157,12 +158,14 @@ public:
     {
         if (!trapped(kCommand2, [&] { widthAndDiameters(); }))
             return false;
-        trapped(kChouSei, [&] {
-            s.ANGURU_SUNPOU = 0;
-            widen(s.HABA, angleRow(s.HABA, s.ANGURU_MODE));
-            tieredHeight();
-        });
-        trapped(kSunpouChosei, [&] { roundAll({&s.HABA, &s.TAKASA}); });
+        if (!trapped(kChouSei, [&] {
+                s.ANGURU_SUNPOU = 0;
+                widen(s.HABA, angleRow(s.HABA, s.ANGURU_MODE));
+                tieredHeight();
+            }))
+            return false;
+        if (!trapped(kSunpouChosei, [&] { roundAll({&s.HABA, &s.TAKASA}); }))
+            return false;
         s.OKUYUKI = s.HABA;
         return true;
     }
@@ -200,11 +203,12 @@ public:
     using Common::Common;
     bool run() override
     {
-        if (!trapped(kCommand2, [&] { sizes(); }))
-            return false;
-        trapped(kChouSei, [&] { angles(); });
-        trapped(kSunpouChosei, [&] { roundAll({&s.HABA, &s.TAKASA, &s.OKUYUKI}); });
-        return true;
+        return trapped(kCommand2, [&] { sizes(); }) && trapped(kChouSei, [&] { angles(); })
+            && trapped(kSunpouChosei, [&] {
+                   roundAll({&s.HABA, &s.TAKASA});
+                   // The depth compares with its floor multiple made a whole number first.
+                   s.OKUYUKI = roundUpToUnit(s.OKUYUKI, s.setting(row::Unit), true);
+               });
     }
 
 private:
@@ -263,19 +267,19 @@ public:
             }))
             return false;
         const bool byWidth = baseHeight < s.HABA;
-        if (byWidth) {
-            trapped(kChouSei, [&] {
-                s.ANGURU_SUNPOU = 0;
-                widen(s.HABA, angleRow(s.HABA, s.ANGURU_MODE));
-            });
-        } else {
-            trapped(kTakasaChousei, [&] {
-                s.ANGURU_SUNPOU = 0;
-                const int r = angleRow(int16_t(baseHeight), s.ANGURU_MODE);
-                if (r != 0)
-                    s.ANGURU_SUNPOU = CInt(s.setting(r));
-            });
-        }
+        const auto chooseByWidth = [&] {
+            s.ANGURU_SUNPOU = 0;
+            widen(s.HABA, angleRow(s.HABA, s.ANGURU_MODE));
+        };
+        const auto chooseByHeight = [&] {
+            s.ANGURU_SUNPOU = 0;
+            const int r = angleRow(int16_t(baseHeight), s.ANGURU_MODE);
+            if (r != 0)
+                s.ANGURU_SUNPOU = CInt(s.setting(r));
+        };
+        const bool angled = byWidth ? trapped(kChouSei, chooseByWidth) : trapped(kTakasaChousei, chooseByHeight);
+        if (!angled)
+            return false;
         if (!trapped(kCommand2, [&] {
                 const bool withAngle = s.ANGURU_MODE == 1 || s.ANGURU_MODE == 2;
                 // W carries the angle once on both paths.
@@ -285,7 +289,8 @@ public:
                     s.TAKASA = height(largestDiameter, twiceAngle());
             }))
             return false;
-        trapped(kSunpouChosei, [&] { roundAll({&s.HABA, &s.TAKASA}); });
+        if (!trapped(kSunpouChosei, [&] { roundAll({&s.HABA, &s.TAKASA}); }))
+            return false;
         if (!trapped(kCommand2, [&] {
                 s.OKUYUKI = s.TAKASA;
                 s.sideValue = s.TAKASA - (s.setting(row::Pitch) + largestDiameter / 2 + s.ANGURU_SUNPOU);
@@ -320,20 +325,22 @@ public:
                     s.HABA = CInt(p + runningSum(1, 1, p));
                 }))
                 return false;
-            trapped(kChouSei, [&] { angleAndDepth(); });
-            trapped(kSunpouChosei, [&] { roundAll({&s.HABA, &s.OKUYUKI}); });
+            if (!trapped(kChouSei, [&] { angleAndDepth(); }) || !trapped(kSunpouChosei, [&] { roundAll({&s.HABA, &s.OKUYUKI}); }))
+                return false;
             s.TAKASA = s.HABA;
         } else if (s.isPower()) {
             if (!trapped(kCommand2, [&] { s.HABA = powerWidth(1, s.setting(row::Pitch), kMaxConduits); }))
                 return false;
-            trapped(kChouSei, [&] { angleAndDepth(); });
+            if (!trapped(kChouSei, [&] { angleAndDepth(); }))
+                return false;
             // The stack leaving the side face: every conduit with its pitch, one pitch more, the angle twice.
             if (!trapped(kCommand2, [&] {
                     const double p = s.setting(row::Pitch);
                     s.TAKASA = CInt((p + runningSum(1, 1, p)) + twiceAngle());
                 }))
                 return false;
-            trapped(kSunpouChosei, [&] { roundAll({&s.HABA, &s.OKUYUKI, &s.TAKASA}); });
+            if (!trapped(kSunpouChosei, [&] { roundAll({&s.HABA, &s.OKUYUKI, &s.TAKASA}); }))
+                return false;
         }
         return trapped(kCommand2, [&] {
             const double p = s.setting(row::Pitch);

@@ -71,21 +71,25 @@ struct State
 // straight box's depth does not.
 int angleRow(int x, int angleMode, bool smallTakesAngle = true);
 
-// Raises X to a multiple of the unit u (0 stays 0); u must not be 0.
-int16_t roundUpToUnit(int16_t x, double u);
+// Raises X to a multiple of the unit u (0 stays 0); u must not be 0. With
+// wholeFloor the floor multiple is made a whole number before X is compared with
+// it (the straight box's depth), so with a fractional unit a depth that equals
+// its rounded floor multiple stays.
+int16_t roundUpToUnit(int16_t x, double u, bool wholeFloor = false);
 
 // 計　算 of one geometry: the steps of Command2_Click after its guard, with the
 // procedures it calls (CHOU_SEI, TAKASA_CHOUSEI, SUNPOU_CHOSEI). Each procedure
 // traps its own failures under its own name (the box "エラーが発生しました。" and
-// the name) and the calculation goes on with the values reached; a failure in the
-// steps of Command2_Click itself ends the calculation.
+// the name). The first such box ends the calculation: no later procedure runs and
+// no result text is written, so a box half sized (a width with its angle and a
+// height of 0, or dimensions not raised to the unit) is never shown as a result.
 class Calculation
 {
 public:
     explicit Calculation(State &state) : s(state) {}
     virtual ~Calculation() = default;
 
-    // False when the steps of Command2_Click failed: no result text is written.
+    // False when a procedure failed (its box shown): no result text is written.
     virtual bool run() = 0;
     // Whether W, D and H were computed (a twist box with a power kind other than
     // "ON" and "OFF" computes none of them).

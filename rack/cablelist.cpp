@@ -205,7 +205,7 @@ void CableListModel::Command7_Click()
             // Past the last grid row this fails, and the listing ends at the row written last.
             MSFlexGrid1.setTextMatrix(KENSAKU_GYOU + 1, 0, trimTrailingBlanks(CABLE_DATA.at(1, row)));
             ++KENSAKU_GYOU;
-        });
+        }, SubtypePass::EveryPrefix);
         busy.reset();
         Label1 = u"ケーブルを選択後本数を設定し、電線登録を押して下さい。"_qs;
     });

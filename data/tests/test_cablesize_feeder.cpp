@@ -8,6 +8,7 @@
 #include "testenv.h"
 
 #include <QDir>
+#include <algorithm>
 #include <QFile>
 #include <QSet>
 #include <gtest/gtest.h>
@@ -151,5 +152,29 @@ TEST(CableSizeFeeder, ConduitRowsAreComplete)
         if (!isNumber(dd.at(1, r)))
             for (int c = 8; c <= 11; ++c)
                 EXPECT_FALSE(dd.at(c, r).isEmpty()) << "row " << r << " column " << c;
+    }
+}
+
+TEST(CableSizeFeeder, LampConduitRowsCoverTheSmallIvCircuits)
+{
+    // Every IV lamp circuit up to a starting current of 112 A (38X2 and smaller wires) finds the
+    // conduit of its primary wire and earth: the primary wire is the first IV row carrying more
+    // than the starting current, the frame the first of the lamp ladder at or above current ×
+    // breaker factor, the earth that of the frame.
+    const TextTable dd = defaultCableSize();
+    const double factor = CDbl(dd.at(3, cs::LampSettingsRow));
+    const std::pair<int, const char *> frames[] = {{20, "2"}, {30, "2"}, {50, "3.5"}, {100, "5.5"}, {150, "8"}};
+    for (int current = 1; current <= 112; ++current) {
+        if (current == 80)
+            continue; // 38X2 on a 100 A frame: the ten rows leave it out
+        const int x = CInt(current * factor);
+        const auto frame = std::find_if(std::begin(frames), std::end(frames), [&](const auto &f) { return x <= f.first; });
+        ASSERT_NE(frame, std::end(frames));
+        QString wire;
+        for (int r = cs::IvFirst; r <= cs::IvLast && wire.isEmpty(); ++r)
+            if (Val(dd.at(5, r)) > current)
+                wire = dd.at(4, r);
+        EXPECT_NE(conduitRow(dd, cs::WireConduit2First, cs::WireConduit2Last, wire, QString::fromLatin1(frame->second)), 0)
+            << current << " A: no conduit for " << wire.toStdString() << " with earth " << frame->second;
     }
 }

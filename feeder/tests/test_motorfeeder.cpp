@@ -162,6 +162,28 @@ TEST_F(Motor, RecalculationFromOneEditedResult)
     EXPECT_EQ(m.HENKOU_CODE, "T1");
     EXPECT_EQ(m.Combo5, "4.05");
     EXPECT_EQ(m.MSFlexGrid1.textMatrix(1, 11), "38X3");
+    EXPECT_EQ(m.Label1, "設定変更は１回につき１箇所だけです。");
+
+    // One edit again: the hint gives way to the re-derivation's own status.
+    m.Text1 = "120";
+    m.Command1_Click();
+    EXPECT_EQ(m.Label1, "電線のサイズ又は長さの変更計算をしました。");
+}
+
+TEST_F(Motor, CvCableWithoutLayingKeepsTheAllowableCurrentQuietly)
+{
+    // A settings row with an unknown laying leaves FUSETU_HOUHOU empty: a CV cable then has
+    // no current column, so the allowable current stays and no box shows.
+    construction();
+    m.KEISAN_KAISUU = 0;
+    m.DENSEN_SHUBETU = "CV-3C";
+    m.FUSETU_HOUHOU = "";
+    m.Combo4 = "CV22-3C";
+    m.KYOYOU_DENRYU = 7;
+    m.Command1_Click();
+    EXPECT_EQ(boxes(), QStringList());
+    EXPECT_EQ(m.KYOYOU_DENRYU, 7);
+    EXPECT_EQ(m.MSFlexGrid1.textMatrix(1, 15), "");
 }
 
 TEST_F(Motor, DropAndRateEditsChooseTheNextStandardSize)

@@ -41,6 +41,9 @@ TEST(PackageGui, CalculatesFromTheDefaultRows)
     EXPECT_EQ(grid->textMatrix(1, 3), "11");
     EXPECT_EQ(grid->textMatrix(1, 7), qobject_cast<QLineEdit *>(child("Text5"))->text());
     EXPECT_FALSE(grid->textMatrix(1, 10).isEmpty());
+    // The result captions stand on the wiring picture.
+    for (const char *name : {"Label5", "Label6", "Label7", "Label8", "Label9"})
+        EXPECT_TRUE(child("Image1")->geometry().contains(child(name)->geometry())) << name;
 
     w->findChild<QAction *>(QStringLiteral("IDM_SUIREI"))->trigger();
     EXPECT_TRUE(qobject_cast<QRadioButton *>(child("Option1(1)"))->isChecked());

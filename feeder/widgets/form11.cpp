@@ -1,5 +1,6 @@
 #include "form11.h"
 
+#include "feederpicture.h"
 #include "feederwidgets.h"
 #include "flexgrid.h"
 #include "loader.h"
@@ -37,9 +38,10 @@ Form11::Form11()
 {
     attachGrid(m_model.MSFlexGrid1, resultlayout::Package, exportlayout::Package);
     buildControls();
+    paint();
     buildMenus(packageMenus());
     // Large enough to show the reload button and the grid beside and under the input area.
-    client()->setFixedSize(twipsRect(0, 0, 10700, 8300).size());
+    client()->setFixedSize(twipsRect(0, 0, 10950, 8300).size());
     adjustSize();
 }
 
@@ -61,11 +63,11 @@ void Form11::buildControls()
     f.bind(status, &m.Label1);
 
     // The wiring picture with the result captions laid over it.
-    auto *picture = new QLabel(c);
-    picture->setObjectName(QStringLiteral("Image1"));
-    picture->setFrameShape(QFrame::Box);
+    auto *picture = new PackagePicture(c);
     picture->setGeometry(twipsRect(120, 840, 7560, 4050));
-    f.bind(newValueLabel(QStringLiteral("Label9"), c, twipsRect(2040, 1320, 855, 495)), &m.Label9);
+    QLabel *kind = newValueLabel(QStringLiteral("Label9"), c, twipsRect(2040, 1320, 855, 495));
+    kind->setWordWrap(true);
+    f.bind(kind, &m.Label9);
     f.bind(newValueLabel(QStringLiteral("Label5"), c, twipsRect(2040, 1800, 855, 375)), &m.Label5);
     f.bind(newValueLabel(QStringLiteral("Label7"), c, twipsRect(2400, 3360, 2175, 255)), &m.Label7);
     f.bind(newValueLabel(QStringLiteral("Label8"), c, twipsRect(6000, 3960, 975, 375)), &m.Label8);
@@ -100,11 +102,32 @@ void Form11::buildControls()
             this, &Form11::Command1_Click);
     connect(newButton(QStringLiteral("Command2"), QStringLiteral("次の計算"), twipsRect(6240, 5760, 1335, 615)), &QPushButton::clicked,
             this, &Form11::Command2_Click);
-    connect(newButton(QStringLiteral("Command5"), QStringLiteral("データ読込み"), twipsRect(9600, 5760, 1095, 675)),
+    connect(newButton(QStringLiteral("Command5"), QStringLiteral("データ読込み"), twipsRect(9600, 5760, 1275, 675)),
             &QPushButton::clicked, this, &Form11::Command5_Click);
 
     grid()->setGeometry(twipsRect(120, 6600, 10455, 1575));
     connect(grid(), &FlexGrid::cellClicked, this, &Form11::MSFlexGrid1_Click);
+}
+
+void Form11::paint()
+{
+    // Light cyan behind the inputs, cyan behind the wire results, white result captions and
+    // status line, and the largest lettering on the calculate button.
+    const auto background = [](QWidget *w, const QColor &colour) {
+        w->setAutoFillBackground(true);
+        QPalette pal = w->palette();
+        pal.setColor(QPalette::Window, colour);
+        w->setPalette(pal);
+    };
+    background(client(), QColor(192, 255, 255));
+    background(findChild<QWidget *>(QStringLiteral("Frame8")), QColor(128, 255, 255));
+    for (const char *name : {"Label1", "Label5", "Label6", "Label7", "Label8", "Label9"})
+        background(findChild<QWidget *>(QString::fromLatin1(name)), Qt::white);
+    QWidget *calculate = findChild<QWidget *>(QStringLiteral("Command1"));
+    QFont big = calculate->font();
+    big.setPointSizeF(big.pointSizeF() * 1.5);
+    big.setBold(true);
+    calculate->setFont(big);
 }
 
 void Form11::showState()

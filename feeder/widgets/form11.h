@@ -35,6 +35,7 @@ protected:
 
 private:
     void buildControls();
+    void paint();
     void act(const QString &tag, void (feeder::Form11Model::*procedure)());
     void showState();
 

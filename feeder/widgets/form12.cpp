@@ -1,5 +1,6 @@
 #include "form12.h"
 
+#include "feederpicture.h"
 #include "feederwidgets.h"
 #include "flexgrid.h"
 #include "loader.h"
@@ -30,7 +31,7 @@ QVector<MenuDesc> lampMenus()
     };
 }
 
-const int kClientWidth = 780;
+const int kClientWidth = 1000;
 const int kClientHeight = 640;
 
 } // namespace
@@ -66,7 +67,7 @@ void Form12::buildControls()
     QGroupBox *frame3 = newFrame("Frame3", "データＮＯ，　　　　　　名　　称", c, QRect(8, 4, 360, 56));
     f.bind(newTextBox(QStringLiteral("Text2"), frame3, QRect(10, 24, 64, 24)), &m.Text2);
     f.bind(newTextBox(QStringLiteral("Text3"), frame3, QRect(80, 24, 270, 24)), &m.Text3);
-    QLabel *status = newLabel(QStringLiteral("Label1"), QString(), c, QRect(376, 4, 396, 56));
+    QLabel *status = newLabel(QStringLiteral("Label1"), QString(), c, QRect(376, 4, 320, 56));
     status->setWordWrap(true);
     status->setFrameShape(QFrame::Panel);
     f.bind(status, &m.Label1);
@@ -88,38 +89,37 @@ void Form12::buildControls()
     textBox("Text9", "Label13", "始動時電流(A)", frame4, 150, 18, &m.Text9);
     textBox("Text10", "Label14", "2次側ランプ電流(A)", frame4, 292, 18, &m.Text10);
 
-    QGroupBox *frame5 = newFrame("Frame5", "結果表示・・・・・・・・・・・・・・設定変更(1次側のみ)", c, QRect(8, 240, 520, 120));
+    QGroupBox *frame5 = newFrame("Frame5", "結果表示・・・・・・・・・・・・・・設定変更(1次側のみ)", c, QRect(8, 240, 568, 120));
     newLabel(QStringLiteral("Label16"), QStringLiteral("１次側"), frame5, QRect(8, 20, 60, 20));
     newLabel(QStringLiteral("Label17"), QStringLiteral("始動時電流(A)"), frame5, QRect(8, 44, 100, 20));
     newLabel(QStringLiteral("Label18"), QStringLiteral("安定時電流(A)"), frame5, QRect(8, 80, 100, 20));
     f.bind(newValueLabel(QStringLiteral("Label19"), frame5, QRect(110, 42, 70, 24)), &m.Label19);
     f.bind(newValueLabel(QStringLiteral("Label20"), frame5, QRect(110, 78, 70, 24)), &m.Label20);
-    newLabel(QStringLiteral("Label23"), QStringLiteral("１次側  2次側  合計"), frame5, QRect(300, 18, 210, 20));
-    newLabel(QStringLiteral("Label21"), QStringLiteral("始動時　　　電圧降下(V)"), frame5, QRect(190, 44, 110, 20));
-    newLabel(QStringLiteral("Label22"), QStringLiteral("始動時　　　降 下 率 (%)"), frame5, QRect(190, 80, 110, 20));
-    f.bind(newTextBox(QStringLiteral("Text12"), frame5, QRect(300, 42, 64, 24)), &m.Text12);
-    f.bind(newTextBox(QStringLiteral("Text14"), frame5, QRect(370, 42, 64, 24)), &m.Text14);
-    f.bind(newTextBox(QStringLiteral("Text13"), frame5, QRect(300, 78, 64, 24)), &m.Text13);
-    f.bind(newTextBox(QStringLiteral("Text15"), frame5, QRect(370, 78, 64, 24)), &m.Text15);
-    f.bind(newValueLabel(QStringLiteral("Label25"), frame5, QRect(440, 78, 70, 24)), &m.Label25);
+    newLabel(QStringLiteral("Label23"), QStringLiteral("１次側  2次側  合計"), frame5, QRect(344, 18, 210, 20));
+    newLabel(QStringLiteral("Label21"), QStringLiteral("始動時　　　電圧降下(V)"), frame5, QRect(190, 44, 150, 20));
+    newLabel(QStringLiteral("Label22"), QStringLiteral("始動時　　　降 下 率 (%)"), frame5, QRect(190, 80, 150, 20));
+    f.bind(newTextBox(QStringLiteral("Text12"), frame5, QRect(344, 42, 64, 24)), &m.Text12);
+    f.bind(newTextBox(QStringLiteral("Text14"), frame5, QRect(414, 42, 64, 24)), &m.Text14);
+    f.bind(newTextBox(QStringLiteral("Text13"), frame5, QRect(344, 78, 64, 24)), &m.Text13);
+    f.bind(newTextBox(QStringLiteral("Text15"), frame5, QRect(414, 78, 64, 24)), &m.Text15);
+    f.bind(newValueLabel(QStringLiteral("Label25"), frame5, QRect(484, 78, 70, 24)), &m.Label25);
 
     // The wiring picture with its result captions.
-    auto *picture = new QLabel(c);
-    picture->setObjectName(QStringLiteral("Image1"));
-    picture->setFrameShape(QFrame::Box);
-    picture->setGeometry(536, 240, 236, 190);
+    auto *picture = new LampPicture(c);
+    const QPoint origin(704, 8);
+    picture->setGeometry(QRect(origin, LampPicture::pictureSize()));
     const struct
     {
         const char *name;
         QString *text;
         QRect at;
     } captions[] = {
-        {"Label26", &m.Label26, QRect(544, 248, 100, 22)}, {"Label27", &m.Label27, QRect(544, 400, 100, 22)},
-        {"Label28", &m.Label28, QRect(650, 248, 110, 22)}, {"Label29", &m.Label29, QRect(650, 276, 110, 22)},
-        {"Label30", &m.Label30, QRect(650, 370, 110, 22)}, {"Label31", &m.Label31, QRect(650, 400, 110, 22)},
+        {"Label26", &m.Label26, LampPicture::frameLabel()},          {"Label27", &m.Label27, LampPicture::earthLabel()},
+        {"Label28", &m.Label28, LampPicture::primarySizeLabel()},    {"Label29", &m.Label29, LampPicture::primaryConduitLabel()},
+        {"Label30", &m.Label30, LampPicture::secondarySizeLabel()}, {"Label31", &m.Label31, LampPicture::spareLabel()},
     };
     for (const auto &cap : captions)
-        f.bind(newValueLabel(QString::fromLatin1(cap.name), c, cap.at), cap.text);
+        f.bind(newValueLabel(QString::fromLatin1(cap.name), c, cap.at.translated(origin)), cap.text);
 
     connect(newButton(QStringLiteral("Command1"), QStringLiteral("計　算"), QRect(8, 370, 120, 48)), &QPushButton::clicked, this,
             &Form12::Command1_Click);

@@ -36,7 +36,7 @@ QVector<MenuDesc> motorMenus()
 }
 
 const int kClientWidth = 760;
-const int kClientHeight = 640;
+const int kClientHeight = 680;
 
 // A caption beside a result label; captions other than the named ones carry no name of their own.
 void caption(const char *text, QWidget *parent, const QRect &at)
@@ -114,16 +114,16 @@ void Form7::buildControls()
         {"Label13", "ｺﾝﾃﾞﾝｻ", &m.Label13},  {"Label14", "ボンド線", &m.Label14},
     };
     for (int i = 0; i < 8; ++i) {
-        const QRect at(8 + 94 * (i % 4), 212 + 52 * (i / 4), 90, 24);
+        const QRect at(8 + 186 * (i % 4), 212 + 52 * (i / 4), 180, 24);
         caption(results[i].caption, c, at);
         f.bind(newValueLabel(QString::fromLatin1(results[i].name), c, at.translated(0, 22)), results[i].text);
     }
-    QGroupBox *frame5 = newFrame("Frame5", "二次側電線・配管・可とう管", c, QRect(384, 208, 276, 66));
-    f.bind(newValueLabel(QStringLiteral("Label15"), frame5, QRect(8, 28, 84, 26)), &m.Label15);
-    f.bind(newValueLabel(QStringLiteral("Label16"), frame5, QRect(96, 28, 84, 26)), &m.Label16);
-    f.bind(newValueLabel(QStringLiteral("Label17"), frame5, QRect(184, 28, 84, 26)), &m.Label17);
-    QGroupBox *frame4 = newFrame("Frame4", "移動電線・ｷｬﾌﾞﾀｲﾔ", c, QRect(664, 208, 88, 66));
-    f.bind(newValueLabel(QStringLiteral("Label18"), frame4, QRect(8, 28, 72, 26)), &m.Label18);
+    QGroupBox *frame5 = newFrame("Frame5", "二次側電線・配管・可とう管", c, QRect(8, 316, 552, 66));
+    f.bind(newValueLabel(QStringLiteral("Label15"), frame5, QRect(8, 28, 172, 26)), &m.Label15);
+    f.bind(newValueLabel(QStringLiteral("Label16"), frame5, QRect(188, 28, 172, 26)), &m.Label16);
+    f.bind(newValueLabel(QStringLiteral("Label17"), frame5, QRect(368, 28, 172, 26)), &m.Label17);
+    QGroupBox *frame4 = newFrame("Frame4", "移動電線・ｷｬﾌﾞﾀｲﾔ", c, QRect(566, 316, 186, 66));
+    f.bind(newValueLabel(QStringLiteral("Label18"), frame4, QRect(8, 28, 170, 26)), &m.Label18);
 
     connect(newButton(QStringLiteral("Command1"), QStringLiteral("計　算"), QRect(504, 124, 120, 40)), &QPushButton::clicked, this,
             &Form7::Command1_Click);
@@ -134,7 +134,7 @@ void Form7::buildControls()
     connect(newButton(QStringLiteral("Command5"), QStringLiteral("データ読込み"), QRect(632, 168, 120, 36)), &QPushButton::clicked,
             this, &Form7::Command5_Click);
 
-    grid()->setGeometry(0, 330, kClientWidth, kClientHeight - 330);
+    grid()->setGeometry(0, 390, kClientWidth, kClientHeight - 390);
     connect(grid(), &FlexGrid::cellClicked, this, &Form7::MSFlexGrid1_Click);
 }
 

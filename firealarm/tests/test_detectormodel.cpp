@@ -187,6 +187,12 @@ TEST_F(Model, LookUpRefusalsAndFailures)
     EXPECT_EQ(boxes(), QStringList{err("Command3")});
     EXPECT_EQ(m->Combo1, ""); // the reset ran first
 
+    // Both sizes are read before the 50 m test: a long width does not hide a depth that is no number.
+    m->Text4 = "60";
+    m->Text5 = "abc";
+    m->Command3_Click();
+    EXPECT_EQ(boxes(), QStringList{err("Command3")});
+
     open(singleRoom());
     m->Combo4 = "本社ビル";
     m->Combo5 = "事務室";
@@ -501,6 +507,24 @@ TEST_F(Model, ResultFileKeepsRowsAfterAGap)
     EXPECT_EQ(m->MSFlexGrid1.textMatrix(3, 2), "事務室");
     EXPECT_EQ(m->MSFlexGrid1.textMatrix(3, 10), "1");
     EXPECT_EQ(m->MSFlexGrid1.textMatrix(2, 1), "前の行"); // the gap row keeps what it held
+}
+
+TEST_F(Model, GridColoursFollowTheVariant)
+{
+    // Frm1, Frm2: white cells and white fixed cells; Frm3: light cyan fixed cells;
+    // Form4: the system colours, so no colour is set.
+    const GridColor white = gridRgb(0xFF, 0xFF, 0xFF), cyan = gridRgb(0xC0, 0xFF, 0xFF);
+    const std::pair<const DetectorVariant *, GridColor> cases[] = {
+        {&ordinaryRoom(), white}, {&narrowRoom(), white}, {&rowOfRooms(), cyan}};
+    for (const auto &[variant, fixed] : cases) {
+        open(*variant);
+        EXPECT_EQ(m->MSFlexGrid1.backColor(0, 7), fixed) << variant->formName;
+        EXPECT_EQ(m->MSFlexGrid1.backColor(100, 0), fixed) << variant->formName;
+        EXPECT_EQ(m->MSFlexGrid1.backColor(100, 15), white) << variant->formName;
+    }
+    open(singleRoom());
+    EXPECT_FALSE(m->MSFlexGrid1.hasBackColor(0, 7));
+    EXPECT_FALSE(m->MSFlexGrid1.hasBackColor(5, 5));
 }
 
 TEST_F(Model, WindowStateOutlivesTheWindow)

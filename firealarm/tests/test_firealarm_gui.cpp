@@ -11,12 +11,15 @@
 #include "testenv.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QHeaderView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -69,7 +72,8 @@ TEST_F(FireAlarmGui, FrameMenusAndTitle)
 {
     auto *frame = qobject_cast<MDIForm1 *>(openWindow(QStringLiteral("MDIForm1")));
     ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(frame->windowTitle(), "火災報知設備計算");
+    // A maximized menu child adds its caption to the frame's, as a frame window does.
+    EXPECT_TRUE(frame->windowTitle().startsWith(QStringLiteral("火災報知設備計算"))) << frame->windowTitle().toStdString();
     EXPECT_EQ(appTitle(), "メインメニュー");
     Window *menuA = loaded("FrmMENUA");
     ASSERT_NE(menuA, nullptr);
@@ -77,11 +81,23 @@ TEST_F(FireAlarmGui, FrameMenusAndTitle)
     EXPECT_EQ(child<QLabel>(menuA, "Label1")->text(), "絵をクリックして下さい。");
     EXPECT_EQ(frame->area()->subWindowList().size(), 1);
 
+    // The frame has no menu of its own: its bar shows the active child's menus.
+    auto frameMenus = [frame] {
+        QStringList names;
+        for (QAction *a : frame->menuBar()->actions())
+            names << (a->menu() ? a->menu()->parent()->parent()->objectName() + QLatin1Char('.') + a->menu()->objectName() : QString());
+        return names;
+    };
+    EXPECT_EQ(frameMenus(), QStringList{"FrmMENUA.IDM_FILE"});
+    EXPECT_TRUE(menuA->menuBar()->isHidden());
+
     click(menuA, "Command1"); // no action
     EXPECT_EQ(appTitle(), "メインメニュー");
     click(menuA, "Command3");
     Window *menuC = loaded("FrmMENUC");
     ASSERT_NE(menuC, nullptr);
+    EXPECT_EQ(frameMenus(), QStringList{"FrmMENUC.IDM_FILE"});
+    EXPECT_TRUE(menuC->menuBar()->isHidden());
     EXPECT_EQ(appTitle(), "感知器計算");
     EXPECT_EQ(menuC->windowTitle(), "感知器計算");
     EXPECT_EQ(child<QLabel>(menuC, "Label1")->text(), "感知器計算メニュー");
@@ -101,11 +117,20 @@ TEST_F(FireAlarmGui, FrameMenusAndTitle)
     EXPECT_EQ(folder.messages(), (QStringList{"プリントを中止しました。IDM_PRINT", "エラーが発生しました。IDM_PRINT"}));
     EXPECT_EQ(folder.fake().captions.last(), "無窓階チェック");
 
+    trigger(menuC, "IDM_END");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(frameMenus(), QStringList{"FrmMENUA.IDM_FILE"}); // the other child's menus come back
+    click(menuA, "Command3");
+    menuC = loaded("FrmMENUC");
     trigger(menuA, "IDM_END");
     QCoreApplication::processEvents();
     EXPECT_EQ(loaded("FrmMENUA"), nullptr);
     EXPECT_NE(loaded("MDIForm1"), nullptr);
     EXPECT_NE(loaded("FrmMENUC"), nullptr);
+    EXPECT_EQ(frameMenus(), QStringList{"FrmMENUC.IDM_FILE"});
+    trigger(menuC, "IDM_END");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(frame->menuBar()->actions().isEmpty()); // an empty frame shows no menu
 
     frame->close();
     QCoreApplication::processEvents();
@@ -130,6 +155,8 @@ TEST_F(FireAlarmGui, DetectorMenuOpensCalculatorsModally)
             seen = calc && calc->isVisible() && calc->isModal();
             if (calc) {
                 EXPECT_EQ(child<QPushButton>(calc, QStringLiteral("Command3"))->text(), "検　索");
+                click(calc, "Command1"); // no row picked: a box with the detector menu's title
+                EXPECT_EQ(folder.fake().captions.last(), "感知器計算");
                 trigger(calc, "IDM_END");
             }
         });
@@ -139,7 +166,7 @@ TEST_F(FireAlarmGui, DetectorMenuOpensCalculatorsModally)
         QCoreApplication::processEvents();
         EXPECT_EQ(loaded(form), nullptr) << form;
     }
-    EXPECT_TRUE(folder.messages().isEmpty());
+    EXPECT_EQ(folder.messages().size(), 4);
 }
 
 TEST_F(FireAlarmGui, CalculatorLooksUpCalculatesAndKeepsItsRows)
@@ -158,6 +185,14 @@ TEST_F(FireAlarmGui, CalculatorLooksUpCalculatesAndKeepsItsRows)
     EXPECT_TRUE(child<QRadioButton>(w, QStringLiteral("Option2(0)"))->isChecked());
     EXPECT_EQ(child<QComboBox>(w, QStringLiteral("Combo1"))->currentText(), "煙感知器");
     EXPECT_EQ(child<QLabel>(w, QStringLiteral("Label16"))->text(), "感知器、天井及び梁の高さを確認後「計算」をクリックして下さい。");
+
+    // Enter in a combo box presses 計算 once: one box for the missing room name.
+    setCombo(w, "Combo5", QString());
+    EXPECT_TRUE(folder.messages().isEmpty());
+    QTest::keyClick(child<QComboBox>(w, QStringLiteral("Combo4"))->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(folder.messages(), QStringList{"現場名称及び部屋名称を入力して下さい。"});
+    folder.fake().messages.clear();
+    setCombo(w, "Combo5", QStringLiteral("事務室"));
 
     QTest::keyClick(child<QLineEdit>(w, QStringLiteral("Text4")), Qt::Key_Return); // Enter presses 計算
     EXPECT_EQ(text(w, "Text7"), "2");
@@ -193,6 +228,45 @@ TEST_F(FireAlarmGui, CalculatorLooksUpCalculatesAndKeepsItsRows)
     EXPECT_EQ(text(w, "Text1"), "1");
     EXPECT_EQ(text(w, "Text4"), "0");
     EXPECT_TRUE(folder.messages().isEmpty()) << folder.messages().join('\n').toStdString();
+}
+
+TEST_F(FireAlarmGui, VariantsShowTheirTypeAndColours)
+{
+    auto colour = [](QWidget *w, QPalette::ColorRole role) { return w->palette().color(role).name(); };
+    struct Case
+    {
+        const char *form;
+        double title, buttons;
+        const char *search, *calc, *next, *reload, *headings, *resultsFace;
+    };
+    const Case cases[] = {
+        {"Frm1", 14.25, 15.75, "#ff8000", "#8080ff", "#ffff00", "#ffc080", "#ffffff", "IPAPMincho"},
+        {"Frm2", 14.25, 15.75, "#ff8000", "#8080ff", "#ffff00", "#8080ff", "#ffffff", "IPAPMincho"},
+        {"Frm3", 14.25, 15.75, "#ff8000", "#8080ff", "#ffff00", "#ffc080", "#c0ffff", "IPAPMincho"},
+        {"Form4", 15.75, 14.25, "#ff8080", "#ff8080", "#ff8080", "#8080ff", "", "IPAPGothic"},
+    };
+    for (const Case &c : cases) {
+        Window *w = openWindow(QString::fromLatin1(c.form));
+        EXPECT_EQ(child<QLabel>(w, QStringLiteral("Label1"))->font().pointSizeF(), c.title) << c.form;
+        EXPECT_EQ(child<QLineEdit>(w, QStringLiteral("Text7"))->font().pointSizeF(), 14.25) << c.form;
+        EXPECT_EQ(child<QLineEdit>(w, QStringLiteral("Text4"))->font().pointSizeF(), 12) << c.form;
+        EXPECT_EQ(child<QLineEdit>(w, QStringLiteral("Text4"))->font().family(), "IPAPGothic") << c.form;
+        auto *search = child<QPushButton>(w, QStringLiteral("Command3"));
+        EXPECT_EQ(search->font().pointSizeF(), c.buttons) << c.form;
+        EXPECT_EQ(child<QPushButton>(w, QStringLiteral("Command2"))->font().pointSizeF(), c.buttons) << c.form;
+        EXPECT_EQ(colour(search, QPalette::Button), c.search) << c.form;
+        EXPECT_EQ(colour(child<QPushButton>(w, QStringLiteral("Command2")), QPalette::Button), c.calc) << c.form;
+        EXPECT_EQ(colour(child<QPushButton>(w, QStringLiteral("Command4")), QPalette::Button), c.next) << c.form;
+        EXPECT_EQ(colour(child<QPushButton>(w, QStringLiteral("Command1")), QPalette::Button), c.reload) << c.form;
+        auto *grid = child<FlexGrid>(w, QStringLiteral("MSFlexGrid1"));
+        if (*c.headings)
+            EXPECT_EQ(colour(grid->verticalHeader(), QPalette::Button), c.headings) << c.form;
+        else // the system's button face
+            EXPECT_EQ(grid->verticalHeader()->palette().color(QPalette::Button), QApplication::palette().color(QPalette::Button));
+        const char *results = QByteArray(c.form) == "Form4" ? "Frame3" : "Frame1";
+        EXPECT_EQ(child<QWidget>(w, QString::fromLatin1(results))->font().family(), c.resultsFace) << c.form;
+        EXPECT_EQ(child<QLineEdit>(w, QStringLiteral("Text3"))->font().family(), "IPAPGothic") << c.form;
+    }
 }
 
 TEST_F(FireAlarmGui, VariantsDifferInMenusEnterAndPrintText)

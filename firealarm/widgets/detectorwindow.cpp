@@ -10,6 +10,8 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,6 +45,44 @@ const Names kSingleNames{"Label13", "Label2", "Label3", "Label7", "Label8", "Lab
                          "Frame1", "Frame2", "Frame3", "Label9", "Label10", "Label11"};
 
 QString name(const char *n) { return QString::fromLatin1(n); }
+
+// The design's ＭＳ Ｐゴシック and ＭＳ Ｐ明朝; the proportional IPA faces stand in for them.
+enum Face { Gothic, Mincho };
+QFont face(Face which, double points)
+{
+    QFont font(which == Gothic ? QStringLiteral("IPAPGothic") : QStringLiteral("IPAPMincho"));
+    font.setPointSizeF(points);
+    return font;
+}
+
+void colourButton(QPushButton *button, unsigned colour)
+{
+    QPalette p = button->palette();
+    p.setColor(QPalette::Button, bgr(colour));
+    button->setPalette(p);
+}
+
+// The headings and row numbers in the colour the grid model gives its fixed
+// cells (the system's button face where it gives none).
+void paintFixedCells(FlexGrid *grid, const GridModel &model)
+{
+    if (!model.hasBackColor(0, 0))
+        return;
+    const QColor colour = QColor::fromRgb(model.backColor(0, 0));
+    for (QWidget *fixed : {static_cast<QWidget *>(grid->horizontalHeader()), static_cast<QWidget *>(grid->verticalHeader())}) {
+        QPalette p = fixed->palette();
+        p.setColor(QPalette::Button, colour);
+        p.setColor(QPalette::Window, colour);
+        fixed->setPalette(p);
+    }
+    if (auto *corner = grid->findChild<QAbstractButton *>())
+        paint(corner, QPalette::Button, colour);
+    if (model.hasBackColor(1, 1)) {
+        QPalette p = grid->palette();
+        p.setColor(QPalette::Base, QColor::fromRgb(model.backColor(1, 1)));
+        grid->setPalette(p);
+    }
+}
 
 } // namespace
 
@@ -99,6 +139,7 @@ void DetectorWindow::buildControls()
     const Names &n = single ? kSingleNames : kNames;
     QWidget *c = client();
     paint(c, QPalette::Window, bgr(backgrounds[int(v)]));
+    c->setFont(face(Gothic, 12));
     fa::DetectorModel &m = m_model;
     FieldBinding &f = fields();
 
@@ -117,113 +158,150 @@ void DetectorWindow::buildControls()
         f.bind(cb, text, items);
     };
 
-    QLabel *title = label("Label1", QString(), 120, 60, 8500, 400);
+    QLabel *title = label("Label1", QString(), 120, 40, 8500, 380);
     title->setAlignment(Qt::AlignCenter);
     title->setFrameShape(QFrame::Box);
+    title->setFont(face(Gothic, single ? 15.75 : 14.25));
     paint(title, QPalette::Window, Qt::white);
     f.bind(title, &m.Label1);
 
     const bool narrow = v == Variant::Narrow;
-    label(n.number, single ? QStringLiteral("データNO") : QStringLiteral("データＮＯ"), 120, 480, 1000, 300);
-    box("Text1", &m.Text1, 1150, 460, 800, 330);
-    label(n.site, QStringLiteral("現場名称"), 120, 800, 1000, 300);
-    combo("Combo4", &m.Combo4, &m.Combo4Items, 1150, 780, 2700);
-    label(n.room, QStringLiteral("部屋名称"), 120, 1100, 1000, 300);
-    combo("Combo5", &m.Combo5, &m.Combo5Items, 1150, 1080, 2700);
+    label(n.number, single ? QStringLiteral("データNO") : QStringLiteral("データＮＯ"), 120, 460, 1100, 330);
+    box("Text1", &m.Text1, 1250, 450, 800, 330);
+    label(n.site, QStringLiteral("現場名称"), 120, 790, 1100, 330);
+    combo("Combo4", &m.Combo4, &m.Combo4Items, 1250, 780, 2700);
+    label(n.room, QStringLiteral("部屋名称"), 120, 1110, 1100, 330);
+    combo("Combo5", &m.Combo5, &m.Combo5Items, 1250, 1100, 2700);
     label(n.width, single ? QStringLiteral("間口(m)") : narrow ? QStringLiteral("幅・間口(m)") : QStringLiteral("間 口 (m)"),
-          4000, 800, 1300, 300);
-    box("Text4", &m.Text4, 5350, 780, 1000, 330);
+          4100, 790, 1450, 330);
+    box("Text4", &m.Text4, 5550, 780, 1000, 330);
     label(n.depth, single ? QStringLiteral("奥行(m)") : narrow ? QStringLiteral("歩行距離 (m)") : QStringLiteral("奥 行 (m)"),
-          4000, 1100, 1300, 300);
-    box("Text5", &m.Text5, 5350, 1080, 1000, 330);
+          4100, 1110, 1450, 330);
+    box("Text5", &m.Text5, 5550, 1100, 1000, 330);
     QPushButton *search = newButton(QStringLiteral("Command3"), single ? QStringLiteral("検 索") : QStringLiteral("検　索"),
-                                    twipsRect(6700, 500, 1900, 700));
+                                    twipsRect(6800, 480, 1800, 850));
+    search->setFont(face(Gothic, single ? 14.25 : 15.75));
+    colourButton(search, single ? 0x008080FF : 0x000080FF);
     connect(search, &QPushButton::clicked, this, &DetectorWindow::Command3_Click);
 
     auto *line = new QFrame(c);
     line->setObjectName(single ? QStringLiteral("Line1") : QStringLiteral("Line2"));
     line->setFrameShape(QFrame::HLine);
-    line->setGeometry(twipsRect(120, single ? 1500 : 1440, 8600, 40));
+    line->setGeometry(twipsRect(120, single ? 1500 : 1440, 8500, 40));
 
-    label(n.type, QStringLiteral("感知器の種類"), 120, 1640, 1300, 300);
-    combo("Combo1", &m.Combo1, &m.Combo1Items, 1450, 1620, 2200);
-    label(n.ceiling, single ? QStringLiteral("天井高(m)") : QStringLiteral("天井高 (m)"), 120, 2040, 1300, 300);
-    combo("Combo2", &m.Combo2, &m.Combo2Items, 1450, 2020, 2200);
-    label(n.beam, single ? QStringLiteral("梁　高(m)") : QStringLiteral("梁　高 (m)"), 120, 2440, 1300, 300);
-    combo("Combo3", &m.Combo3, &m.Combo3Items, 1450, 2420, 2200);
+    label(n.type, QStringLiteral("感知器の種類"), 120, 1640, 1450, 330);
+    combo("Combo1", &m.Combo1, &m.Combo1Items, 1600, 1630, 2050);
+    label(n.ceiling, single ? QStringLiteral("天井高(m)") : QStringLiteral("天井高 (m)"), 120, 2060, 1450, 330);
+    combo("Combo2", &m.Combo2, &m.Combo2Items, 1600, 2050, 2050);
+    label(n.beam, single ? QStringLiteral("梁　高(m)") : QStringLiteral("梁　高 (m)"), 120, 2480, 1450, 330);
+    combo("Combo3", &m.Combo3, &m.Combo3Items, 1600, 2470, 2050);
 
-    auto options = [&](const char *frameName, const QString &caption, const char *base, const QStringList &captions, int l) {
+    auto options = [&](const char *frameName, const QString &caption, const char *base, const QStringList &captions, int l, int w) {
         auto *frame = new QGroupBox(caption, c);
         frame->setObjectName(name(frameName));
-        frame->setGeometry(twipsRect(l, 1560, 1500, 1350));
+        frame->setGeometry(twipsRect(l, 1540, w, 1420));
         auto *group = new QButtonGroup(this);
         for (int i = 0; i < captions.size(); ++i) {
             auto *option = new QRadioButton(captions.at(i), frame);
             option->setObjectName(QStringLiteral("%1(%2)").arg(name(base)).arg(i));
-            option->setGeometry(twipsRect(150, 300 + i * 250, 1200, 250));
+            option->setGeometry(twipsRect(120, 330 + i * 270, w - 180, 270));
             group->addButton(option, i);
         }
         return group;
     };
-    m_structure = options(n.structureFrame, QStringLiteral("防火対象物"), "Option2", {QStringLiteral("耐　火"), QStringLiteral("その他")}, 3800);
+    m_structure = options(n.structureFrame, QStringLiteral("防火対象物"), "Option2", {QStringLiteral("耐　火"), QStringLiteral("その他")},
+                          3720, 1250);
     m_class = options(n.classFrame, QStringLiteral("感知器の種別"), "Option1",
-                      {QStringLiteral("特種"), QStringLiteral("１種"), QStringLiteral("２種"), QStringLiteral("３種")}, 5400);
+                      {QStringLiteral("特種"), QStringLiteral("１種"), QStringLiteral("２種"), QStringLiteral("３種")}, 5020, 1500);
     QPushButton *calc = newButton(QStringLiteral("Command2"), single ? QStringLiteral("計 算") : QStringLiteral("計　算"),
-                                  twipsRect(7000, 1700, 1600, 900));
+                                  twipsRect(6750, 1700, 1850, 900));
+    calc->setFont(face(Gothic, single ? 14.25 : 15.75));
+    colourButton(calc, single ? 0x008080FF : 0x00FF8080);
     connect(calc, &QPushButton::clicked, this, &DetectorWindow::Command2_Click);
 
     auto *results = new QGroupBox(QStringLiteral("計算結果"), c);
     results->setObjectName(name(n.resultFrame));
-    results->setGeometry(twipsRect(120, 3000, 8600, 1455));
+    results->setGeometry(twipsRect(120, 3000, 8500, 1455));
     paint(results, QPalette::Window, bgr(resultFrames[int(v)]));
+    // The results frame's caption is set in Mincho (not in the one-compartment window).
+    if (!single)
+        results->setFont(face(Mincho, 12));
     auto resultLabel = [&](const char *objectName, const QString &caption, int l, int t, int w) {
-        newLabel(name(objectName), caption, results, twipsRect(l, t, w, 300));
+        return newLabel(name(objectName), caption, results, twipsRect(l, t, w, 330));
     };
-    resultLabel(n.count, QStringLiteral("感知器の設置台数は"), 120, 300, 2200);
-    m_text7 = box("Text7", &m.Text7, 2400, 260, 900, 400, results);
+    QLabel *countLabel = resultLabel(n.count, QStringLiteral("感知器の設置台数は"), 120, 300, 2800);
+    countLabel->setFont(face(Gothic, 14.25));
+    if (!single) {
+        auto *rule = new QFrame(results);
+        rule->setObjectName(QStringLiteral("Line1"));
+        rule->setFrameShape(QFrame::HLine);
+        rule->setGeometry(twipsRect(120, 640, 2700, 30));
+    }
+    m_text7 = box("Text7", &m.Text7, 700, 690, 1400, 380, results);
+    m_text7->setFont(face(Gothic, 14.25));
     resultLabel(n.perDetector,
                 narrow ? QStringLiteral("感知器１台当りの歩行距離(ｍ)")
                        : single ? QStringLiteral("感知器１台当りの面積(㎡)") : QStringLiteral("感知器１台当りの面積(㎡)は"),
-                3500, 300, 2800);
-    m_text3 = box("Text3", &m.Text3, 6400, 260, 900, 350, results);
+                3000, 320, 3300);
+    m_text3 = box("Text3", &m.Text3, 6300, 300, 900, 330, results);
     if (m_variant.hasRoomArea) {
-        resultLabel(n.area, QStringLiteral("部屋の面積(㎡)"), 3500, 700, 2800);
-        m_text6 = box("Text6", &m.Text6, 6400, 680, 900, 350, results);
+        resultLabel(n.area, QStringLiteral("部屋の面積(㎡)"), 3000, 720, 3300);
+        m_text6 = box("Text6", &m.Text6, 6300, 700, 900, 330, results);
     }
-    QLabel *guidance = newLabel(QStringLiteral("Label16"), QString(), results, twipsRect(120, 1050, 6800, 330));
+    QLabel *guidance = newLabel(QStringLiteral("Label16"), QString(), results, twipsRect(120, 1090, 8260, 330));
     guidance->setFrameShape(QFrame::Box);
     paint(guidance, QPalette::Window, Qt::white);
     f.bind(guidance, &m.Label16);
     auto *next = new QPushButton(QStringLiteral("次の計算"), results);
     next->setObjectName(QStringLiteral("Command4"));
-    next->setGeometry(twipsRect(7100, 950, 1350, 450));
+    next->setGeometry(twipsRect(7300, 300, 1080, 730));
+    colourButton(next, single ? 0x008080FF : 0x0000FFFF);
     connect(next, &QPushButton::clicked, this, &DetectorWindow::Command4_Click);
+    for (QWidget *w : results->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (!w->testAttribute(Qt::WA_SetFont))
+            w->setFont(face(Gothic, 12));
 
     if (m_variant.hasCompartment) {
-        calc->setGeometry(twipsRect(7000, 1560, 1600, 600));
+        calc->setGeometry(twipsRect(6650, 1540, 1950, 600));
         auto *frame4 = new QGroupBox(QStringLiteral("小区画の面積(㎡)"), c);
         frame4->setObjectName(QStringLiteral("Frame4"));
-        frame4->setGeometry(twipsRect(6900, 2200, 1800, 780));
+        frame4->setGeometry(twipsRect(6570, 2200, 2030, 760));
         paint(frame4, QPalette::Window, bgr(0x0080FFFF));
-        box("Text2", &m.Text2, 150, 330, 1500, 330, frame4);
+        box("Text2", &m.Text2, 120, 330, 1780, 330, frame4);
     }
 
     QPushButton *reload = newButton(QStringLiteral("Command1"), QStringLiteral("データ読込み"), twipsRect(120, 4560, 1800, 450));
+    colourButton(reload, single || narrow ? 0x00FF8080 : 0x0080C0FF);
     connect(reload, &QPushButton::clicked, this, &DetectorWindow::Command1_Click);
-    grid()->setGeometry(twipsRect(120, 5160, single ? 10695 : 11895, single ? 2055 : 1575));
-    connect(grid(), &FlexGrid::cellClicked, this, &DetectorWindow::MSFlexGrid1_Click);
+    FlexGrid *g = grid();
+    g->setGeometry(twipsRect(120, 5160, single ? 10695 : 11895, single ? 2055 : 1575));
+    // No row height is set: the rows follow the grid's type.
+    g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 6);
+    paintFixedCells(g, m.MSFlexGrid1);
+    connect(g, &FlexGrid::cellClicked, this, &DetectorWindow::MSFlexGrid1_Click);
 
     // Enter in an input box presses 計算, except in the one-compartment window.
+    // The key is taken before the box sees it: an editable combo box hands an
+    // Enter it ignores to its edit line again, which would calculate twice.
     if (!single)
         for (QLineEdit *e : c->findChildren<QLineEdit *>())
-            connect(e, &QLineEdit::returnPressed, this, &DetectorWindow::Command2_Click);
-    for (QComboBox *cb : c->findChildren<QComboBox *>())
-        if (!single && cb->lineEdit())
-            connect(cb->lineEdit(), &QLineEdit::returnPressed, this, &DetectorWindow::Command2_Click);
+            e->installEventFilter(this);
 
     static const QSize designed[] = {{8835, 4500}, {8805, 4485}, {8820, 4500}, {8640, 4515}};
     const QRect size = twipsRect(0, 0, designed[int(v)].width(), designed[int(v)].height());
     resize(size.width(), size.height() + 30);
+}
+
+bool DetectorWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Command2_Click();
+            return true;
+        }
+    }
+    return CalculatorWindow::eventFilter(watched, event);
 }
 
 void DetectorWindow::pushLooks()

@@ -42,12 +42,21 @@ MDIForm1::MDIForm1() : Window(QStringLiteral("MDIForm1")), m_area(new QMdiArea(t
 {
     setWindowTitle(QStringLiteral("火災報知設備計算"));
     setCentralWidget(m_area);
+    menuBar()->hide();
+    connect(m_area, &QMdiArea::subWindowActivated, this, &MDIForm1::showChildMenus);
     const QRect client = twipsRect(0, 0, 8460, 5310);
-    // Room for a menu child with its title bar and menu inside the designed client area.
-    resize(client.width() + 16, client.height() + 48);
+    // The designed client area below the menu bar that the children's menus fill.
+    resize(client.width(), client.height() + menuBar()->fontMetrics().height() + 10);
 }
 
-void MDIForm1::Form_Load()
+MDIForm1::~MDIForm1()
+{
+    // The area goes with the base classes, after the menu bar: it must not ask
+    // this frame to show menus any more.
+    disconnect(m_area, nullptr, this, nullptr);
+}
+
+void MDIForm1::MDIForm_Load()
 {
     placeWindow();
     setAppTitle(QStringLiteral("メインメニュー"));
@@ -69,12 +78,36 @@ void MDIForm1::showChild(const QString &formName)
     for (QMdiSubWindow *sub : m_area->subWindowList())
         if (sub->widget() == child)
             return; // already shown: only the caption is written again
+    child->menuBar()->hide();
     QMdiSubWindow *sub = m_area->addSubWindow(child);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     connect(child, &Window::destroying, sub, &QObject::deleteLater);
+    connect(child, &Window::closed, this, &MDIForm1::showChildMenus);
     // The menus fill the frame: placed by the screen's free space, as a plain
     // child would be, they would lie outside a frame of the designed size.
     sub->showMaximized();
+}
+
+void MDIForm1::showChildMenus()
+{
+    // The current child, else the one active last among those still loaded: the
+    // frame keeps a child's menus while another top-level window (a calculator,
+    // the main menu) has the focus, and a closed child leaves its menus with it.
+    QList<QMdiSubWindow *> children = m_area->subWindowList(QMdiArea::ActivationHistoryOrder);
+    if (QMdiSubWindow *current = m_area->currentSubWindow()) {
+        children.removeAll(current);
+        children.append(current);
+    }
+    Window *shown = nullptr;
+    for (auto it = children.crbegin(); it != children.crend() && !shown; ++it) {
+        auto *child = qobject_cast<Window *>((*it)->widget());
+        if (child && WindowRegistry::instance().window(child->formName()) == child)
+            shown = child;
+    }
+    menuBar()->clear();
+    if (shown)
+        menuBar()->addActions(shown->menuBar()->actions());
+    menuBar()->setVisible(shown != nullptr);
 }
 
 MenuChild::MenuChild(const QString &formName, const QString &caption, const QString &hint, unsigned background,
@@ -191,10 +224,20 @@ Form10::Form10() : Window(QStringLiteral("Form10"))
         b->setObjectName(QStringLiteral("Command%1").arg(i + 1));
         b->setGeometry(twipsRect(4000, 700 + i * 500, 1800, 420));
     }
+    for (int i = 1; i <= 2; ++i) {
+        auto *line = new QFrame(c);
+        line->setObjectName(QStringLiteral("Line%1").arg(i));
+        line->setFrameShape(QFrame::HLine);
+        line->setGeometry(twipsRect(120, i == 1 ? 560 : 3760, 5960, 30));
+    }
+    auto *picture = new QLabel(c);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setPixmap(style()->standardIcon(QStyle::SP_DesktopIcon).pixmap(48, 48));
+    picture->setGeometry(twipsRect(5200, 60, 800, 480));
     QMenu *file = menuBar()->addMenu(QStringLiteral("ファイル"));
     file->setObjectName(QStringLiteral("IDM_FILE"));
     connect(menuItem(file, "IDM_PRINT", QStringLiteral("印　刷")), &QAction::triggered, this, &Form10::IDM_PRINT_Click);
-    resize(twipsRect(0, 0, 6200, 4000).size());
+    resize(twipsRect(0, 0, 6200, 4200).size());
 }
 
 } // namespace kb

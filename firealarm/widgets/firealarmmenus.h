@@ -19,7 +19,8 @@ class MDIForm1 : public Window
     Q_OBJECT
 public:
     MDIForm1();
-    void Form_Load() override;
+    ~MDIForm1() override;
+    void Form_Load() override { MDIForm_Load(); }
     bool Form_Unload() override;
 
     // Gives a menu child the current title as caption, loading it and showing it
@@ -27,7 +28,14 @@ public:
     void showChild(const QString &formName);
     QMdiArea *area() const { return m_area; }
 
+public slots:
+    void MDIForm_Load();
+
 private:
+    // The frame has no menu of its own: its menu bar shows the menus of the
+    // active child, and the children's own menu bars stay hidden.
+    void showChildMenus();
+
     QMdiArea *m_area;
 };
 

@@ -75,6 +75,9 @@ const Box kBoxes[] = {
     {"straight, depth angle wins", Geometry::Straight, "ON", 1, kStraightDeep, {{42, 42, 42}, {87, 87}}, {250, 800, 350, 50}},
     {"straight, width angle stays", Geometry::Straight, "ON", 2, kStraightDeep, {{42, 42, 42}, {87, 87}}, {350, 800, 350, 40}},
     {"straight, no angle", Geometry::Straight, "ON", 3, kStraightTwo, {{42, 42, 42}, {87, 87}}, {250, 450, 250, 0}},
+    // A fractional unit: W and H rise past their real floor multiples (59.4, 29.7), while
+    // the depth of 10 equals its floor multiple 9.9 made whole and stays.
+    {"straight, fractional unit", Geometry::Straight, "OFF", 1, {{row::Pitch, "20"}, {row::HeightFactor, "1.5"}, {row::StraightWeak, "0.5"}, {row::Unit, "3.3"}}, {{20}}, {63, 10, 33, 0}},
 
     // Drop boxes (k = 1).
     {"drop weak, automatic angle", Geometry::Drop, "OFF", 1, kDrop, {{60, 60, 33}}, {300, 200, 200, 0}, 140},
@@ -133,12 +136,16 @@ TEST(PullBoxCalculation, RoundingToTheUnit)
     EXPECT_EQ(roundUpToUnit(200, 50), 200);
     EXPECT_EQ(roundUpToUnit(201, 50), 250);
     EXPECT_EQ(roundUpToUnit(26, 12.5), 38); // (2 + 1) × 12.5 = 37.5, rounded half to even
+    // The straight box's depth compares with its floor multiple made whole: 9.9 becomes 10.
+    EXPECT_EQ(roundUpToUnit(10, 3.3), 13);
+    EXPECT_EQ(roundUpToUnit(10, 3.3, true), 10);
+    EXPECT_EQ(roundUpToUnit(11, 3.3, true), 13);
     EXPECT_THROW(roundUpToUnit(201, 0), Failure);
     EXPECT_THROW(roundUpToUnit(32767, 50), Overflow);
 }
 
-// Each procedure traps its own failures: 計算 goes on after CHOU_SEI and
-// SUNPOU_CHOSEI, and ends at a failure of its own steps.
+// Each procedure traps its own failures under its own name, and the first box
+// ends 計算: no later procedure runs and no result is shown.
 TEST(PullBoxCalculation, FailuresOfEachProcedure)
 {
     ScopedFakeDialogs fake;
@@ -155,18 +162,38 @@ TEST(PullBoxCalculation, FailuresOfEachProcedure)
         State s = makeState("ON", 1);
         s.CABLE_DATA.set(1, row::Unit, "0");
         tier(s, 1, {21, 26, 33});
-        EXPECT_TRUE(makeCalculation(Geometry::HorizontalBend, s)->run());
+        EXPECT_FALSE(makeCalculation(Geometry::HorizontalBend, s)->run());
         EXPECT_EQ(fake->messages, QStringList{"エラーが発生しました。SUNPOU_CHOSEI"});
-        EXPECT_EQ(dims(s), (Dims{254, 254, 99, 0})); // shown as they were before the rounding
+        EXPECT_EQ(dims(s), (Dims{254, 0, 99, 0})); // the depth is not set from an unrounded width
     }
     fake->messages.clear();
     {
         State s = makeState("OFF", 2);
         s.CABLE_DATA.set(1, row::Angle1, "");
         tier(s, 1, {21, 26, 33});
-        EXPECT_TRUE(makeCalculation(Geometry::Twist, s)->run());
+        s.TAKASA = 999;
+        EXPECT_FALSE(makeCalculation(Geometry::Twist, s)->run());
         EXPECT_EQ(fake->messages, QStringList{"エラーが発生しました。CHOU_SEI"});
-        EXPECT_EQ(s.HABA, 200); // not widened, then the rounding went on
+        EXPECT_EQ(s.HABA, 200); // not widened
+        EXPECT_EQ(s.TAKASA, 999); // and no height was made from it
+    }
+    fake->messages.clear();
+    {
+        // A failed angle row ends the bend's 計算 before its height and rounding.
+        State s = makeState("OFF", 2);
+        s.CABLE_DATA.set(1, row::HeightFactor, "x");
+        tier(s, 1, {21, 26, 33});
+        EXPECT_FALSE(makeCalculation(Geometry::HorizontalBend, s)->run());
+        EXPECT_EQ(fake->messages, QStringList{"エラーが発生しました。CHOU_SEI"});
+        EXPECT_EQ(dims(s), (Dims{280, 0, 0, 40}));
+    }
+    fake->messages.clear();
+    {
+        State s = makeState("OFF", 2);
+        s.CABLE_DATA.set(1, row::Angle1, "");
+        tier(s, 1, {113});
+        EXPECT_FALSE(makeCalculation(Geometry::Drop, s)->run());
+        EXPECT_EQ(fake->messages, QStringList{"エラーが発生しました。TAKASA_CHOUSEI"});
     }
     fake->messages.clear();
     {

@@ -265,6 +265,15 @@ TEST(PullBoxWindow, CalculationTextsAndItsGuard)
     bend.m.Command2_Click();
     EXPECT_EQ(bend.m.Label3, "W=200");
 
+    // The first error box ends 計算: no half-sized box is shown.
+    bend.folder.fake().messages.clear();
+    bend.m.s.CABLE_DATA.set(1, row::Angle1, "");
+    bend.m.IDM_TUKERU_Click();
+    bend.m.Label1.clear();
+    bend.m.Command2_Click();
+    EXPECT_EQ(bend.folder.messages(), QStringList{"エラーが発生しました。CHOU_SEI"});
+    EXPECT_EQ((QStringList{bend.m.Label1, bend.m.Label3, bend.m.Label6}), (QStringList{"", "W=200", "補強ｱﾝｸﾞﾙ=0"}));
+
     Window drop(pullbox::drop());
     drop.add("104");
     EXPECT_EQ(drop.m.Label1, "113を登録しました。");

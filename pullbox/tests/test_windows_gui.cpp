@@ -137,6 +137,51 @@ TEST_F(PullBoxGui, ConditionsFollowMenusAndButtons)
     EXPECT_TRUE(folder.messages().isEmpty());
 }
 
+// Each window stands as its own design places and paints it (twips, &H00BBGGRR),
+// not as a copy of the left-bend window.
+TEST_F(PullBoxGui, EachWindowFollowsItsOwnLayout)
+{
+    struct Case
+    {
+        const char *form, *control;
+        int left, top, width, height;
+        quint32 colour; // 0: not checked
+    } cases[] = {
+        {"Form21", "Command2", 6240, 3480, 1335, 975, 0x000080FF},
+        {"Form21", "Frame3", 3480, 5400, 1455, 1095, 0x00FFFFC0},
+        {"Form22", "Command6", 6240, 3000, 1335, 375, 0x0080FFFF},
+        {"Form22", "Frame2", 3480, 5220, 1455, 1455, 0x00C0FFC0},
+        {"Form22", "Frame1", 6240, 960, 1335, 1935, 0x0000FF00},
+        {"Form22", "MSFlexGrid1", 7800, 570, 3855, 5535, 0},
+        {"Form23", "Command3", 6240, 4500, 1335, 495, 0x0000FF00},
+        {"Form23", "Command1", 6360, 5280, 1215, 855, 0x0080FF80},
+        {"Form23", "Label6", 240, 4560, 1965, 300, 0x00FFFFFF},
+        {"Form24", "Command5", 7800, 5160, 1335, 975, 0},
+        {"Form24", "Label9", 6240, 3000, 1335, 495, 0},
+        {"Form25", "Command2", 6240, 3480, 1335, 975, 0x0000FF00},
+        {"Form25", "Label9", 6240, 3000, 1335, 495, 0x00C0C0FF},
+        {"Form25", "MSFlexGrid1", 7680, 420, 4335, 4575, 0},
+        {"Form26", "Command5", 7680, 5160, 1335, 975, 0x0080C0FF},
+        {"Form26", "Frame1", 6240, 960, 1335, 1935, 0x00FF8080},
+    };
+    auto px = [](int twips) { return FlexGrid::twipsToPixels(twips); };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.form) + " " + c.control);
+        open(c.form);
+        QWidget *control = child<QWidget>(c.control);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->geometry(), QRect(px(c.left), px(c.top), px(c.width), px(c.height)));
+        if (c.colour) {
+            const QColor expected(c.colour & 0xFF, (c.colour >> 8) & 0xFF, (c.colour >> 16) & 0xFF);
+            const auto role = qobject_cast<QPushButton *>(control) ? QPalette::Button : QPalette::Window;
+            EXPECT_EQ(control->palette().color(role), expected);
+        }
+        trigger("IDM_END");
+    }
+    open("Form27");
+    EXPECT_EQ(child<QPushButton>("Command5")->palette().color(QPalette::Button), QColor(0xFF, 0x80, 0x00));
+}
+
 TEST_F(PullBoxGui, TierDivisionScreen)
 {
     open("Form27");

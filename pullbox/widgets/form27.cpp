@@ -58,6 +58,10 @@ Form27::Form27() : Window(QStringLiteral("Form27"))
         place(button, commandPlaces[i][0], commandPlaces[i][1], commandPlaces[i][2], commandPlaces[i][3]);
         m_commands[i] = button;
     }
+    // 登録 is the orange button (&H000080FF).
+    QPalette orange = m_commands[5]->palette();
+    orange.setColor(QPalette::Button, QColor(0xFF, 0x80, 0x00));
+    m_commands[5]->setPalette(orange);
     connect(m_commands[1], &QPushButton::clicked, this, &Form27::Command1_Click);
     connect(m_commands[5], &QPushButton::clicked, this, &Form27::Command5_Click);
 

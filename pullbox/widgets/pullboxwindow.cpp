@@ -2,6 +2,7 @@
 
 #include "flexgrid.h"
 #include "haikangaikei.h"
+#include "pullboxlayout.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -92,15 +93,6 @@ QList<Menu> menusOf(const QString &form)
             {"IDM_SETTEI", QStringLiteral("設　定"), settingsItems(onAll, noneAll, "IDM_KUGIRI4", left ? "IDM_KUGIRI5" : "IDM_KUGIRI", standard)}};
 }
 
-// Background of the window and its option frames.
-QColor backgroundOf(const QString &form)
-{
-    static const QHash<QString, quint32> colours = {
-        {QStringLiteral("Form21"), 0x00FFFFC0}, {QStringLiteral("Form22"), 0x00C0FFC0}, {QStringLiteral("Form23"), 0x00C0FFFF},
-        {QStringLiteral("Form25"), 0x00C0C0FF}, {QStringLiteral("Form26"), 0x00FFC0C0}};
-    return colours.contains(form) ? vbColor(colours.value(form)) : QColor(Qt::white);
-}
-
 // The picture of the box: a shaded box, the conduits entering its front face and
 // the exit side marked; the result labels stand on it.
 class BoxPicture : public QWidget
@@ -165,100 +157,89 @@ PullBoxWindow::~PullBoxWindow()
 void PullBoxWindow::buildControls()
 {
     const Design &d = m_model.design;
+    const Layout &layout = layoutOf(d.formName);
+    auto put = [&](QWidget *w, const QString &name) {
+        w->setObjectName(name);
+        const Place at = layout.at(name);
+        place(w, at.left, at.top, at.width, at.height);
+        if (layout.hasColour(name))
+            setBackground(w, vbColor(layout.colour(name)));
+    };
     auto *client = new QWidget(this);
     setCentralWidget(client);
-    setBackground(client, backgroundOf(d.formName));
+    setBackground(client, vbColor(layout.colour(QStringLiteral("Form"))));
 
     m_text2 = new QLineEdit(client);
-    m_text2->setObjectName(QStringLiteral("Text2"));
-    place(m_text2, 120, 50, 855, 375);
+    put(m_text2, QStringLiteral("Text2"));
     m_text1 = new QLineEdit(client);
-    m_text1->setObjectName(QStringLiteral("Text1"));
-    place(m_text1, 120, 480, 2895, 375);
+    put(m_text1, QStringLiteral("Text1"));
 
     // The right-hand windows show the mirror image: the exit on the right.
     const bool exitLeft = d.numbering.startsWith(u'1');
-    auto *picture = new BoxPicture(d.geometry, exitLeft, client);
-    picture->setObjectName(QStringLiteral("Image1"));
-    place(picture, 120, 960, 6060, 4065);
+    put(new BoxPicture(d.geometry, exitLeft, client), QStringLiteral("Image1"));
 
-    struct LabelPlace
-    {
-        int left, top, width, height;
-    };
-    const LabelPlace labelPlaces[10] = {{0, 0, 0, 0},          {3120, 45, 4455, 855},  {120, 360, 1095, 255},
-                                        {1920, 1080, 1400, 300}, {4560, 1320, 1200, 300}, {480, 3600, 1200, 300},
-                                        {1080, 4560, 2295, 300}, {3840, 4440, 2295, 300}, {240, 1800, 870, 300},
-                                        {7800, 150, 3495, 350}};
     auto *frame1 = new QGroupBox(QStringLiteral("入力欄"), client);
-    frame1->setObjectName(QStringLiteral("Frame1"));
-    place(frame1, 6240, 960, 1335, 1815);
-    setBackground(frame1, vbColor(0x00FFFF00));
+    put(frame1, QStringLiteral("Frame1"));
     for (int i = 1; i <= 9; ++i) {
         auto *label = new QLabel(i == 2 ? frame1 : client);
-        label->setObjectName(QStringLiteral("Label%1").arg(i));
-        label->setWordWrap(i == 1);
-        const LabelPlace &at = labelPlaces[i];
-        place(label, at.left, at.top, at.width, at.height);
-        if (i != 2)
-            setBackground(label, Qt::white);
+        label->setWordWrap(i == 1 || i == 9); // the status line and the count of the row windows
+        put(label, QStringLiteral("Label%1").arg(i));
+        if (!layout.hasColour(label->objectName())) // the count of the twist windows has the window colour
+            setBackground(label, vbColor(layout.colour(QStringLiteral("Form"))));
         m_labels[i] = label;
     }
-    if (!exitLeft)
-        place(m_labels[8], 5040, 1800, 1095, 300);
-    if (!d.tiers)
-        place(m_labels[9], 6240, 3000, 1335, 495); // the count of registered conduits
 
     m_combo1 = new QComboBox(frame1);
-    m_combo1->setObjectName(QStringLiteral("Combo1"));
     m_combo1->setEditable(true);
     m_combo1->addItems(conduitSizeItems());
-    place(m_combo1, 120, 720, 1095, 360);
+    put(m_combo1, QStringLiteral("Combo1"));
 
-    auto button = [&](QWidget *parent, const char *name, const QString &caption, LabelPlace at, void (PullBoxWindow::*slot)()) {
+    auto button = [&](QWidget *parent, const char *name, const QString &caption, void (PullBoxWindow::*slot)()) {
         auto *b = new QPushButton(caption, parent);
-        b->setObjectName(QString::fromLatin1(name));
-        place(b, at.left, at.top, at.width, at.height);
+        put(b, QString::fromLatin1(name));
         connect(b, &QPushButton::clicked, this, slot);
         return b;
     };
-    button(frame1, "Command4", QStringLiteral("配管登録"), {120, 1200, 1095, 495}, &PullBoxWindow::Command4_Click);
+    button(frame1, "Command4", QStringLiteral("配管登録"), &PullBoxWindow::Command4_Click);
     if (d.tiers)
-        m_command6 = button(client, "Command6", QString(), {6240, 2880, 1335, 495}, &PullBoxWindow::Command6_Click);
-    button(client, "Command2", QStringLiteral("計　算"), {6240, 3480, 1335, 975}, &PullBoxWindow::Command2_Click);
-    button(client, "Command3", QStringLiteral("次の計算"), {6240, 4560, 1335, 495}, &PullBoxWindow::Command3_Click);
-    button(client, "Command5", QStringLiteral("初期設定表示"), {5040, 5280, 1215, 855}, &PullBoxWindow::Command5_Click);
-    button(client, "Command1", QStringLiteral("表をクリアー"), {6360, 5280, 1215, 855}, &PullBoxWindow::Command1_Click);
+        m_command6 = button(client, "Command6", QString(), &PullBoxWindow::Command6_Click);
+    button(client, "Command2", QStringLiteral("計　算"), &PullBoxWindow::Command2_Click);
+    button(client, "Command3", QStringLiteral("次の計算"), &PullBoxWindow::Command3_Click);
+    button(client, "Command5", QStringLiteral("初期設定表示"), &PullBoxWindow::Command5_Click);
+    button(client, "Command1", QStringLiteral("表をクリアー"), &PullBoxWindow::Command1_Click);
 
     // The three option arrays; the left-bend window numbers its power buttons 2 (強電) and 1 (弱電).
     struct Array
     {
         const char *frame;
-        LabelPlace at;
+        QString caption;
         QList<QPair<int, QString>> buttons;
         void (PullBoxWindow::*slot)(int);
     };
     const Array arrays[3] = {
-        {"Frame2", {1920, 5280, 1455, 1455},
+        {"Frame2", QStringLiteral("計算モード"),
          {{0, QStringLiteral("標　準")}, {1, QStringLiteral("節　約")}, {2, QStringLiteral("ﾕｰｻﾞｰ")}}, &PullBoxWindow::Option1_Click},
-        {"Frame3", {3480, 5400, 1455, 1095},
-         {{d.powerOnIndex, QStringLiteral("強　電")}, {1, QStringLiteral("弱　電")}}, &PullBoxWindow::Option2_Click},
-        {"Frame4", {120, 5280, 1695, 1455},
+        {"Frame3", QStringLiteral("電源種別"), {{d.powerOnIndex, QStringLiteral("強　電")}, {1, QStringLiteral("弱　電")}},
+         &PullBoxWindow::Option2_Click},
+        {"Frame4", QStringLiteral("アングル補強"),
          {{0, QStringLiteral("自動設定")}, {1, QStringLiteral("補 強 付")}, {2, QStringLiteral("補強なし")}}, &PullBoxWindow::Option3_Click},
     };
-    const QString frameCaptions[3] = {QStringLiteral("計算モード"), QStringLiteral("電源種別"), QStringLiteral("アングル補強")};
     for (int a = 0; a < 3; ++a) {
-        auto *frame = new QGroupBox(frameCaptions[a], client);
-        frame->setObjectName(QString::fromLatin1(arrays[a].frame));
-        place(frame, arrays[a].at.left, arrays[a].at.top, arrays[a].at.width, arrays[a].at.height);
-        int top = 300;
+        auto *frame = new QGroupBox(arrays[a].caption, client);
+        put(frame, QString::fromLatin1(arrays[a].frame));
+        setBackground(frame, vbColor(layout.colour(QStringLiteral("Form"))));
+        const QString name = QStringLiteral("Option%1").arg(a + 1);
+        int row = 0;
         for (const auto &[index, caption] : arrays[a].buttons) {
             auto *option = new QRadioButton(caption, frame);
-            option->setObjectName(QStringLiteral("Option%1").arg(a + 1));
+            option->setObjectName(name);
             option->setProperty("index", index);
             option->setAutoExclusive(true);
-            place(option, 120, top, 1200, 300);
-            top += 360;
+            // A button without a place of its own stands in the frame's column of buttons.
+            const QString key = QStringLiteral("%1(%2)").arg(name).arg(row);
+            const Place at = layout.hasPlace(key) ? layout.at(key) : Place{120, 300 + 360 * row, 1200, 300};
+            place(option, at.left, at.top, at.width, at.height);
+            ++row;
             const auto slot = arrays[a].slot;
             connect(option, &QRadioButton::clicked, this, [this, slot, index] { (this->*slot)(index); });
             m_options[a] << option;
@@ -266,15 +247,14 @@ void PullBoxWindow::buildControls()
     }
 
     m_grid = new FlexGrid(client);
-    m_grid->setObjectName(QStringLiteral("MSFlexGrid1"));
     m_grid->setGridModel(&m_model.MSFlexGrid1);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    place(m_grid, 7680, 600, 3855, 4455);
+    put(m_grid, QStringLiteral("MSFlexGrid1"));
     connect(m_grid, &FlexGrid::cellClicked, this, &PullBoxWindow::MSFlexGrid1_Click);
 
     // The design area; the option frames, two buttons and the grid come into view when enlarged.
-    client->setMinimumSize(px(7650), px(5100));
-    resize(px(7650), px(5100) + menuBar()->sizeHint().height());
+    client->setMinimumSize(px(layout.clientWidth), px(layout.clientHeight));
+    resize(px(layout.clientWidth), px(layout.clientHeight) + menuBar()->sizeHint().height());
 }
 
 void PullBoxWindow::buildMenus()

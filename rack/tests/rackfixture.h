@@ -47,7 +47,7 @@ inline TextTable rackFixture()
 
 inline void writeDatabase(const TextTable &t)
 {
-    writeTable(databasePath(db::CablePipe), 320, t.columns(), t);
+    writeTable(databasePath(db::CablePipe), 400, t.columns(), t);
 }
 
 template<class Model> void loadModel(Model &m, const TextTable &t = rackFixture())

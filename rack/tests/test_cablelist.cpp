@@ -126,6 +126,29 @@ TEST_F(Loaded, SearchPassesOverSubtypesAndRegistrationClearsTheListing)
     EXPECT_EQ(m.KENSAKU_HYOJI, 0);
 }
 
+TEST(RackSearch, EveryPrefixThatHoldsPassesOverARowAtOnce)
+{
+    // 40 sub-type rows in which CVT and CVV alternate: each of the 30 steps passes over a
+    // CVT and the CVV after it, so the search reaches the row beyond them (one row a step
+    // would stop at the 31st sub-type row and list it).
+    TestFolder folder;
+    TextTable t = emptyTable(db::CablePipe);
+    int r = 301;
+    t.set(1, r++, u"CV2-2C"_qs);
+    for (int i = 0; i < 20; ++i) {
+        t.set(1, r++, u"CVT"_qs + Str(i));
+        t.set(1, r++, u"CVV"_qs + Str(i));
+    }
+    t.set(1, r++, u"CV-LAST"_qs);
+    t.set(1, r, u"END"_qs);
+    Form17Model m;
+    loadModel(m, t);
+    m.Combo3 = u"CV"_qs;
+    m.Command7_Click();
+    EXPECT_EQ(gridColumn0(m, 2, 5), (QStringList{u"登録電線は下記です。"_qs, u"CV2-2C"_qs, u"CV-LAST"_qs, QString()}));
+    EXPECT_TRUE(folder.messages().isEmpty());
+}
+
 TEST_F(Loaded, SearchOfBlanksListsUpToTheLastGridRow)
 {
     int busy = 0;

@@ -1,12 +1,14 @@
 #include "flexgrid.h"
 #include "form17.h"
 #include "form19.h"
+#include "rackdrawing.h"
 #include "rackfixture.h"
 #include "registerRack.h"
 #include "registry.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -59,6 +61,8 @@ TEST_F(RackGui, RackWindowRegistersCalculatesAndRecalculates)
     EXPECT_TRUE(child<QComboBox>("Combo1")->isHidden());
     EXPECT_FALSE(child<QAction>("IDM_TAISHIN")->isEnabled());
     EXPECT_FALSE(child<QAction>("IDM_KEISAN")->isEnabled());
+    EXPECT_EQ(child<QAction>("IDM_KEISAN")->text(), u"耐震計算");
+    EXPECT_EQ(child<QAction>("IDM_TAISHIN")->text(), u"耐震計算");
     EXPECT_NE(child<QAction>("IDM_EMKOATU"), nullptr);
 
     setCombo("Combo3", u"CV2-2C"_qs);
@@ -129,4 +133,35 @@ TEST_F(RackGui, DuctWindowOpensOnlyThroughTheRegistryAndClosesWithCloseAll)
     EXPECT_FALSE(child<QComboBox>("Combo8")->isHidden());
     WindowRegistry::instance().closeAll({u"Form29"_qs});
     EXPECT_FALSE(WindowRegistry::instance().isLoaded(u"Form29"_qs));
+}
+
+TEST_F(RackGui, PicturesDrawTheirMarksWhereTheBoxesOfTheQuantitiesStand)
+{
+    using S = RackDrawing::Subject;
+    // A point on each dimension arrow, in window twips: the arrow lies next to its boxes.
+    const struct { const char16_t *form; S subject; QPoint mark; const char *quantity; } cases[] = {
+        {u"Form17", S::LadderRack, {2040, 1200}, "interval"},
+        {u"Form17", S::LadderRack, {1500, 4740}, "cable spacing"},
+        {u"Form17", S::LadderRack, {3000, 4920}, "rack width"},
+        {u"Form19", S::Raceway, {1800, 1020}, "interval"},
+        {u"Form19", S::Raceway, {1860, 2640}, "fixture spacing"},
+        {u"Form29", S::WiringDuct, {3120, 1710}, "interval"},
+        {u"Form29", S::WiringDuct, {1440, 3240}, "height"},
+        {u"Form29", S::WiringDuct, {2820, 3990}, "width"},
+    };
+    for (const auto &c : cases) {
+        open(QString::fromUtf16(c.form));
+        auto *picture = child<RackDrawing>("Image1");
+        ASSERT_NE(picture, nullptr) << c.quantity;
+        EXPECT_EQ(picture->subject(), c.subject);
+        const QImage image = picture->grab().toImage();
+        const QPoint centre = (c.mark - picture->geometry().topLeft() * 15) / 15;
+        bool marked = false;
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy) {
+                const QColor px = image.pixelColor(centre + QPoint(dx, dy));
+                marked = marked || (px.blue() > 120 && px.red() < 100 && px.green() < 100);
+            }
+        EXPECT_TRUE(marked) << c.quantity;
+    }
 }

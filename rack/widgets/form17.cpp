@@ -13,15 +13,16 @@ using M = RackWindow::MenuDesc;
 constexpr quint32 kWindowColour17 = 0x0080FF80, kWindowColour29 = 0x00C0FFFF, kWhite = 0x00FFFFFF;
 constexpr quint32 kRegisterColour = 0x00FFFF80, kCalculateColour = 0x00FF8080, kNextColour = 0x0080FFFF, kSearchColour = 0x000080FF;
 
-// The controls both windows place alike: the cable inputs, the grid and the buttons.
-QVector<C> cableInputs(quint32 windowColour)
+// The controls both windows place alike: the cable inputs, the grid and the buttons. The rack
+// window frames its hint and status lines.
+QVector<C> cableInputs(quint32 windowColour, bool framedLines)
 {
     return {
         {K::Text, "Text2", {}, 120, 120, 975, 375},
         {K::Text, "Text1", {}, 1320, 120, 3015, 375},
         {K::Label, "Label10", u"低圧ケーブル"_qs, 5040, 170, 2655, 255, windowColour},
         {K::Combo, "Combo3", {}, 7800, 120, 3615, 360},
-        {K::Label, "Label12", {}, 7800, 600, 2295, 615, kWhite},
+        {K::Label, "Label12", {}, 7800, 600, 2295, 615, kWhite, framedLines},
         {K::Button, "Command7", u"検 索"_qs, 10200, 600, 1215, 615, kSearchColour},
         {K::Line, "Line1", {}, 7800, 1320, 3600, 15},
         {K::Label, "Label9", u"本数"_qs, 7800, 1600, 615, 375, windowColour},
@@ -29,7 +30,7 @@ QVector<C> cableInputs(quint32 windowColour)
         {K::Button, "Command1", u"電線登録"_qs, 10200, 1440, 1215, 615, kRegisterColour},
         {K::Grid, "MSFlexGrid1", {}, 7800, 2160, 3735, 4455},
         {K::Picture, "Image1", {}, 120, 600, 7560, 5130},
-        {K::Label, "Label1", {}, 120, 5880, 4695, 735, kWhite},
+        {K::Label, "Label1", {}, 120, 5880, 4695, 735, kWhite, framedLines},
         {K::Button, "Command2", u"計　算"_qs, 6120, 5880, 1575, 735, kCalculateColour},
         {K::Button, "Command3", u"次の計算"_qs, 4920, 6240, 1095, 375, kNextColour},
     };
@@ -51,7 +52,7 @@ Form17::Form17()
     : RackWindow(u"Form17"_qs, u"ケーブルラック幅計算"_qs, m_model, [this] { return m_model.bindings(); }, 11625, 6690, kWindowColour17)
 {
     m_model.num = WindowRegistry::instance().persistentState<RackNumbers>(u"Form17"_qs);
-    QVector<C> controls = cableInputs(kWindowColour17);
+    QVector<C> controls = cableInputs(kWindowColour17, true);
     controls += {
         {K::Label, "Label2", {}, 1320, 1440, 1335, 255, kWhite},
         {K::Combo, "Combo1", {}, 1440, 1680, 855, 360},
@@ -74,7 +75,7 @@ Form17::Form17()
         {"IDM_RACK", u"ケーブルラック種別"_qs, {{"IDM_SR", u"標準型ラック"_qs}}},
         {"IDM_KEISAN", u"耐震計算"_qs, {{"IDM_TAISHIN", u"耐震計算"_qs}}, false},
     };
-    build(controls, menus);
+    build(controls, menus, RackDrawing::Subject::LadderRack);
 }
 
 Form17::~Form17() = default;
@@ -99,7 +100,7 @@ Form29::Form29()
     : RackWindow(u"Form29"_qs, u"ワイヤリングダクト計算"_qs, m_model, [this] { return m_model.bindings(); }, 11655, 6720, kWindowColour29)
 {
     m_model.num = WindowRegistry::instance().persistentState<RackNumbers>(u"Form29"_qs);
-    QVector<C> controls = cableInputs(kWindowColour29);
+    QVector<C> controls = cableInputs(kWindowColour29, false);
     controls += {
         {K::Label, "Label2", {}, 2160, 960, 1575, 255, kWhite},
         {K::Combo, "Combo1", {}, 2520, 1200, 855, 360},
@@ -125,7 +126,7 @@ Form29::Form29()
     menus += {
         {"IDM_SETTEI", u"設　定"_qs, {{"IDM_PITCH100", u"寸法を100ピッチとする"_qs}, {"IDM_PITCH50", u"寸法ピッチを50とする"_qs}}},
     };
-    build(controls, menus);
+    build(controls, menus, RackDrawing::Subject::WiringDuct);
 }
 
 Form29::~Form29() = default;

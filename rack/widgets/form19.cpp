@@ -57,7 +57,7 @@ Form19::Form19()
         {"IDM_RACE", u"レースウェイの種別"_qs, {{"IDM_DPONE", u"小型タイプ"_qs}, {"IDM_DPTWO", u"標準型タイプ"_qs}}},
         {"IDM_KEISAN", u"耐震計算"_qs, {{"IDM_TAISHIN", u"耐震計算"_qs}}, false},
     };
-    build(controls, menus);
+    build(controls, menus, RackDrawing::Subject::Raceway);
 }
 
 Form19::~Form19() = default;

@@ -55,7 +55,7 @@ RackWindow::~RackWindow()
     m_model.endBusy = nullptr;
 }
 
-void RackWindow::build(const QVector<ControlDesc> &controls, const QVector<MenuDesc> &menus)
+void RackWindow::build(const QVector<ControlDesc> &controls, const QVector<MenuDesc> &menus, RackDrawing::Subject subject)
 {
     // The state is a member of the derived window: it exists only from here on.
     m_model.beginBusy = [this] { m_busy.emplace(this); };
@@ -68,6 +68,8 @@ void RackWindow::build(const QVector<ControlDesc> &controls, const QVector<MenuD
             auto *l = new QLabel(s.caption, central);
             l->setWordWrap(true);
             l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            if (s.border)
+                l->setFrameShape(QFrame::Box);
             w = l;
             break;
         }
@@ -96,9 +98,11 @@ void RackWindow::build(const QVector<ControlDesc> &controls, const QVector<MenuD
             break;
         }
         case Kind::Picture:
+            w = new RackDrawing(subject, QRect(s.left, s.top, s.width, s.height), central);
+            break;
         case Kind::Line: {
             auto *f = new QFrame(central);
-            f->setFrameShape(s.kind == Kind::Line ? QFrame::HLine : QFrame::StyledPanel);
+            f->setFrameShape(QFrame::HLine);
             w = f;
             break;
         }

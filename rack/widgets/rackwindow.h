@@ -6,6 +6,7 @@
 
 #include "busystate.h"
 #include "cablelist.h"
+#include "rackdrawing.h"
 #include "window.h"
 
 #include <QColor>
@@ -29,6 +30,7 @@ public:
         QString caption;
         int left, top, width, height; // twips
         quint32 vbColor = 0xFFFFFFFF; // &H00BBGGRR; all ones: the default
+        bool border = false;          // a label with a single border
     };
     struct MenuItemDesc
     {
@@ -70,7 +72,8 @@ protected:
                std::function<ControlBindings()> bindings, int clientWidth, int clientHeight, quint32 background);
     ~RackWindow() override;
 
-    void build(const QVector<ControlDesc> &controls, const QVector<MenuDesc> &menus);
+    // The picture control (Kind::Picture) shows the drawing of `subject`.
+    void build(const QVector<ControlDesc> &controls, const QVector<MenuDesc> &menus, RackDrawing::Subject subject);
     // The 電線種別 menu of this window's cable kinds.
     MenuDesc cableKindMenu() const;
     // Runs a handler: the widgets' texts in, the handler, the state's texts out.
