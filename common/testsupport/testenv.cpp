@@ -50,4 +50,18 @@ QString binDir()
     return qEnvironmentVariable("KB_BIN_DIR");
 }
 
+QVector<DataTextCell> readDataCells(const char *fileName, const DatabaseShape &shape)
+{
+    const QString name = QStringLiteral("data/") + QLatin1String(fileName);
+    QFile f(QDir(sourceDir()).filePath(name));
+    if (!f.open(QIODevice::ReadOnly))
+        throw Failure(name + QStringLiteral(" is missing"));
+    return parseDataText(QString::fromUtf8(f.readAll()), shape.fileRows, shape.columns);
+}
+
+TextTable readDataText(const char *fileName, const DatabaseShape &shape)
+{
+    return dataTextTable(readDataCells(fileName, shape), shape.fileRows, shape.columns);
+}
+
 } // namespace kb::test

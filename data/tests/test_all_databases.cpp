@@ -7,7 +7,7 @@
 #include "testenv.h"
 
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace kb;
@@ -20,9 +20,7 @@ const Db kDatabases[] = {{"CABLE-PIPE.txt", db::CablePipe}, {"CABLE-SIZE.txt", d
 TEST(DefaultDatabases, EveryCellFitsARecordAndTheBuiltFilesMatch)
 {
     for (const Db &d : kDatabases) {
-        QFile f(QDir(test::sourceDir()).filePath(QStringLiteral("data/") + QLatin1String(d.txt)));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << d.txt;
-        const auto cells = parseDataText(QString::fromUtf8(f.readAll()), d.shape.fileRows, d.shape.columns);
+        const auto cells = test::readDataCells(d.txt, d.shape);
         for (const DataTextCell &c : cells) {
             EXPECT_LE(c.text.size(), kCellChars) << d.txt << ":" << c.line;
             EXPECT_TRUE(canEncodeCell(c.text)) << d.txt << ":" << c.line;

@@ -3,13 +3,10 @@
 // not crash anything; it shows as a size that never cuts, a percentage of 0 that fits no cable,
 // a listed name the registration cannot find, or a family search that lists a stranger.
 
-#include "datatext.h"
 #include "numtext.h"
 #include "refdata.h"
 #include "testenv.h"
 
-#include <QDir>
-#include <QFile>
 #include <QSet>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -23,13 +20,7 @@ namespace {
 
 const TextTable &data()
 {
-    static const TextTable table = [] {
-        QFile f(QDir(test::sourceDir()).filePath(QStringLiteral("data/CABLE-PIPE.txt")));
-        if (!f.open(QIODevice::ReadOnly))
-            throw Failure(QStringLiteral("data/CABLE-PIPE.txt is missing"));
-        const auto cells = parseDataText(QString::fromUtf8(f.readAll()), db::CablePipe.fileRows, db::CablePipe.columns);
-        return dataTextTable(cells, db::CablePipe.fileRows, db::CablePipe.columns);
-    }();
+    static const TextTable table = test::readDataText("CABLE-PIPE.txt", db::CablePipe);
     return table;
 }
 

@@ -3,13 +3,10 @@
 // column of a mode ends 計算 in an error box, a unit of 0 leaves W and H unrounded,
 // and conditions that do not read at load leave the option buttons unselected.
 
-#include "datatext.h"
 #include "numtext.h"
 #include "refdata.h"
 #include "testenv.h"
 
-#include <QDir>
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace kb;
@@ -19,13 +16,7 @@ namespace {
 
 const TextTable &data()
 {
-    static const TextTable table = [] {
-        QFile f(QDir(test::sourceDir()).filePath(QStringLiteral("data/CABLE-PIPE.txt")));
-        if (!f.open(QIODevice::ReadOnly))
-            throw Failure(QStringLiteral("data/CABLE-PIPE.txt is missing"));
-        const auto cells = parseDataText(QString::fromUtf8(f.readAll()), db::CablePipe.fileRows, db::CablePipe.columns);
-        return dataTextTable(cells, db::CablePipe.fileRows, db::CablePipe.columns);
-    }();
+    static const TextTable table = test::readDataText("CABLE-PIPE.txt", db::CablePipe);
     return table;
 }
 

@@ -2,13 +2,10 @@
 // reads by their numeric prefix. A fault shows no error there: a cell that does not read as a
 // number gives an allowable load of 0, and loads out of order make a size never chosen.
 
-#include "datatext.h"
 #include "numtext.h"
 #include "refdata.h"
 #include "testenv.h"
 
-#include <QDir>
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace kb;
@@ -17,11 +14,7 @@ namespace {
 
 TextTable cablePipeData()
 {
-    QFile f(QDir(test::sourceDir()).filePath(QStringLiteral("data/CABLE-PIPE.txt")));
-    if (!f.open(QIODevice::ReadOnly))
-        throw Failure(QStringLiteral("data/CABLE-PIPE.txt is missing"));
-    const auto cells = parseDataText(QString::fromUtf8(f.readAll()), db::CablePipe.fileRows, db::CablePipe.columns);
-    return dataTextTable(cells, db::CablePipe.fileRows, db::CablePipe.columns);
+    return test::readDataText("CABLE-PIPE.txt", db::CablePipe);
 }
 
 } // namespace

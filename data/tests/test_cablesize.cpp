@@ -2,13 +2,10 @@
 // voltage-drop and feeder windows can name has a row with readable currents, the
 // blocks ascend, and each block's largest size sits on its fixed row.
 
-#include "datatext.h"
 #include "numtext.h"
 #include "refdata.h"
 #include "testenv.h"
 
-#include <QDir>
-#include <QFile>
 #include <QSet>
 #include <gtest/gtest.h>
 
@@ -19,10 +16,7 @@ namespace {
 
 TextTable defaultCableSize()
 {
-    QFile f(QDir(test::sourceDir()).filePath(QStringLiteral("data/CABLE-SIZE.txt")));
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    const auto cells = parseDataText(QString::fromUtf8(f.readAll()), db::CableSize.fileRows, db::CableSize.columns);
-    return dataTextTable(cells, db::CableSize.fileRows, db::CableSize.columns);
+    return test::readDataText("CABLE-SIZE.txt", db::CableSize);
 }
 
 struct Block

@@ -2,14 +2,11 @@
 // design rows and their capacity list, the package row pairs and the conduit
 // rows every design row and package rating looks up.
 
-#include "datatext.h"
 #include "numtext.h"
 #include "refdata.h"
 #include "testenv.h"
 
-#include <QDir>
 #include <algorithm>
-#include <QFile>
 #include <QSet>
 #include <gtest/gtest.h>
 
@@ -20,10 +17,7 @@ namespace {
 
 TextTable defaultCableSize()
 {
-    QFile f(QDir(test::sourceDir()).filePath(QStringLiteral("data/CABLE-SIZE.txt")));
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    const auto cells = parseDataText(QString::fromUtf8(f.readAll()), db::CableSize.fileRows, db::CableSize.columns);
-    return dataTextTable(cells, db::CableSize.fileRows, db::CableSize.columns);
+    return test::readDataText("CABLE-SIZE.txt", db::CableSize);
 }
 
 bool isNumber(const QString &cell)

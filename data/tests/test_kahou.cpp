@@ -3,13 +3,10 @@
 // room the lists never offer, a look-up that presets no class or an unknown band,
 // or a room the look-up cannot reach.
 
-#include "datatext.h"
 #include "numtext.h"
 #include "refdata.h"
 #include "testenv.h"
 
-#include <QDir>
-#include <QFile>
 #include <QSet>
 #include <gtest/gtest.h>
 
@@ -19,13 +16,7 @@ namespace {
 
 const TextTable &data()
 {
-    static const TextTable table = [] {
-        QFile f(QDir(test::sourceDir()).filePath(QStringLiteral("data/KAHOU.txt")));
-        if (!f.open(QIODevice::ReadOnly))
-            throw Failure(QStringLiteral("data/KAHOU.txt is missing"));
-        const auto cells = parseDataText(QString::fromUtf8(f.readAll()), db::Kahou.fileRows, db::Kahou.columns);
-        return dataTextTable(cells, db::Kahou.fileRows, db::Kahou.columns);
-    }();
+    static const TextTable table = test::readDataText("KAHOU.txt", db::Kahou);
     return table;
 }
 

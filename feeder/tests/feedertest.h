@@ -9,8 +9,6 @@
 #include "refdata.h"
 #include "testenv.h"
 
-#include <QDir>
-#include <QFile>
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -25,10 +23,7 @@ inline TextTable table(const char *rows)
 // The default CABLE-SIZE rows of data/CABLE-SIZE.txt (rows 1..300, as the windows load them).
 inline TextTable defaultCableSize()
 {
-    QFile f(QDir(test::sourceDir()).filePath(QStringLiteral("data/CABLE-SIZE.txt")));
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    const auto cells = parseDataText(QString::fromUtf8(f.readAll()), db::CableSize.fileRows, db::CableSize.columns);
-    TextTable dd = dataTextTable(cells, db::CableSize.fileRows, db::CableSize.columns);
+    TextTable dd = test::readDataText("CABLE-SIZE.txt", db::CableSize);
     for (int r = 301; r <= dd.rows(); ++r)
         for (int c = 1; c <= dd.columns(); ++c)
             dd.set(c, r, QString());
@@ -49,6 +44,19 @@ inline QStringList gridRow(const GridModel &grid, int r, int last)
         cells << grid.textMatrix(r, c);
     return cells;
 }
+
+// A calculator window's display-free state in a test folder of its own, with the boxes it
+// shows recorded and the first `GridColumns` columns of its grid rows read back.
+template<class Model, int GridColumns>
+class ModelTest : public ::testing::Test
+{
+protected:
+    test::TestFolder folder;
+    Model m;
+
+    QStringList row(int r) const { return gridRow(m.MSFlexGrid1, r, GridColumns); }
+    QStringList boxes() const { return folder.messages(); }
+};
 
 inline QString err(const char *tag)
 {

@@ -35,12 +35,9 @@ CV5.5-3C | 34 | 42 | CV5.5-2C | 39 | 49
 CV2-2C | 2 | 22 | 22 | 24
 )";
 
-class Lamp : public ::testing::Test
+class Lamp : public ModelTest<Form12Model, 25>
 {
 protected:
-    test::TestFolder folder;
-    Form12Model m;
-
     void SetUp() override
     {
         m.DD = table(kRows);
@@ -67,8 +64,6 @@ protected:
         ASSERT_EQ(boxes(), QStringList({"合計の電圧降下率が５％以上ではランプが点灯しない場合があります。"}));
         folder.fake().messages.clear();
     }
-    QStringList row(int r) const { return gridRow(m.MSFlexGrid1, r, 25); }
-    QStringList boxes() const { return folder.messages(); }
 };
 
 } // namespace

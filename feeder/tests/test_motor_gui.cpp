@@ -31,12 +31,7 @@ protected:
     }
     void TearDown() override { WindowRegistry::instance().reset(); }
 
-    template<class T> T *child(const char *name) const
-    {
-        T *c = w->findChild<T *>(QString::fromLatin1(name));
-        EXPECT_NE(c, nullptr) << name;
-        return c;
-    }
+    template<class T> T *child(const char *name) const { return test::child<T>(w, name); }
     QComboBox *combo(const char *name) const { return child<QComboBox>(name); }
     void click(const char *button) { child<QPushButton>(button)->click(); }
     void trigger(const char *action) { child<QAction>(action)->trigger(); }

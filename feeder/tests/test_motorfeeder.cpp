@@ -36,12 +36,9 @@ CV22-3C | 80 | 97
 CV38-3C | 113 | 138
 )";
 
-class Motor : public ::testing::Test
+class Motor : public ModelTest<Form7Model, 25>
 {
 protected:
-    test::TestFolder folder;
-    Form7Model m;
-
     void SetUp() override
     {
         m.DD = table(kRows);
@@ -71,8 +68,6 @@ protected:
         ASSERT_EQ(m.Combo6, "3.5");
     }
 
-    QStringList row(int r) const { return gridRow(m.MSFlexGrid1, r, 25); }
-    QStringList boxes() const { return folder.messages(); }
 };
 
 } // namespace

@@ -25,12 +25,9 @@ const char *const kRows = R"(
 8 | 22 | 31 | 28 | 30
 )";
 
-class Package : public ::testing::Test
+class Package : public ModelTest<Form11Model, 14>
 {
 protected:
-    test::TestFolder folder;
-    Form11Model m;
-
     void SetUp() override
     {
         m.DD = table(kRows);
@@ -39,8 +36,6 @@ protected:
         m.Text2 = "1";
         m.Text3 = "PAC-1";
     }
-    QStringList row(int r) const { return gridRow(m.MSFlexGrid1, r, 14); }
-    QStringList boxes() const { return folder.messages(); }
 };
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "feederpicture.h"
 
+#include "circuitpicture.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -9,25 +11,6 @@ namespace {
 
 const QColor kEarthGreen(0, 150, 0);
 const QColor kBondRed(210, 0, 0);
-
-// The picture control: its own paper colour behind the drawing.
-void setUpPicture(QWidget *picture)
-{
-    picture->setObjectName(QStringLiteral("Image1"));
-    picture->setAutoFillBackground(true);
-    QPalette pal = picture->palette();
-    pal.setColor(QPalette::Window, QColor(255, 255, 240));
-    picture->setPalette(pal);
-}
-
-// Starts a painter drawn for the picture's own size and stretched to the widget, with its border.
-void begin(QPainter &p, QWidget *picture, QSize own)
-{
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(picture->width() / double(own.width()), picture->height() / double(own.height()));
-    p.setPen(QPen(Qt::darkGray, 1));
-    p.drawRect(0, 0, own.width() - 1, own.height() - 1);
-}
 
 void text(QPainter &p, const QRect &at, const QString &s, double points, int align = Qt::AlignLeft | Qt::AlignVCenter)
 {
@@ -97,7 +80,7 @@ PackagePicture::PackagePicture(QWidget *parent) : QWidget(parent)
 void PackagePicture::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    begin(p, this, pictureSize());
+    beginPicture(p, this, pictureSize());
 
     // The wall and the breaker box on it; the kind and rating captions sit to its right.
     p.setPen(Qt::NoPen);
@@ -142,7 +125,7 @@ LampPicture::LampPicture(QWidget *parent) : QWidget(parent)
 void LampPicture::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    begin(p, this, pictureSize());
+    beginPicture(p, this, pictureSize());
 
     // The breaker with its earth wire.
     const QRect box(40, 24, 60, 68);

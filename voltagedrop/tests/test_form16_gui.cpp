@@ -27,12 +27,7 @@ protected:
     }
     void TearDown() override { WindowRegistry::instance().reset(); }
 
-    template<class T> T *child(const char *name) const
-    {
-        T *c = w->findChild<T *>(QString::fromLatin1(name));
-        EXPECT_NE(c, nullptr) << name;
-        return c;
-    }
+    template<class T> T *child(const char *name) const { return test::child<T>(w, name); }
     void type(const char *box, const QString &text) { child<QLineEdit>(box)->setText(text); }
     void click(const char *button) { child<QPushButton>(button)->click(); }
     void trigger(const char *action) { child<QAction>(action)->trigger(); }

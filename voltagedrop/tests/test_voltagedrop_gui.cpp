@@ -34,12 +34,7 @@ protected:
         EXPECT_NE(w, nullptr);
         return w;
     }
-    template<class T> T *child(const char *name) const
-    {
-        T *c = w->findChild<T *>(QString::fromLatin1(name));
-        EXPECT_NE(c, nullptr) << name;
-        return c;
-    }
+    template<class T> T *child(const char *name) const { return test::child<T>(w, name); }
     QComboBox *combo(const char *name) const { return child<QComboBox>(name); }
     QString text(const char *box) const { return child<QLineEdit>(box)->text(); }
     void type(const char *box, const QString &t) { child<QLineEdit>(box)->setText(t); }

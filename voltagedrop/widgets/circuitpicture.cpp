@@ -35,7 +35,8 @@ QFont sized(const QFont &base, double points, bool bold = false)
     return f;
 }
 
-// The picture control of a window: its own paper colour behind the drawing.
+} // namespace
+
 void setUpPicture(QWidget *picture)
 {
     picture->setObjectName(QStringLiteral("Image1"));
@@ -45,7 +46,13 @@ void setUpPicture(QWidget *picture)
     picture->setPalette(pal);
 }
 
-} // namespace
+void beginPicture(QPainter &p, QWidget *picture, QSize own)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(picture->width() / double(own.width()), picture->height() / double(own.height()));
+    p.setPen(QPen(Qt::darkGray, 1));
+    p.drawRect(0, 0, own.width() - 1, own.height() - 1);
+}
 
 FeederPicture::FeederPicture(const QString &circuitMark, const QString &panelLabel, bool showsPowerFactor, QWidget *parent)
     : QWidget(parent), m_mark(circuitMark), m_panel(panelLabel), m_powerFactor(showsPowerFactor)
@@ -56,11 +63,7 @@ FeederPicture::FeederPicture(const QString &circuitMark, const QString &panelLab
 void FeederPicture::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    // Drawn for its own size and stretched to the frame it is given.
-    p.scale(width() / double(pictureSize().width()), height() / double(pictureSize().height()));
-    p.setPen(QPen(Qt::darkGray, 1));
-    p.drawRect(0, 0, pictureSize().width() - 1, pictureSize().height() - 1);
+    beginPicture(p, this, pictureSize());
 
     p.setPen(Qt::black);
     p.setFont(sized(font(), 12, true));
@@ -124,10 +127,7 @@ UnbalancedPicture::UnbalancedPicture(QWidget *parent) : QWidget(parent)
 void UnbalancedPicture::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(width() / 504.0, height() / 269.0);
-    p.setPen(QPen(Qt::darkGray, 1));
-    p.drawRect(0, 0, 503, 268);
+    beginPicture(p, this, QSize(504, 269));
 
     // Breaker and its mark.
     drawBreaker(p, QRect(12, 10, 44, 62));
