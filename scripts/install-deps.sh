@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   python3 python3-openpyxl
-  fonts-ipafont-gothic
+  fonts-ipafont-gothic fonts-ipafont-mincho
 )
 missing=()
 for p in "${packages[@]}"; do
