@@ -241,7 +241,8 @@ void PullBoxWindow::buildControls()
             place(option, at.left, at.top, at.width, at.height);
             ++row;
             const auto slot = arrays[a].slot;
-            connect(option, &QRadioButton::clicked, this, [this, slot, index] { (this->*slot)(index); });
+            const int value = index; // clang 14 cannot capture a structured binding
+            connect(option, &QRadioButton::clicked, this, [this, slot, value] { (this->*slot)(value); });
             m_options[a] << option;
         }
     }
