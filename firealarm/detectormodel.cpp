@@ -67,6 +67,12 @@ Heading heading(Variant v, int c)
 
 bool matches(const QString &typed, const QString &stored) { return sameText(trimBlanks(typed), stored); }
 
+bool negative(const QString &size)
+{
+    const auto n = tryReadNumber(size);
+    return n && *n < 0;
+}
+
 QString structureText(int option)
 {
     return option == 0 ? QStringLiteral("耐火") : option == 1 ? QStringLiteral("その他") : QString();
@@ -130,6 +136,18 @@ void DetectorModel::emptyResults(bool sizesToo)
     Text7.clear();
 }
 
+void DetectorModel::box(const QString &text)
+{
+    if (beforeBox)
+        beforeBox();
+    message(text);
+}
+
+bool DetectorModel::sizesMissing() const
+{
+    return Text4.isEmpty() || Text5.isEmpty() || negative(Text4) || negative(Text5);
+}
+
 void DetectorModel::loadControls()
 {
     Text1 = QStringLiteral("1");
@@ -191,7 +209,7 @@ void DetectorModel::lookUp()
     const Variant v = m_variant->variant;
     if (Combo4.isEmpty() || Combo5.isEmpty())
         return message(NeedNames);
-    if (Text4.isEmpty() || Text5.isEmpty())
+    if (sizesMissing())
         return message(NeedSizes);
     if (m_variant->hasCompartment && Text2.isEmpty())
         return message(QStringLiteral("小区画の面積を入力して下さい。"));
@@ -371,22 +389,25 @@ void DetectorModel::Command2_Click()
 {
     if (Combo4.isEmpty() || Combo5.isEmpty())
         return message(NeedNames);
-    if (Text4.isEmpty() || Text5.isEmpty())
+    if (sizesMissing())
         return message(NeedSizes);
     if (Combo1.isEmpty())
         return message(QStringLiteral("感知器の種類を入力して下さい。"));
-    if (Combo2.isEmpty())
+    // A typed height or beam that is none of the items is no height at all.
+    if (!representativeHeight(Combo2))
         return message(QStringLiteral("天井の高さを入力して下さい。"));
-    if (Combo3.isEmpty())
+    if (!isBeamItem(Combo3))
         return message(QStringLiteral("梁の高さを入力して下さい。"));
     trapped(QStringLiteral("Command2"), [this] { calculate(); });
 }
 
 void DetectorModel::calculate()
 {
+    // Every way out without a count leaves empty results, never an earlier click's.
+    blankResults();
+    emptyResults(false);
     coverageValue() = 0;
-    if (const auto height = representativeHeight(Combo2))
-        m_state->TENJOU_TAKASA = int16_t(*height);
+    m_state->TENJOU_TAKASA = int16_t(*representativeHeight(Combo2));
     const DetectorType type = detectorType(Combo1);
     if (type != DetectorType::None)
         coverageStep(type);
@@ -423,13 +444,13 @@ void DetectorModel::coverageStep(DetectorType type)
             Option1 = -1;
         } else {
             const ClassCheck check = classCheck(v, type, Option1);
-            for (const QString &box : check.boxes)
-                message(box);
+            for (const QString &text : check.boxes)
+                box(text);
             if (check.ends)
                 return;
         }
-        if (type != DetectorType::Smoke && Option2 >= 0)
-            m_state->KOUZOU_CODE = Option2 == 0 ? QStringLiteral("TAIKA") : QStringLiteral("SONOTA");
+        if (type != DetectorType::Smoke)
+            m_state->KOUZOU_CODE = structureCode(Option2);
         if (type != DetectorType::Analog)
             m_state->SYUBETU_CODE = classCode(Option1);
 
@@ -437,8 +458,8 @@ void DetectorModel::coverageStep(DetectorType type)
         HANTEI_RAN(isSmoke(type));
 
         const Coverage c = coverage(v, type, m_state->SYUBETU_CODE, m_state->KOUZOU_CODE, m_state->TENJOU_TAKASA);
-        for (const QString &box : c.boxes)
-            message(box);
+        for (const QString &text : c.boxes)
+            box(text);
         coverageValue() = int16_t(c.value);
         KEISAN_SYORI();
     });
@@ -450,7 +471,7 @@ void DetectorModel::narrowRoomRule(DetectorType type)
         const Family family = familyOf(type);
         if (isNarrow()) {
             if (wideTestApplies(family, m_state->SYUBETU_CODE, m_state->KOUZOU_CODE) && CDbl(Text4) >= 3) {
-                message(tooWideMessage());
+                box(tooWideMessage());
                 m_state->KEISAN_FLAG = On;
             }
             return;
@@ -459,7 +480,7 @@ void DetectorModel::narrowRoomRule(DetectorType type)
         if (!limit || !tooNarrow(CDbl(Text4), CDbl(Text5), *limit))
             return;
         NYURYOKU_CLIAR();
-        message(tooNarrowMessage(family));
+        box(tooNarrowMessage(family));
         m_state->KEISAN_FLAG = On;
     });
 }
@@ -467,10 +488,7 @@ void DetectorModel::narrowRoomRule(DetectorType type)
 void DetectorModel::HANTEI_RAN(bool smoke)
 {
     trapped(QStringLiteral("HANTEI_RAN"), [&] {
-        if (Option2 == 0)
-            m_state->KOUZOU_CODE = QStringLiteral("TAIKA");
-        else if (Option2 == 1)
-            m_state->KOUZOU_CODE = QStringLiteral("SONOTA");
+        m_state->KOUZOU_CODE = structureCode(Option2);
         const BeamCode beam = beamCode(m_variant->variant, smoke, Combo3);
         Combo3 = beam.beamText;
         if (beam.code)
@@ -478,10 +496,10 @@ void DetectorModel::HANTEI_RAN(bool smoke)
         const double area = m_variant->hasCompartment ? CDbl(Text2) : 0;
         const Verdict verdict = beamVerdict(m_variant->variant, smoke, m_state->HARI_CODE, m_state->TENJOU_TAKASA, area);
         if (!verdict.warning.isEmpty())
-            return message(verdict.warning);
+            box(verdict.warning);
         if (verdict.refusal.isEmpty())
             return;
-        message(verdict.refusal);
+        box(verdict.refusal);
         blankResults();
         emptyResults(false);
         Label16.clear();
@@ -498,7 +516,7 @@ void DetectorModel::KEISAN_SYORI()
         }
         const int16_t per = coverageValue();
         if (per == 0)
-            return message(QStringLiteral("天井が高すぎます。"));
+            return box(QStringLiteral("天井が高すぎます。"));
         double ratio = 0;
         if (isNarrow()) {
             ratio = CDbl(Text5) / per;

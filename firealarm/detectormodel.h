@@ -14,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 
 namespace kb::fa {
 
@@ -77,6 +78,10 @@ public:
     GridModel MSFlexGrid1;
     TextTable KAHOU_DATA;
 
+    // Run before each box of a calculation waits on the user: the window shows
+    // the boxes as they now stand, so no refusal stands over the old figures.
+    std::function<void()> beforeBox;
+
     // Load: the control defaults, then (after the database is read) the lists and the grid.
     void loadControls();
     void loadLists();
@@ -122,6 +127,10 @@ public:
 
 private:
     bool isNarrow() const { return m_variant->variant == Variant::Narrow; }
+    // A box of the calculation, shown over the window as it now stands.
+    void box(const QString &text);
+    // Width or depth empty, or a negative number.
+    bool sizesMissing() const;
     int16_t &coverageValue();
     void blankResults();
     // Empties the result boxes (and width and depth when sizesToo).

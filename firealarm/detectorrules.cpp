@@ -182,6 +182,16 @@ int classOption(const QString &text)
     return -1;
 }
 
+QString structureCode(int option)
+{
+    return option == 0 ? QStringLiteral("TAIKA") : option == 1 ? QStringLiteral("SONOTA") : QString();
+}
+
+bool isBeamItem(const QString &beam)
+{
+    return beamCode(Variant::Ordinary, false, beam).code.has_value();
+}
+
 BeamCode beamCode(Variant v, bool smoke, const QString &beam)
 {
     // The tests run in this order on the text as rewritten so far.
@@ -230,14 +240,16 @@ Verdict beamVerdict(Variant v, bool smoke, int hariCode, int tenjou, double comp
             return {HeatAbove8, {}};
         return {};
     }
-    case Variant::Single:
+    case Variant::Single: {
+        Verdict out;
         if ((!smoke && compartmentArea > 5 && hariCode >= 4) || (smoke && compartmentArea > 10 && hariCode >= 6))
-            return {{}, CompartmentWarning};
-        if (hariCode >= 10)
-            return {BeamNeedsOwn, {}};
-        if (!smoke && tenjou >= 8)
-            return {HeatAbove8, {}};
-        return {};
+            out.warning = CompartmentWarning;
+        else if (hariCode >= 10)
+            out.refusal = BeamNeedsOwn;
+        if (out.refusal.isEmpty() && !smoke && tenjou >= 8)
+            out.refusal = HeatAbove8;
+        return out;
+    }
     }
     return {};
 }

@@ -30,6 +30,13 @@ QString classCode(int option);   // "TOKU", "ICHI", "NI", "SAN"; empty for none
 QString classText(int option);   // "特種", "１種", "２種", "３種"; empty for none
 int classOption(const QString &text); // the option of a class text, -1 for any other text
 
+// Structure code of the structure options: "TAIKA" (0 耐火), "SONOTA" (1 その他);
+// empty with neither selected, so no heat coverage applies.
+QString structureCode(int option);
+
+// Whether a text is one of the five beam-depth items (case and width ignored).
+bool isBeamItem(const QString &beam);
+
 // Beam-depth code of a beam item and the item the beam box shows afterwards
 // (smoke detectors see "0.4m未満" as "0.6m未満" and "0.4m-1m未満" as "0.6m-1m未満").
 struct BeamCode
@@ -40,7 +47,8 @@ struct BeamCode
 BeamCode beamCode(Variant v, bool smoke, const QString &beam);
 
 // Verdict on beam and ceiling height. A refusal empties the result boxes; the
-// compartment warning of the one-compartment room lets the calculation go on.
+// compartment warning of the one-compartment room comes first and spares the
+// deep beam, never a heat detector under a ceiling of 8 m or more.
 struct Verdict
 {
     QString refusal;

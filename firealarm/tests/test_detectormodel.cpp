@@ -157,6 +157,9 @@ TEST_F(Model, LookUpRefusalsAndFailures)
     m->Command3_Click();
     EXPECT_EQ(boxes(), QStringList{"間口及び奥行き寸法を入力して下さい。"});
     m->Text4 = "5";
+    m->Text5 = "-5";
+    m->Command3_Click();
+    EXPECT_EQ(boxes(), QStringList{"間口及び奥行き寸法を入力して下さい。"});
     m->Text5 = "5";
     m->Command3_Click();
     EXPECT_EQ(boxes(), QStringList{"該当する部屋名称がありません、手入力して下さい。"});
@@ -283,6 +286,101 @@ TEST_F(Model, NarrowRoomAndBeamRefusalsLeaveEmptyResults)
     EXPECT_EQ(m->Text7, "1");
 }
 
+// Every click that gets past the input checks but ends without a count leaves
+// empty result columns, whatever an earlier click counted; an input the checks
+// refuse changes nothing at all.
+TEST_F(Model, NoRowKeepsACountOfOtherInputs)
+{
+    const QString tooHigh = QStringLiteral("天井が高すぎます。");
+    struct Case
+    {
+        const char *name;
+        const DetectorVariant *v;
+        const char *width, *depth;
+        const char16_t *type;
+        int cls, structure;
+        const char16_t *ceiling, *beam;
+        QStringList boxes;
+        bool refusedAtInput;
+    };
+    const Case cases[] = {
+        {"class the type lacks", &ordinaryRoom(), "10", "15", u"差動スポット", 3, 0, u"4m未満", u"0.4m未満",
+         {"差動スポット型感知器に３種はありません。"}, false},
+        {"smoke class 3 above 4 m", &ordinaryRoom(), "10", "15", u"煙感知器", 3, 0, u"8m-15m未満", u"0.4m未満",
+         {"３種は、４ｍ以上では使用できません。１種又は２種を選択して下さい。", tooHigh}, false},
+        {"too wide for walking distance", &narrowRoom(), "3", "30", u"煙感知器", 1, 0, u"4m未満", u"0.4m未満",
+         {"間口が３m以上の部屋は「一般居室」にて計算して下さい。"}, false},
+        {"too narrow for an area", &rowOfRooms(), "2.9", "15", u"差動スポット", 1, 0, u"4m未満", u"0.6m未満",
+         {"間口が３m未満の部屋は「細長い部屋」にて計算して下さい。"}, false},
+        {"unknown detector type", &ordinaryRoom(), "10", "15", u"光電式", 1, 0, u"4m未満", u"0.4m未満", {}, false},
+        {"no structure: no heat coverage", &ordinaryRoom(), "10", "15", u"差動スポット", 1, -1, u"4m未満", u"0.4m未満",
+         {tooHigh}, false},
+        {"compartment warning, heat at 20 m", &singleRoom(), "7", "5", u"差動スポット", 1, 0, u"20m以上", u"1m以上",
+         {"面積が大きい為小区画に感知器が必要です。",
+          "この感知器は８ｍ以上では使用できません。煙感知器又は熱分布(空気管)等を選択して下さい。"},
+         false},
+        {"ceiling that is no item", &ordinaryRoom(), "10", "15", u"煙感知器", 1, 0, u"10m", u"0.4m未満",
+         {"天井の高さを入力して下さい。"}, true},
+        {"beam that is no item", &ordinaryRoom(), "10", "15", u"煙感知器", 1, 0, u"4m未満", u"1.2m",
+         {"梁の高さを入力して下さい。"}, true},
+        {"negative width", &ordinaryRoom(), "-10", "20", u"煙感知器", 1, 0, u"4m未満", u"0.4m未満",
+         {"間口及び奥行き寸法を入力して下さい。"}, true},
+        {"negative walking length", &narrowRoom(), "2", "-30", u"煙感知器", 1, 0, u"4m未満", u"0.4m未満",
+         {"間口及び奥行き寸法を入力して下さい。"}, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        state = DetectorState();
+        open(*c.v);
+        // An earlier click that counts.
+        const bool row = c.v->variant == Variant::Row, narrow = c.v->variant == Variant::Narrow;
+        room(narrow ? "2" : "10", "30", u"差動スポット", 1, 0, row ? u"4m-8m未満" : u"4m未満", row ? u"0.6m未満" : u"0.4m未満");
+        m->Text2 = "4";
+        m->Command2_Click();
+        ASSERT_TRUE(boxes().isEmpty());
+        ASSERT_NE(m->Text7, "");
+        const QStringList before{m->Text3, m->Text6, m->Text7, m->Label16};
+        const DetectorState stateBefore = state;
+
+        QStringList shownOver; // the result boxes as each box of the calculation stands over them
+        m->beforeBox = [&] { shownOver << m->Text3 + m->Text6 + m->Text7; };
+        m->Text1 = "2";
+        room(c.width, c.depth, c.type, c.cls, c.structure, c.ceiling, c.beam);
+        m->Text2 = "6";
+        m->Command2_Click();
+        EXPECT_EQ(boxes(), c.boxes);
+        if (c.refusedAtInput) {
+            EXPECT_EQ((QStringList{m->Text3, m->Text6, m->Text7, m->Label16}), before);
+            EXPECT_TRUE(m->Text7Enabled);
+            EXPECT_EQ(state.TENJOU_TAKASA, stateBefore.TENJOU_TAKASA);
+            EXPECT_EQ(state.HARI_CODE, stateBefore.HARI_CODE);
+            EXPECT_EQ(m->MSFlexGrid1.textMatrix(2, 1), "");
+            continue;
+        }
+        EXPECT_EQ(shownOver, QStringList(c.boxes.size(), QString()));
+        EXPECT_FALSE(m->Text7Enabled);
+        EXPECT_EQ(gridRow(2).at(0), "本社ビル");
+        EXPECT_EQ(gridRow(2).at(8), "");
+        EXPECT_EQ(gridRow(2).at(9), "");
+        EXPECT_EQ(gridRow(2).at(11), narrow ? "-----" : "");
+    }
+}
+
+// The narrow-room refusal empties the sizes before its box stands over them.
+TEST_F(Model, NarrowRoomBoxStandsOverEmptySizes)
+{
+    open(ordinaryRoom());
+    room("10", "20", u"煙感知器", 3, 0);
+    m->Command2_Click();
+    ASSERT_EQ(m->Text7, "4");
+    QStringList shownOver;
+    m->beforeBox = [&] { shownOver << QStringList{m->Text4, m->Text5, m->Text3, m->Text6, m->Text7}.join('|'); };
+    room("2", "20", u"煙感知器", 3, 0);
+    m->Command2_Click();
+    EXPECT_EQ(boxes(), QStringList{"間口が３m未満の部屋は細長い部屋にて計算して下さい。"});
+    EXPECT_EQ(shownOver, QStringList{"||||"});
+}
+
 TEST_F(Model, CoverageStepsShowTheirBoxes)
 {
     open(ordinaryRoom());
@@ -290,7 +388,7 @@ TEST_F(Model, CoverageStepsShowTheirBoxes)
     m->Text7 = "7";
     m->Command2_Click();
     EXPECT_EQ(boxes(), (QStringList{"定温スポット型感知器に３種はありません。", "感知器の種別を選択して下さい。"}));
-    EXPECT_EQ(gridRow(1).at(9), "7"); // the count box as it was
+    EXPECT_EQ(gridRow(1).at(9), ""); // no count, not the count box's earlier text
 
     room("10", "10", u"煙感知器", 3, 0, u"8m-15m未満");
     m->Command2_Click();
@@ -309,11 +407,11 @@ TEST_F(Model, CoverageStepsShowTheirBoxes)
     m->Command2_Click();
     EXPECT_EQ(boxes(), (QStringList{err("SADOU_SYORI"), err("KEISAN_SYORI")}));
 
-    room("10", "10", u"光電式", 1, 0); // no step runs: the row repeats the boxes
+    room("10", "10", u"光電式", 1, 0); // no step runs: no coverage either
     m->Text3 = "x";
     m->Command2_Click();
     EXPECT_TRUE(boxes().isEmpty());
-    EXPECT_EQ(gridRow(1).at(8), "x");
+    EXPECT_EQ(gridRow(1).at(8), "");
 }
 
 TEST_F(Model, LongNarrowRoomCountsByWalkingDistance)
@@ -368,10 +466,10 @@ TEST_F(Model, CompartmentsInARowNeedABeamBetweenTheBands)
 TEST_F(Model, OneCompartmentWarningAndMissingArea)
 {
     open(singleRoom());
-    room("10", "10", u"差動スポット", 1, 0, u"20m以上", u"1m以上");
+    room("10", "10", u"差動スポット", 1, 0, u"4m-8m未満", u"1m以上");
     m->Text2 = "6";
     m->Command2_Click();
-    EXPECT_EQ(boxes(), QStringList{"面積が大きい為小区画に感知器が必要です。"});
+    EXPECT_EQ(boxes(), QStringList{"面積が大きい為小区画に感知器が必要です。"}); // the deep beam is spared
     EXPECT_EQ(m->Text7, "3"); // 100 m² at 45 m²
     EXPECT_EQ(gridRow(1).at(12), "6");
 
@@ -537,9 +635,8 @@ TEST_F(Model, WindowStateOutlivesTheWindow)
     open(ordinaryRoom());
     EXPECT_EQ(state.SENTAKU_GYOU, 7);
     EXPECT_EQ(m->Text1, "1");
-    room("10", "10", u"煙感知器", 1, 0, u"高い");
-    m->Command2_Click(); // the ceiling text matches nothing: the last height stays
-    EXPECT_EQ(m->Text3, "75");
+    EXPECT_EQ(state.TENJOU_TAKASA, 10);
+    EXPECT_EQ(state.KOUZOU_CODE, "TAIKA");
 }
 
 } // namespace

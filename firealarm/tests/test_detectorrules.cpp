@@ -29,6 +29,12 @@ TEST(DetectorRules, TypesAndHeights)
     EXPECT_EQ(representativeHeight(QStringLiteral("8M-15M未満")), 10);
     EXPECT_EQ(representativeHeight(QStringLiteral("20m以上")), 25);
     EXPECT_FALSE(representativeHeight(QStringLiteral("5m")).has_value());
+    EXPECT_TRUE(isBeamItem(QStringLiteral("0.6M-1M未満")));
+    EXPECT_FALSE(isBeamItem(QStringLiteral("1.2m")));
+    EXPECT_FALSE(isBeamItem(QString()));
+    EXPECT_EQ(structureCode(0), "TAIKA");
+    EXPECT_EQ(structureCode(1), "SONOTA");
+    EXPECT_EQ(structureCode(-1), ""); // no structure: no heat coverage
 }
 
 TEST(DetectorRules, BeamCodes)
@@ -83,7 +89,9 @@ TEST(DetectorRules, BeamVerdicts)
         {Variant::Row, false, 0, 1, 0, Shallow, {}},
         {Variant::Single, false, 5, 1, 6, {}, Warn},
         {Variant::Single, false, 5, 1, 5, {}, {}},
-        {Variant::Single, false, 20, 25, 6, {}, Warn},
+        {Variant::Single, false, 20, 25, 6, Heat8, Warn}, // the warning spares the beam, not the ceiling
+        {Variant::Single, false, 5, 6, 6, {}, Warn},
+        {Variant::Single, true, 20, 25, 11, {}, Warn},   // smoke heights are the coverage step's
         {Variant::Single, false, 20, 1, 4, Own, {}},
         {Variant::Single, true, 8, 1, 10, {}, {}},
         {Variant::Single, true, 8, 1, 10.5, {}, Warn},
