@@ -230,6 +230,45 @@ TEST_F(FireAlarmGui, CalculatorLooksUpCalculatesAndKeepsItsRows)
     EXPECT_TRUE(folder.messages().isEmpty()) << folder.messages().join('\n').toStdString();
 }
 
+// A box of the calculation stands over the window as the calculation has left it
+// so far: a refused narrow room shows no width, depth or earlier count behind it.
+TEST_F(FireAlarmGui, NarrowRoomBoxStandsOverEmptiedBoxes)
+{
+    struct Watching : FakeDialogs
+    {
+        std::function<void()> onMessage;
+        void message(const QString &text) override
+        {
+            FakeDialogs::message(text);
+            onMessage();
+        }
+    } watching;
+    Window *w = openWindow(QStringLiteral("Frm1"));
+    QStringList shownOver;
+    watching.onMessage = [&] {
+        QStringList texts;
+        for (const char *box : {"Text4", "Text5", "Text3", "Text6", "Text7"})
+            texts << text(w, box);
+        shownOver << texts.join('|');
+        EXPECT_FALSE(child<QLineEdit>(w, QStringLiteral("Text7"))->isEnabled());
+    };
+    setDialogs(&watching);
+
+    setCombo(w, "Combo4", QStringLiteral("本社ビル"));
+    setCombo(w, "Combo5", QStringLiteral("事務室"));
+    setText(w, "Text4", QStringLiteral("10"));
+    setText(w, "Text5", QStringLiteral("20"));
+    click(w, "Command3");
+    child<QRadioButton>(w, QStringLiteral("Option1(3)"))->click(); // smoke ３種: narrow from 20 m
+    click(w, "Command2");
+    EXPECT_EQ(text(w, "Text7"), "4");
+    setText(w, "Text4", QStringLiteral("2"));
+    click(w, "Command2");
+    setDialogs(&folder.fake());
+    EXPECT_EQ(watching.messages, QStringList{"間口が３m未満の部屋は細長い部屋にて計算して下さい。"});
+    EXPECT_EQ(shownOver, QStringList{"||||"});
+}
+
 TEST_F(FireAlarmGui, VariantsShowTheirTypeAndColours)
 {
     auto colour = [](QWidget *w, QPalette::ColorRole role) { return w->palette().color(role).name(); };

@@ -96,6 +96,10 @@ DetectorWindow::DetectorWindow(const fa::DetectorVariant &variant)
     buildMenus();
     fields().push();
     pushLooks();
+    m_model.beforeBox = [this] {
+        fields().push();
+        pushLooks();
+    };
 }
 
 void DetectorWindow::buildMenus()
