@@ -19,6 +19,7 @@ const DetectorVariant kSingle{Variant::Single, "Form4", u"火報・区画が１�
 const QString SearchPrompt = QStringLiteral("現場名称、部屋名称、間口、奥行を入力後検索をクリックして下さい。");
 const QString NeedNames = QStringLiteral("現場名称及び部屋名称を入力して下さい。");
 const QString NeedSizes = QStringLiteral("間口及び奥行き寸法を入力して下さい。");
+const QString NeedCompartment = QStringLiteral("小区画の面積を入力して下さい。");
 const QString Off = QStringLiteral("OFF");
 const QString On = QStringLiteral("ON");
 const QString Dashes = QStringLiteral("-----");
@@ -212,7 +213,7 @@ void DetectorModel::lookUp()
     if (sizesMissing())
         return message(NeedSizes);
     if (m_variant->hasCompartment && Text2.isEmpty())
-        return message(QStringLiteral("小区画の面積を入力して下さい。"));
+        return message(NeedCompartment);
 
     if (Option1 != 3)
         Option1 = -1;
@@ -391,6 +392,10 @@ void DetectorModel::Command2_Click()
         return message(NeedNames);
     if (sizesMissing())
         return message(NeedSizes);
+    // Without the compartment's area the beam and ceiling go unjudged, and a heat
+    // detector would be counted under any ceiling.
+    if (m_variant->hasCompartment && !tryReadNumber(Text2))
+        return message(NeedCompartment);
     if (Combo1.isEmpty())
         return message(QStringLiteral("感知器の種類を入力して下さい。"));
     // A typed height or beam that is none of the items is no height at all.

@@ -463,7 +463,7 @@ TEST_F(Model, CompartmentsInARowNeedABeamBetweenTheBands)
     EXPECT_EQ(state.SYUBETU_CODE, "NI");
 }
 
-TEST_F(Model, OneCompartmentWarningAndMissingArea)
+TEST_F(Model, OneCompartmentWarningAndAreaThatIsNoNumber)
 {
     open(singleRoom());
     room("10", "10", u"差動スポット", 1, 0, u"4m-8m未満", u"1m以上");
@@ -473,12 +473,15 @@ TEST_F(Model, OneCompartmentWarningAndMissingArea)
     EXPECT_EQ(m->Text7, "3"); // 100 m² at 45 m²
     EXPECT_EQ(gridRow(1).at(12), "6");
 
-    m->Text2.clear();
-    room("10", "10", u"煙感知器", 1, 0);
-    m->Command2_Click();
-    EXPECT_EQ(boxes(), QStringList{err("HANTEI_RAN")});
-    EXPECT_EQ(m->Combo3, "0.6m未満"); // rewritten before the failure
-    EXPECT_EQ(m->Text7, "1");
+    // No area, no verdict: refused before anything changes, not counted under a 20 m ceiling.
+    room("10", "10", u"差動スポット", 1, 0, u"20m以上", u"0.4m未満");
+    for (const char *area : {"", "abc"}) {
+        m->Text2 = QString::fromLatin1(area);
+        m->Command2_Click();
+        EXPECT_EQ(boxes(), QStringList{"小区画の面積を入力して下さい。"}) << area;
+        EXPECT_EQ(m->Text7, "3") << area;
+        EXPECT_EQ(state.TENJOU_TAKASA, 6) << area;
+    }
 }
 
 TEST_F(Model, NextDataNumberWrapsAtTheMemoryLimit)
