@@ -89,7 +89,8 @@ void Form19Model::Command2_Click()
             return;
         }
         // Inputs that make no sense are refused before any result changes: fixtures of a type
-        // the table does not weigh, a negative count, no spacing, and an interval of no length.
+        // the table does not weigh, a negative count or a spacing of no length, and an
+        // interval of no length (with the box a non-numeric interval ends on).
         if (!Combo4.isEmpty()) {
             if (CDbl(Combo6) < 0)
                 throw Failure(u"negative fixture count"_qs);

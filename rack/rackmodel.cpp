@@ -303,11 +303,10 @@ void RackModel::BASHO_CNI()
         Combo4 = Str(num.GENSHO_KEISU / 100.0);
         RACK_OMOSA();
         spanWeightStep(!isDuct());
-        // The insert follows the new span weight, so the two lines never disagree.
-        if (!isDuct())
-            insertStep();
-        if (!isDuct())
+        if (!isDuct()) {
+            insertStep(); // the insert follows the new span weight, so the two lines never disagree
             Text4 = Str(num.RACK_HABA);
+        }
         Label1 = kRecalcPrompt;
         ZENKAI[1] = Combo2;
         ZENKAI[2] = Combo4;
