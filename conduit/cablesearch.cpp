@@ -30,6 +30,11 @@ constexpr int kSubtypeSteps = 30;
 
 } // namespace
 
+bool isBlankName(QStringView name)
+{
+    return trimBlanks(toHalfWidthAscii(name)).isEmpty();
+}
+
 int queryClass(QStringView query)
 {
     static const struct { int cls; const char16_t *names[8]; } classes[] = {

@@ -14,6 +14,9 @@
 
 namespace kb {
 
+// True when a typed cable name holds nothing but blanks, half- or full-width: it names
+// no cable, and as a search text it would list every row.
+bool isBlankName(QStringView name);
 
 // The family a search text names: 1 the power families (CV, FP, EM-CE ...), 2 the
 // control families (CVV, EM-CEE), 3 the telephone families (CPEV, EM-CPEE), 0 any other.

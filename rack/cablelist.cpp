@@ -89,7 +89,7 @@ void CableListModel::showRow(int r)
 void CableListModel::Command1_Click()
 {
     registrationPressed();
-    if (Combo3.isEmpty()) {
+    if (isBlankName(Combo3)) {
         message(kNoCableName);
         focusRequest = u"Combo3"_qs;
         return;
@@ -103,37 +103,36 @@ void CableListModel::Command1_Click()
 
 void CableListModel::registerCable()
 {
+    // A count that is no whole number of cables is refused like one that is no number.
+    if (!Combo5.isEmpty()) {
+        const double count = CDbl(Combo5);
+        if (count < 1 || Int(count) != count)
+            throw Failure(u"the cable count is not a whole number of at least 1"_qs);
+    }
     DENSEN_MEI = trimTrailingBlanks(Combo3);
     Label1 = u"ケーブルは "_qs + DENSEN_MEI + u" です。"_qs;
     if (Combo5.isEmpty()) {
         Label1 = u"電線本数を設定して下さい。"_qs;
         return;
     }
-    for (int r = cablepipe::CableFirst; r <= cablepipe::CableLast; ++r) {
-        const QString name = trimTrailingBlanks(CABLE_DATA.at(1, r));
-        if (sameText(name, DENSEN_MEI)) {
-            const int n = TOROKU_SUU + 1;
-            if (n >= kGridRows)
-                throw Failure(u"the cable list is full"_qs);
-            Row row;
-            row[0] = DENSEN_MEI;
-            row[1] = Combo5;
-            row[2] = Str(Val(CABLE_DATA.at(m_field3 == Field3::OuterDiameter ? 2 : 3, r)));
-            row[3] = Str(CDbl(row[2]) * CDbl(row[1]));
-            row[4] = Str(Val(CABLE_DATA.at(5, r)) / 1000);
-            row[5] = Str(CDbl(row[4]) * CDbl(row[1]));
-            DENSEN_TOROKU[n] = row;
-            TOROKU_SUU = n;
-            break;
-        }
-        if (isEndMarker(name)) {
-            message(u"該当電線がありません、電線名称を確認してやり直して下さい。"_qs);
-            return;
-        }
+    // Rows that run out without the end marker name no cable either.
+    const int r = findCableRow(CABLE_DATA, DENSEN_MEI);
+    if (r == 0) {
+        message(u"該当電線がありません、電線名称を確認してやり直して下さい。"_qs);
+        return;
     }
-    // Without a match the last registered row is shown again; with none there is no row to show.
-    if (TOROKU_SUU == 0)
-        throw Failure(u"no registered cable to show"_qs);
+    const int n = TOROKU_SUU + 1;
+    if (n >= kGridRows)
+        throw Failure(u"the cable list is full"_qs);
+    Row row;
+    row[0] = DENSEN_MEI;
+    row[1] = Combo5;
+    row[2] = Str(Val(CABLE_DATA.at(m_field3 == Field3::OuterDiameter ? 2 : 3, r)));
+    row[3] = Str(CDbl(row[2]) * CDbl(row[1]));
+    row[4] = Str(Val(CABLE_DATA.at(5, r)) / 1000);
+    row[5] = Str(CDbl(row[4]) * CDbl(row[1]));
+    DENSEN_TOROKU[n] = row;
+    TOROKU_SUU = n;
     showRow(TOROKU_SUU);
     Label1 = u"登録が済んだら「計算」を押して下さい。追加登録は続けて下さい。"_qs;
     Command1 = u"登録完了"_qs;
@@ -184,7 +183,7 @@ void CableListModel::MSFlexGrid1_Click()
 
 void CableListModel::Command7_Click()
 {
-    if (Combo3.isEmpty()) {
+    if (isBlankName(Combo3)) {
         message(kNoCableName);
         if (m_focusOnEmptySearch)
             focusRequest = u"Combo3"_qs;

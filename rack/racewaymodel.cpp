@@ -88,6 +88,21 @@ void Form19Model::Command2_Click()
             message(u"電線を登録して下さい。"_qs);
             return;
         }
+        // Inputs that make no sense are refused before any result changes: fixtures of a type
+        // the table does not weigh, a negative count or a spacing of no length, and an
+        // interval of no length (with the box a non-numeric interval ends on).
+        if (!Combo4.isEmpty()) {
+            if (CDbl(Combo6) < 0)
+                throw Failure(u"negative fixture count"_qs);
+            if (CDbl(Combo4) <= 0)
+                throw Failure(u"fixture spacing not above 0"_qs);
+            if (!rack::fixtureWeight(Combo2))
+                throw Failure(u"fixture type without a weight"_qs);
+        }
+        if (const std::optional<double> L = tryReadNumber(Combo1); L && *L <= 0) {
+            errorBox(u"HAN_TEI"_qs);
+            return;
+        }
         if (Combo4.isEmpty()) {
             fixturesVisible = false;
             Label3.clear();
@@ -110,13 +125,8 @@ void Form19Model::Command2_Click()
         num.SENYU_RITU = CInt(double(num.DANMEN_GOUKEI) / num.NAIBU_MENSEKI * 1000);
         Label11 = Str(num.SENYU_RITU / 10.0) + u"(%)"_qs;
         double fixtureLoad = 0; // KIGU_KAJU, 0.1 kg/m
-        if (!Combo4.isEmpty()) {
-            const double count = CDbl(Combo6);
-            const double spacing = CDbl(Combo4);
-            if (spacing == 0)
-                throw Failure(u"fixture spacing of 0"_qs);
-            fixtureLoad = count * num.KIGU_JURYO / spacing;
-        }
+        if (!Combo4.isEmpty())
+            fixtureLoad = CDbl(Combo6) * num.KIGU_JURYO / CDbl(Combo4);
         const int16_t spanWeight = CInt(Val(Combo1) * (fixtureLoad + cableWeight / 10.0 + num.RACE_JURYO));
         Label7 = u"支持間の重量"_qs;
         Label4 = Str(spanWeight / 10.0);

@@ -102,9 +102,23 @@ void RackModel::addUpList(bool roundWeights)
     }
 }
 
+double RackModel::hangingInterval() const
+{
+    // An interval of no length is refused like one that is no number.
+    const double L = CDbl(Combo1);
+    if (L <= 0)
+        throw Failure(u"the hanging interval is not above 0"_qs);
+    return L;
+}
+
+QString RackModel::spacedWidthSum() const
+{
+    return Str(rack::spacingCoefficient(Combo2) * num.HABA_GOUKEI / 10.0);
+}
+
 void RackModel::spanWeightStep(bool roundWeights)
 {
-    const double L = CDbl(Combo1);
+    const double L = hangingInterval();
     Label4 = (isDuct() ? u"ダクトの重量"_qs : u"ラックの重量"_qs) + Str(L * num.RACK_JURYO / 10) + u"kgを含む"_qs;
     if (roundWeights)
         num.TSURIMA_JURYO = CInt(L * CInt(num.RACK_JURYO + num.DENSEN_JURYO));
@@ -152,6 +166,10 @@ void RackModel::Command2_Click()
             DOKO_KAETA();
             return;
         }
+        // A new list starts from no rack: a special order must not carry the weight of a
+        // rack found for another list.
+        num.RACK_HABA = 0;
+        num.RACK_JURYO = 0;
         addUpList(true);
         Label5 = u"ケーブル幅合計(mm)"_qs;
         Text3 = Str(num.HABA_GOUKEI);
@@ -256,11 +274,13 @@ void RackModel::KAETA_KEISAN()
 void RackModel::BASHO_CICHI()
 {
     trapped(u" BASHO_CICHI"_qs, [&] {
+        hangingInterval();
         num.HABA_GOUKEI = 0;
         num.DENSEN_JURYO = 0;
         RACK_OMOSA();
         addUpList(!isDuct());
-        Text3 = Str(num.HABA_GOUKEI);
+        // The width beside the spacing box is the spaced one, as the last spacing change showed it.
+        Text3 = spacedWidthSum();
         spanWeightStep(!isDuct());
         Label1 = kRecalcPrompt;
         ZENKAI[0] = Combo1;
@@ -275,16 +295,18 @@ void RackModel::BASHO_CNI()
     trapped(u" BASHO_CNI"_qs, [&] {
         num.HABA_GOUKEI = 0;
         num.DENSEN_JURYO = 0;
-        const int k = rack::spacingCoefficient(Combo2);
         addUpList(!isDuct());
-        Text3 = Str(CInt(k * num.HABA_GOUKEI) / 10.0);
+        CInt(rack::spacingCoefficient(Combo2) * num.HABA_GOUKEI); // a product beyond 16 bits fails before the box changes
+        Text3 = spacedWidthSum();
         DENRYU_GENSHO();
         RACK_KENSA();
         Combo4 = Str(num.GENSHO_KEISU / 100.0);
         RACK_OMOSA();
         spanWeightStep(!isDuct());
-        if (!isDuct())
+        if (!isDuct()) {
+            insertStep(); // the insert follows the new span weight, so the two lines never disagree
             Text4 = Str(num.RACK_HABA);
+        }
         Label1 = kRecalcPrompt;
         ZENKAI[1] = Combo2;
         ZENKAI[2] = Combo4;

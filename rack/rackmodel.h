@@ -72,6 +72,10 @@ protected:
 
 private:
     void addUpList(bool roundWeights);
+    // The interval of Combo1, read strictly; none of 0 m or less.
+    double hangingInterval() const;
+    // Text3 after a change: the cable width sum spread by the spacing of Combo2.
+    QString spacedWidthSum() const;
     void spanWeightStep(bool roundWeights);
     void insertStep();
     void intervalWarning();

@@ -57,6 +57,71 @@ TEST_F(Loaded, RefusedRegistrationsLeaveTheListAsItWas)
     EXPECT_EQ(gridRow(m, 2), QStringList(6, QString()));
 }
 
+TEST(RackRegistration, ANameThatRunsOutOfRowsWithoutEndIsNotFound)
+{
+    // Cable rows with no END row: the look-up passes row 3000 without a match.
+    TestFolder folder;
+    TextTable t = emptyTable(db::CablePipe);
+    t.set(1, 301, u"CV2-2C"_qs);
+    t.set(2, 301, u"13"_qs);
+    const QString notFound = u"該当電線がありません、電線名称を確認してやり直して下さい。"_qs;
+    for (int registered : {0, 1}) {
+        folder.fake().messages.clear();
+        Form17Model m;
+        loadModel(m, t);
+        if (registered)
+            registerCable(m, u"CV2-2C"_qs);
+        const QString button = m.Command1;
+        registerCable(m, u"NO-SUCH"_qs, u"3"_qs);
+        EXPECT_EQ(folder.messages(), QStringList{notFound}) << registered;
+        EXPECT_EQ(m.TOROKU_SUU, registered);
+        EXPECT_EQ(gridRow(m, registered + 1), QStringList(6, QString()));
+        EXPECT_EQ(m.Label1, u"ケーブルは NO-SUCH です。");
+        EXPECT_EQ(m.Command1, button);
+        EXPECT_EQ(m.Combo5, u"3");
+    }
+}
+
+TEST(RackRegistration, ACountThatIsNoWholeNumberOfCablesIsRefused)
+{
+    // The same list serves the rack, duct and raceway windows.
+    const auto check = [](CableListModel &m, TestFolder &folder, const char *window) {
+        registerCable(m, u"CV2-2C"_qs, u"2"_qs);
+        for (const char16_t *count : {u"-3", u"0", u"2.5", u"0.5", u"x"}) {
+            folder.fake().messages.clear();
+            const QString label1 = m.Label1;
+            registerCable(m, u"CV8-2C"_qs, QString::fromUtf16(count));
+            const std::string at = std::string(window) + " " + QString::fromUtf16(count).toStdString();
+            EXPECT_EQ(folder.messages(), QStringList{kCommand1Error}) << at;
+            EXPECT_EQ(m.TOROKU_SUU, 1) << at;
+            EXPECT_EQ(gridRow(m, 2), QStringList(6, QString())) << at;
+            EXPECT_EQ(m.Label1, label1) << at;
+            EXPECT_EQ(m.DENSEN_MEI, u"CV2-2C") << at;
+        }
+        registerCable(m, u"CV8-2C"_qs, u"\uFF13"_qs); // a full-width 3 is a count
+        EXPECT_EQ(m.TOROKU_SUU, 2) << window;
+        EXPECT_EQ(fieldNumber(m.DENSEN_TOROKU[2], 4), 3 * fieldNumber(m.DENSEN_TOROKU[2], 3)) << window;
+    };
+    {
+        TestFolder folder;
+        Form17Model m;
+        loadModel(m);
+        check(m, folder, "rack");
+    }
+    {
+        TestFolder folder;
+        Form29Model m;
+        loadModel(m);
+        check(m, folder, "duct");
+    }
+    {
+        TestFolder folder;
+        Form19Model m;
+        loadModel(m);
+        check(m, folder, "raceway");
+    }
+}
+
 TEST_F(Loaded, TheHundredthRegistrationIsRefusedWithoutGrowingTheList)
 {
     for (int i = 0; i < 99; ++i)
@@ -149,21 +214,43 @@ TEST(RackSearch, EveryPrefixThatHoldsPassesOverARowAtOnce)
     EXPECT_TRUE(folder.messages().isEmpty());
 }
 
-TEST_F(Loaded, SearchOfBlanksListsUpToTheLastGridRow)
+TEST_F(Loaded, ANameOfBlanksIsNoNameForRegistrationOrSearch)
 {
+    registerCable(m, u"CV2-2C"_qs);
+    for (const char16_t *blanks : {u"", u"   ", u"\u3000\u3000", u" \u3000 "}) {
+        folder.fake().messages.clear();
+        m.focusRequest.clear();
+        registerCable(m, QString::fromUtf16(blanks));
+        m.Command7_Click();
+        EXPECT_EQ(folder.messages(), (QStringList{u"電線名称を入力してください。"_qs, u"電線名称を入力してください。"_qs}));
+        EXPECT_EQ(m.focusRequest, u"Combo3");
+    }
+    EXPECT_EQ(m.TOROKU_SUU, 1);
+    EXPECT_EQ(m.KENSAKU_HYOJI, 0);
+    EXPECT_EQ(gridColumn0(m, 2, 4), QStringList(3, QString()));
+}
+
+TEST(RackSearch, AListingThatOutgrowsTheGridStopsAtItsLastRow)
+{
+    TestFolder folder;
+    TextTable t = emptyTable(db::CablePipe);
+    for (int i = 0; i < 120; ++i)
+        t.set(1, 301 + i, u"CV"_qs + Str(100 + i));
+    Form17Model m;
+    loadModel(m, t);
     int busy = 0;
     m.beginBusy = [&] { ++busy; };
     m.endBusy = [&] { --busy; };
-    m.Combo3 = u"  "_qs;
+    m.Combo3 = u"CV1"_qs;
     m.Command7_Click();
     EXPECT_EQ(busy, 0); // the failed search leaves the window usable
     EXPECT_EQ(folder.messages(), QStringList{kCommand7Error});
     EXPECT_EQ(m.KENSAKU_GYOU, 99);
-    EXPECT_EQ(m.MSFlexGrid1.textMatrix(3, 0), u"CV2-2C");
-    EXPECT_EQ(m.MSFlexGrid1.textMatrix(99, 0), u"");
+    EXPECT_EQ(m.MSFlexGrid1.textMatrix(3, 0), u"CV100");
+    EXPECT_EQ(m.MSFlexGrid1.textMatrix(99, 0), u"CV196");
 
     for (int i = 0; i < 98; ++i)
-        registerCable(m, u"CV2-2C"_qs);
+        registerCable(m, u"CV100"_qs);
     m.Combo3 = u"CV"_qs;
     m.Command7_Click(); // no grid row left for the heading
     EXPECT_EQ(folder.messages().last(), kCommand7Error);

@@ -79,7 +79,8 @@ TEST_F(Raceway, FixturesAddTheirLoadPerMetre)
         {u"FL40Wx2", u"2", u"1", u"8"},   // 1.5 × (16.5 + 15 + 22) = 80.25
         {u"FL40Wx2", u"１", u"2", u"15.4"}, // 1.5 × (66 + 37) = 154.5 to the even 154
         {u"FL32Wx2", u"1", u"1", u"10.4"},  // typed: 1.5 × (32 + 37) = 103.5 to the even 104
-        {u"unknown", u"1", u"1", u"10.4"},  // the last matched weight stays
+        {u"fl20wx1", u"1", u"0", u"5.6"},   // no fixture at a position weighs nothing
+        {u"FL40W×2", u"", u"1", u"5.6"},    // without a spacing the type is not read
     };
     for (const auto &c : cases) {
         m.Combo2 = QString::fromUtf16(c.type);
@@ -88,10 +89,42 @@ TEST_F(Raceway, FixturesAddTheirLoadPerMetre)
         m.Command2_Click();
         EXPECT_EQ(m.Label4, QString::fromUtf16(c.weight)) << QString::fromUtf16(c.type).toStdString();
     }
-    EXPECT_TRUE(m.fixturesVisible);
-    m.Combo4 = u"0"_qs;
+    EXPECT_TRUE(folder.messages().isEmpty());
+}
+
+TEST_F(Raceway, InputsThatMakeNoSenseAreRefusedBeforeAnyResultChanges)
+{
+    const QString command2 = u"エラーが発生しました。Command2_Click"_qs, hanTei = u"エラーが発生しました。HAN_TEI"_qs;
+    registerRow(u"100"_qs, u"1.5"_qs);
+    m.Combo2 = u"FL40Wx2"_qs;
+    m.Combo4 = u"2"_qs;
     m.Command2_Click();
-    EXPECT_EQ(folder.messages(), QStringList{u"エラーが発生しました。Command2_Click"_qs});
+    ASSERT_EQ(m.Label4, u"8");
+    const auto shown = [&] { return QStringList{m.Label1, m.Label4, m.Label6, m.Label8, m.Label11, m.Label13, m.Label14}; };
+    registerRow(u"300"_qs, u"40"_qs); // a result would now differ in every label
+    const QStringList before = shown();
+    const struct { const char16_t *type, *spacing, *count, *interval; const QString &box; } cases[] = {
+        {u"FL40W×2", u"2", u"1", u"1.5", command2}, // a type the table does not weigh
+        {u"FL40Wx2", u"2", u"-1", u"1.5", command2},
+        {u"FL40Wx2", u"2", u"x", u"1.5", command2},
+        {u"FL40Wx2", u"0", u"1", u"1.5", command2},
+        {u"FL40Wx2", u"-2", u"1", u"1.5", command2},
+        {u"FL40Wx2", u"x", u"1", u"1.5", command2},
+        {u"FL40Wx2", u"2", u"1", u"0", hanTei},
+        {u"FL40Wx2", u"2", u"1", u"-1.5", hanTei},
+    };
+    for (const auto &c : cases) {
+        folder.fake().messages.clear();
+        m.Combo2 = QString::fromUtf16(c.type);
+        m.Combo4 = QString::fromUtf16(c.spacing);
+        m.Combo6 = QString::fromUtf16(c.count);
+        m.Combo1 = QString::fromUtf16(c.interval);
+        m.Command2_Click();
+        const std::string at = (m.Combo2 + u' ' + m.Combo4 + u' ' + m.Combo6 + u' ' + m.Combo1).toStdString();
+        EXPECT_EQ(folder.messages(), QStringList{c.box}) << at;
+        EXPECT_EQ(shown(), before) << at;
+        EXPECT_EQ(m.num.KIGU_JURYO, 33) << at;
+    }
 }
 
 TEST_F(Raceway, JudgementBoxesInTheirOrder)

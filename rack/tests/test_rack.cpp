@@ -89,7 +89,7 @@ TEST_F(Calculated, FullCalculationGivesWidthFactorWeightsAndInsert)
     EXPECT_EQ(m.KEISAN_KAISUU, 1);
 }
 
-TEST(RackCalculation, WidthLadderAndSpecialOrderKeepsTheRackWeight)
+TEST(RackCalculation, WidthLadderAndSpecialOrderStartsFromNoRack)
 {
     TestFolder folder;
     Form17Model m;
@@ -105,7 +105,9 @@ TEST(RackCalculation, WidthLadderAndSpecialOrderKeepsTheRackWeight)
         EXPECT_EQ(m.Text4, QString::fromUtf16(c.width)) << QString::fromUtf16(c.sum).toStdString();
     }
     EXPECT_EQ(folder.messages(), QStringList{u"特別注文のラックです。"_qs});
-    EXPECT_EQ(m.num.RACK_JURYO, 93); // the weight of the 1200 rack found before
+    EXPECT_EQ(m.num.RACK_JURYO, 0); // not the weight of the 1200 rack of the list before
+    EXPECT_EQ(m.Label4, u"ラックの重量0kgを含む");
+    EXPECT_EQ(m.Label7, u"吊り間重量 0.8 kg");
 }
 
 TEST(RackCalculation, CountsGiveTheFactorsAndAnOverflowStopsTheCalculation)
@@ -153,15 +155,15 @@ TEST_F(Calculated, IntervalChangeRecalculatesTheWeightsAndInsert)
     EXPECT_EQ(m.ZENKAI[0], u"2.5");
 }
 
-TEST_F(Calculated, SpacingChangeRecalculatesWidthAndFactorButNotTheInsert)
+TEST_F(Calculated, SpacingChangeRecalculatesWidthFactorAndInsert)
 {
-    m.Label11 = u"kept"_qs;
+    m.Label11 = u"stale"_qs;
     recalculate(u"2"_qs, u"S=2d"_qs, u"0.85"_qs);
     EXPECT_EQ(m.Text3, u"52");
     EXPECT_EQ(m.num.HITSUYOU_HABA, 92);
     EXPECT_EQ(m.Text4, u"200");
     EXPECT_EQ(m.Combo4, u"0.95");
-    EXPECT_EQ(m.Label11, u"kept");
+    EXPECT_EQ(m.Label11, u"インサートは３分です");
     EXPECT_EQ(m.ZENKAI, (std::array<QString, 3>{u"2"_qs, u"S=2d"_qs, u"0.95"_qs}));
 
     m.DENSEN_TOROKU[1][3] = u"25"_qs;
@@ -173,6 +175,113 @@ TEST_F(Calculated, SpacingChangeRecalculatesWidthAndFactorButNotTheInsert)
     recalculate(u"2"_qs, u"S=3d"_qs, u"0.95"_qs);
     EXPECT_EQ(folder.messages(), QStringList{u"エラーが発生しました。 BASHO_CNI"_qs});
     EXPECT_EQ(m.Text3, u"37.5");
+}
+
+TEST(RackRecalculation, TheInsertFollowsTheSpanWeightOfANewSpacing)
+{
+    // One cable of 300 mm and 1.5 kg/m, a 3分 insert allowed 10 kg: with S=d the rack is
+    // 400 wide and a bolt carries 8 kg; S=3d needs the 1000 rack and 10 kg a bolt, a 4分 insert.
+    TestFolder folder;
+    TextTable t = rackFixture();
+    setRow(t, 196, {u"98.06"_qs, u"3920"_qs, u"5880"_qs});
+    Form17Model m;
+    loadModel(m, t);
+    registerCable(m, u"BIG"_qs);
+    m.Command2_Click();
+    EXPECT_EQ(m.num.BORUTO_KAJU, 8);
+    EXPECT_EQ(m.Label11, u"インサートは３分です");
+    m.Combo2 = u"S=3d"_qs;
+    m.Command2_Click();
+    EXPECT_EQ(m.Text4, u"1000");
+    EXPECT_EQ(m.Label7, u"吊り間重量 21 kg");
+    EXPECT_EQ(m.num.BORUTO_KAJU, 10);
+    EXPECT_EQ(m.Label11, u"インサートは４分です");
+    EXPECT_EQ(m.Label13, u"４分の許容荷重kg/本は 400");
+    EXPECT_TRUE(folder.messages().isEmpty());
+}
+
+TEST(RackRecalculation, AFullCalculationStartsFromNoRackAndARecalculationCarriesItsOwn)
+{
+    // First a list that fits a 200 rack (duct), then one of 1234 mm: special order, no rack
+    // weight. Within one calculation, a spacing that needs a special order keeps the weight of
+    // the rack that calculation found (398 mm fits 500; spread three times it does not).
+    const struct { RackModel::Variant variant; const char16_t *box, *weightNote; int16_t widthKept; } windows[] = {
+        {RackModel::Variant::Rack, u"特別注文のラックです。", u"ラックの重量", 0},
+        {RackModel::Variant::Duct, u"特別注文のダクトです。", u"ダクトの重量", 500},
+    };
+    for (const auto &w : windows) {
+        TestFolder folder;
+        RackModel m(w.variant);
+        loadModel(m);
+        const QString box = QString::fromUtf16(w.box), note = QString::fromUtf16(w.weightNote);
+        registerCable(m, u"CV2-2C"_qs, u"2"_qs);
+        m.Command2_Click();
+        ASSERT_EQ(m.num.RACK_JURYO, 53);
+        m.Command3_Click();
+        registerCable(m, u"BIG"_qs, u"4"_qs);
+        registerCable(m, u"CV2-2C"_qs, u"2"_qs);
+        m.Command2_Click();
+        EXPECT_EQ(folder.messages(), QStringList{box});
+        EXPECT_EQ(m.num.RACK_HABA, 0);
+        EXPECT_EQ(m.num.RACK_JURYO, 0);
+        EXPECT_EQ(m.Label4, note + u"0kgを含む"_qs);
+        EXPECT_EQ(m.Label7, u"吊り間重量 13.6 kg"); // 2 × (0 + 60 + 8)
+
+        m.Command3_Click();
+        registerCable(m, u"BIG"_qs);
+        registerCable(m, u"CV8-2C"_qs, u"7"_qs);
+        m.Command2_Click();
+        EXPECT_EQ(m.num.RACK_HABA, 500);
+        m.Combo2 = u"S=3d"_qs;
+        m.Command2_Click();
+        EXPECT_EQ(folder.messages().last(), box);
+        EXPECT_EQ(m.num.RACK_HABA, w.widthKept);
+        EXPECT_EQ(m.num.RACK_JURYO, 67);
+    }
+}
+
+// The rack and the duct window after the first calculation of the example list.
+struct BothCalculated : ::testing::TestWithParam<RackModel::Variant>
+{
+    TestFolder folder;
+    RackModel m{GetParam()};
+    void SetUp() override
+    {
+        loadModel(m);
+        registerCable(m, u"CV2-2C"_qs, u"2"_qs);
+        m.Command2_Click();
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(RackAndDuct, BothCalculated, ::testing::Values(RackModel::Variant::Rack, RackModel::Variant::Duct));
+
+TEST_P(BothCalculated, AnIntervalChangeShowsTheSpacedWidthSum)
+{
+    m.Combo2 = u"S=2d"_qs;
+    m.Command2_Click();
+    ASSERT_EQ(m.Text3, u"52");
+    m.Combo1 = u"1.5"_qs;
+    m.Command2_Click();
+    EXPECT_EQ(m.Text3, u"52");
+    EXPECT_EQ(m.num.HABA_GOUKEI, 26);
+    EXPECT_TRUE(folder.messages().isEmpty());
+}
+
+TEST_P(BothCalculated, AnIntervalOfNoLengthIsRefusedAndChangesNothing)
+{
+    const auto shown = [&] { return QStringList{m.Text3, m.Label4, m.Label7, m.Label11, m.Label13, m.Label1}; };
+    const QStringList before = shown();
+    for (const char16_t *interval : {u"-2", u"0", u"-0.5", u"x"}) {
+        folder.fake().messages.clear();
+        m.Combo1 = QString::fromUtf16(interval);
+        m.Command2_Click();
+        m.Command2_Click(); // the interval is not taken: the next press refuses it again
+        const std::string at = QString::fromUtf16(interval).toStdString();
+        EXPECT_EQ(folder.messages(), QStringList(2, u"エラーが発生しました。 BASHO_CICHI"_qs)) << at;
+        EXPECT_EQ(shown(), before) << at;
+        EXPECT_EQ(m.num.TSURIMA_JURYO, 122) << at;
+        EXPECT_EQ(m.ZENKAI[0], u"2") << at;
+    }
 }
 
 TEST_F(Calculated, FactorChangeChoosesTheSpacing)
