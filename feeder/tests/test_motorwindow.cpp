@@ -115,9 +115,6 @@ TEST(MotorWindow, NextCalculationReadBackAndStartAgain)
     EXPECT_EQ(m.Text2, "1");
     EXPECT_EQ(m.Text3, "P-1");
     EXPECT_EQ(m.Combo2, "200");
-    EXPECT_EQ(m.Label10, "150");
-    EXPECT_EQ(m.Combo1, "22kW");
-    EXPECT_EQ(m.Combo4, "38");
     EXPECT_EQ(m.Combo5, "2.04");
     EXPECT_EQ(m.Text4, "84");
     EXPECT_EQ(m.FUSETU_HOUHOU, "C"); // thick steel comes back as thin steel
@@ -125,8 +122,6 @@ TEST(MotorWindow, NextCalculationReadBackAndStartAgain)
     EXPECT_EQ(m.Text1, "30");
 
     // 始に戻す calculates the row afresh from the design row.
-    m.Combo1 = "22";
-    m.Combo2 = "200V級";
     m.KEISAN_KAISUU = 3;
     m.Combo4 = "60X3";
     m.Command4_Click();
@@ -142,6 +137,73 @@ TEST(MotorWindow, NextCalculationReadBackAndStartAgain)
     EXPECT_EQ(m.Text2, "1");
     EXPECT_EQ(m.MSFlexGrid1.textMatrix(1, 11), "");
     EXPECT_EQ(m.MSFlexGrid1.textMatrix(1, 0), "1");
+}
+
+TEST(MotorWindow, ReloadedRowRecalculatesAfterOneEdit)
+{
+    Loaded w({"", "", "設計", "", "", "IV", "KVAR", "C"});
+    Form7Model &m = w.m;
+    m.Combo1 = "22";
+    m.Command1_Click();
+    m.Command2_Click();
+
+    // The row as a result file gives it back: the blanks of its cells are gone.
+    struct Case
+    {
+        const char *frame, *output, *size;
+    };
+    for (const Case &c : {Case{"150 AF", "22kW", "38X3"}, Case{"150AF", " 22 kW ", " 38X3 "}}) {
+        m.MSFlexGrid1.setTextMatrix(1, 4, QString::fromUtf8(c.frame));
+        m.MSFlexGrid1.setTextMatrix(1, 6, QString::fromUtf8(c.output));
+        m.MSFlexGrid1.setTextMatrix(1, 11, QString::fromUtf8(c.size));
+        m.MSFlexGrid1.setTextMatrix(1, 12, "2.04");
+        m.MSFlexGrid1.setTextMatrix(1, 13, "1.02");
+        m.MSFlexGrid1.setTextMatrix(1, 20, "30");
+        m.MSFlexGrid1.setRow(1);
+        m.MSFlexGrid1_Click();
+        m.Command5_Click();
+        EXPECT_EQ(m.Combo1, "22") << c.output;
+        EXPECT_EQ(m.Combo4, "38X3") << c.size;
+        EXPECT_EQ(m.Label10, QString::fromUtf8(c.frame)) << c.frame;
+
+        m.Text1 = "60";
+        m.Command1_Click();
+        EXPECT_EQ(w.folder.messages(), QStringList()) << c.frame;
+        EXPECT_EQ(m.HENKOU_CODE, "T1");
+        EXPECT_EQ(m.Label1, "電線のサイズ又は長さの変更計算をしました。");
+        const QStringList row = feedertest::gridRow(m.MSFlexGrid1, 1, 20);
+        EXPECT_EQ(QStringList({row.at(5), row.at(9), row.at(10), row.at(11), row.at(12), row.at(19)}),
+                  QStringList({"22kW", "84", "38X3", "4.09", "2.04", "60"}));
+        EXPECT_EQ(row.at(3), QString::fromUtf8(c.frame));
+    }
+
+    // 始に戻す recalculates the reloaded row from its design row.
+    m.MSFlexGrid1.setRow(1);
+    m.MSFlexGrid1_Click();
+    m.Command5_Click();
+    m.Command4_Click();
+    EXPECT_EQ(w.folder.messages(), QStringList());
+    EXPECT_EQ(m.Text1, "30");
+    EXPECT_EQ(m.Combo5, "2.04");
+    EXPECT_EQ(m.Label10, "150 AF");
+    EXPECT_EQ(m.Label1, "初期条件で計算しました。");
+}
+
+TEST(MotorWindow, StartAgainRefusedKeepsTheRefusalsStatus)
+{
+    Loaded w({"", "", "設計", "", "", "IV", "KVAR", "C"});
+    Form7Model &m = w.m;
+    m.Combo1 = "22";
+    m.Command1_Click();
+    const QStringList row = feedertest::gridRow(m.MSFlexGrid1, 1, 24);
+    for (const char *output : {"", "22.0"}) {
+        m.Combo1 = QString::fromUtf8(output);
+        m.Command4_Click();
+        EXPECT_EQ(m.Label1, "") << output;
+        EXPECT_EQ(m.KEISAN_KAISUU, 0) << output;
+        EXPECT_EQ(feedertest::gridRow(m.MSFlexGrid1, 1, 24), row) << output;
+    }
+    EXPECT_EQ(w.folder.messages(), QStringList({"モーターの容量を選択して下さい。", "該当する容量がありません、該当するものに変更して下さい。"}));
 }
 
 TEST(MotorWindow, SettingMenus)
