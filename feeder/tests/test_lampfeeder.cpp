@@ -35,20 +35,27 @@ CV5.5-3C | 34 | 42 | CV5.5-2C | 39 | 49
 CV2-2C | 2 | 22 | 22 | 24
 )";
 
+// One 250 W lamp at 200 V / 130 V on 50 m of primary and 20 m of secondary, IV in thin-steel conduit.
+void oneLamp(Form12Model &w)
+{
+    w.DD = table(kRows);
+    w.DENSEN_SHUBETU = "IV";
+    w.FUSETU_HOUHOU = "C";
+    w.Combo2 = "250";
+    w.Combo3 = "1";
+    w.Combo4 = "200";
+    w.Combo5 = "130";
+    w.Text1 = "50";
+    w.Text4 = "20";
+    w.Text2 = "1";
+}
+
 class Lamp : public ModelTest<Form12Model, 25>
 {
 protected:
     void SetUp() override
     {
-        m.DD = table(kRows);
-        m.DENSEN_SHUBETU = "IV";
-        m.FUSETU_HOUHOU = "C";
-        m.Combo3 = "1";
-        m.Combo4 = "200";
-        m.Combo5 = "130";
-        m.Text1 = "50";
-        m.Text4 = "20";
-        m.Text2 = "1";
+        oneLamp(m);
         m.Text3 = "HL-1";
     }
     // Group B with a starting current of 20 A on 50 m of primary.
@@ -171,15 +178,8 @@ TEST_F(Lamp, LowestRungsOfTheLadder)
     EXPECT_EQ(m.Label28, "3.5X2");
 
     Form12Model cv;
-    cv.DD = m.DD;
+    oneLamp(cv);
     cv.DENSEN_SHUBETU = "CV-2C";
-    cv.FUSETU_HOUHOU = "C";
-    cv.Combo3 = "1";
-    cv.Combo4 = "200";
-    cv.Combo5 = "130";
-    cv.Text1 = "50";
-    cv.Text4 = "20";
-    cv.Text2 = "1";
     cv.Text8 = "10";
     cv.Text9 = "20";
     cv.Text10 = "1";
@@ -212,20 +212,14 @@ TEST_F(Lamp, RefusalsAndFailures)
     for (const Case &c : cases) {
         test::TestFolder f;
         Form12Model w;
-        w.DD = m.DD;
+        oneLamp(w);
         w.DD.set(3, 5, QString::fromUtf8(c.factor));
-        w.DENSEN_SHUBETU = "IV";
-        w.FUSETU_HOUHOU = "C";
         w.Combo1 = QString::fromUtf8(c.ratio);
-        w.Combo2 = "250";
         w.Text8 = QString::fromUtf8(c.b8);
         w.Text9 = QString::fromUtf8(c.b9);
         w.Text10 = QString::fromUtf8(c.b10);
         w.Combo3 = QString::fromUtf8(c.count);
-        w.Combo4 = "200";
-        w.Combo5 = "130";
         w.Text1 = QString::fromUtf8(c.length);
-        w.Text4 = "20";
         w.Text2 = QString::fromUtf8(c.dataNo);
         w.Command1_Click();
         EXPECT_EQ(f.messages(), QStringList({QString::fromUtf8(c.box)})) << c.box;
@@ -249,20 +243,12 @@ TEST_F(Lamp, LoadNoWireOrBreakerCarriesIsRefusedBeforeAnyResult)
     for (const Case &c : cases) {
         test::TestFolder f;
         Form12Model w;
-        w.DD = m.DD;
+        oneLamp(w);
         w.DD.set(3, 5, QString::fromUtf8(c.factor));
-        w.DENSEN_SHUBETU = "IV";
-        w.FUSETU_HOUHOU = "C";
         w.Combo1 = "1.5";
         w.Text8 = "10";
         w.Text9 = QString::fromUtf8(c.starting);
         w.Text10 = QString::fromUtf8(c.lamp);
-        w.Combo3 = "1";
-        w.Combo4 = "200";
-        w.Combo5 = "130";
-        w.Text1 = "50";
-        w.Text4 = "20";
-        w.Text2 = "1";
         w.Label1 = "prompt";
         w.Command1_Click();
         EXPECT_EQ(f.messages(), QStringList({"負荷を小さくして下さい"})) << c.name;

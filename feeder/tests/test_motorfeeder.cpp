@@ -36,22 +36,28 @@ CV22-3C | 80 | 97
 CV38-3C | 113 | 138
 )";
 
+// A 22 kW motor of the 200 V class in design mode, IV in thin-steel conduit on a utility supply.
+void motor22(Form7Model &w)
+{
+    w.DD = table(kRows);
+    w.DENGEN_SHUBETU = "TODEN";
+    w.SHUHASU = "60";
+    w.KEISAN_MODE = "SEKKEI";
+    w.DENSEN_SHUBETU = "IV";
+    w.KONDENSA_HYOJI = "KVAR";
+    w.FUSETU_HOUHOU = "C";
+    w.Combo1 = "22";
+    w.Combo2 = "200V級";
+    w.Combo3 = "直入れ";
+    w.Text2 = "1";
+}
+
 class Motor : public ModelTest<Form7Model, 25>
 {
 protected:
     void SetUp() override
     {
-        m.DD = table(kRows);
-        m.DENGEN_SHUBETU = "TODEN";
-        m.SHUHASU = "60";
-        m.KEISAN_MODE = "SEKKEI";
-        m.DENSEN_SHUBETU = "IV";
-        m.KONDENSA_HYOJI = "KVAR";
-        m.FUSETU_HOUHOU = "C";
-        m.Combo1 = "22";
-        m.Combo2 = "200V級";
-        m.Combo3 = "直入れ";
-        m.Text2 = "1";
+        motor22(m);
         m.Text3 = "P-1";
     }
 
@@ -205,19 +211,13 @@ TEST_F(Motor, AnotherMotorOnALaterClickIsCalculatedAfresh)
     for (const Case &c : cases) {
         test::TestFolder f;
         Form7Model w;
-        w.DD = m.DD;
+        motor22(w);
         w.DD.set(2, 9, ""); // no margin: no overload box
         w.DD.set(1, 255, "14X3"); // the new motors' sizes carry their currents
         w.DD.set(2, 255, "61");
         w.DD.set(1, 256, "8X3");
         w.DD.set(2, 256, "42");
-        w.KEISAN_MODE = "SEKKEI";
-        w.DENSEN_SHUBETU = "IV";
         w.FUSETU_HOUHOU = "RACK";
-        w.Combo1 = "22";
-        w.Combo2 = "200V級";
-        w.Combo3 = "直入れ";
-        w.Text2 = "1";
         w.Command1_Click();
         ASSERT_EQ(w.Text4, "84");
         w.Text1 = "45"; // an edit of a result goes with the new motor's design row
@@ -340,10 +340,7 @@ TEST_F(Motor, RefusalsEndTheCalculationBeforeAnythingIsWritten)
     for (const Case &c : cases) {
         test::TestFolder f;
         Form7Model w;
-        w.DD = m.DD;
-        w.KEISAN_MODE = "SEKKEI";
-        w.DENSEN_SHUBETU = "IV";
-        w.Text2 = "1";
+        motor22(w);
         w.Combo1 = QString::fromUtf8(c.output);
         w.Combo2 = QString::fromUtf8(c.voltage);
         w.Combo3 = QString::fromUtf8(c.start);
@@ -372,13 +369,10 @@ TEST_F(Motor, FailedStepsEndTheCalculationWithoutAGridRow)
     for (const Case &c : cases) {
         test::TestFolder f;
         Form7Model w;
-        w.DD = m.DD;
+        motor22(w);
         w.KEISAN_MODE = QString::fromUtf8(c.mode);
-        w.DENSEN_SHUBETU = "IV";
         w.FUSETU_HOUHOU = "RACK";
-        w.Combo1 = "22";
         w.Combo2 = QString::fromUtf8(c.voltage);
-        w.Combo3 = "直入れ";
         w.Combo4 = QString::fromUtf8(c.size);
         w.Text1 = "100";
         w.Text4 = "50";

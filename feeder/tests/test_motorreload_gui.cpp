@@ -19,18 +19,12 @@ using namespace kb;
 
 namespace {
 
-// Design mode, IV wire in thin-steel conduit; one 22 kW motor of the 200 V class.
-const char *const kRows = R"(
+// Design mode, IV wire in thin-steel conduit.
+const char *const kSettings = R"(
 @row 2
  | | 設計 | | | IV | KVAR | C
 @row 11
 22
-@row 32
-22 | 84 | 38X3 | 30 | CV22-3C | 25 | 14 | 150 | 125 | | 14 | 5.5 | 500 | 7.5 | 400 | 6 | 3.5 | 2.0 | 125
-@row 151
-38X3 | 14 | 51 | 42 | 50 | | | 22X3 | 39 | 36 | 38
-@row 253
-38X3 | 113 | 113
 )";
 
 } // namespace
@@ -39,7 +33,7 @@ TEST(MotorReloadGui, SavedRowReadBackRecalculatesAfterALengthEdit)
 {
     test::TestFolder folder;
     writeTable(folder.path(QStringLiteral("CABLE-SIZE.qvx")), db::CableSize.fileRows, db::CableSize.columns,
-               feedertest::table(kRows));
+               feedertest::table(QByteArray(kSettings) + feedertest::kMotor22Rows));
     registerFeederWindows();
     auto *w = qobject_cast<Form7 *>(openWindow(QStringLiteral("Form7")));
     ASSERT_NE(w, nullptr);

@@ -11,18 +11,13 @@ using namespace kb::feeder;
 
 namespace {
 
-const char *const kRows = R"(
+// The capacity list runs from 0.2 to 75 kW.
+const char *const kCapacities = R"(
 @row 11
 0.2
 0.4
 @row 27
 75
-@row 31
-22 | 84 | 38X3 | 30 | CV22-3C | 25 | 14 | 150 | 125 | | 14 | 5.5 | 500 | 7.5 | 400 | 6 | 3.5 | 2.0 | 125
-@row 151
-38X3 | 14 | 51 | 42 | 50 | | | 22X3 | 39 | 36 | 38
-@row 253
-38X3 | 113 | 113
 )";
 
 struct Loaded
@@ -31,7 +26,7 @@ struct Loaded
     Form7Model m;
     explicit Loaded(const QStringList &settings)
     {
-        m.DD = feedertest::table(kRows);
+        m.DD = feedertest::table(QByteArray(kCapacities) + feedertest::kMotor22Rows);
         for (int c = 0; c < settings.size(); ++c)
             m.DD.set(c + 1, 2, settings.at(c));
         m.layOutGrid();

@@ -25,15 +25,32 @@ const char *const kRows = R"(
 8 | 22 | 31 | 28 | 30
 )";
 
+// A 7.5 kW unit whose largest motor is 3.7 kW, written to grid row 1.
+void unit75(Form11Model &w)
+{
+    w.DD = table(kRows);
+    w.Combo1 = "7.5";
+    w.Combo2 = "3.7";
+    w.Text2 = "1";
+}
+
+// 計算 with the unit, its largest motor and the three option groups.
+void calculate(Form11Model &w, const char *unit, const char *largest, int cooling, int start, int kind)
+{
+    w.Combo1 = QString::fromUtf8(unit);
+    w.Combo2 = QString::fromUtf8(largest);
+    w.Option1 = cooling;
+    w.Option3 = start;
+    w.Option2 = kind;
+    w.Command1_Click();
+}
+
 class Package : public ModelTest<Form11Model, 14>
 {
 protected:
     void SetUp() override
     {
-        m.DD = table(kRows);
-        m.Combo1 = "7.5";
-        m.Combo2 = "3.7";
-        m.Text2 = "1";
+        unit75(m);
         m.Text3 = "PAC-1";
     }
 };
@@ -138,15 +155,10 @@ TEST_F(Package, RefusalsAndFailuresWriteNoRow)
     for (const Case &c : cases) {
         test::TestFolder f;
         Form11Model w;
-        w.DD = m.DD;
-        w.Combo1 = QString::fromUtf8(c.unit);
-        w.Combo2 = QString::fromUtf8(c.largest);
-        w.Option1 = c.cooling;
-        w.Option3 = c.start;
-        w.Option2 = c.kind;
+        unit75(w);
         w.Text2 = QString::fromUtf8(c.dataNo);
         w.Label5 = "old";
-        w.Command1_Click();
+        calculate(w, c.unit, c.largest, c.cooling, c.start, c.kind);
         EXPECT_EQ(f.messages(), QStringList({QString::fromUtf8(c.box)})) << c.box;
         EXPECT_EQ(w.MSFlexGrid1.textMatrix(0, 3), "") << c.box;
         EXPECT_EQ(w.MSFlexGrid1.textMatrix(1, 3), "") << c.box;
@@ -171,18 +183,13 @@ TEST_F(Package, LargestMotorWithoutARatingColumnIsRefusedBeforeAnythingChanges)
     for (const Case &c : cases) {
         test::TestFolder f;
         Form11Model w;
-        w.DD = m.DD;
-        w.Combo1 = QString::fromUtf8(c.unit);
-        w.Combo2 = QString::fromUtf8(c.largest);
-        w.Option1 = c.cooling;
-        w.Option3 = c.start;
-        w.Text2 = "1";
+        unit75(w);
         w.Text1 = "12";
         w.Text4 = "0.4kW";
         w.Text5 = "IV3.5";
         w.Label5 = "old";
         w.TAISHOU_GYOU = 123;
-        w.Command1_Click();
+        calculate(w, c.unit, c.largest, c.cooling, c.start, 0);
         if (*c.rating) {
             EXPECT_EQ(f.messages(), QStringList()) << c.largest;
             EXPECT_EQ(w.Label5, QString::fromUtf8(c.rating)) << c.largest;
