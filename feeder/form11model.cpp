@@ -73,13 +73,13 @@ void Form11Model::calculate()
         endWith(QStringLiteral("負荷全体の容量を入力してください。"));
     if (Combo2.isEmpty())
         endWith(QStringLiteral("負荷の中で最大の容量を入力してください。"));
-    Text1Enabled = Text4Enabled = Text5Enabled = true;
     const QString tooLarge = QStringLiteral("直入れ又は始動器使用電動機の容量が大きすぎます。");
-    if (Option1 == 0 && CDbl(Combo1) < Val(Combo2))
-        endWith(tooLarge);
     // A largest motor whose class the table gives no rating for (above 37 kW, or
     // a water-cooled unit's class 14) is refused like one larger than the unit.
     if (!ratingColumn())
+        endWith(tooLarge);
+    Text1Enabled = Text4Enabled = Text5Enabled = true;
+    if (Option1 == 0 && CDbl(Combo1) < Val(Combo2))
         endWith(tooLarge);
     if (Option1 == 1) {
         Text4.clear();

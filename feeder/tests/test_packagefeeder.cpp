@@ -189,6 +189,7 @@ TEST_F(Package, LargestMotorWithoutARatingColumnIsRefusedBeforeAnythingChanges)
         w.Text5 = "IV3.5";
         w.Label5 = "old";
         w.TAISHOU_GYOU = 123;
+        w.Text4Enabled = false; // as a water-cooled calculation left it
         calculate(w, c.unit, c.largest, c.cooling, c.start, 0);
         if (*c.rating) {
             EXPECT_EQ(f.messages(), QStringList()) << c.largest;
@@ -198,6 +199,7 @@ TEST_F(Package, LargestMotorWithoutARatingColumnIsRefusedBeforeAnythingChanges)
         }
         EXPECT_EQ(f.messages(), QStringList({"直入れ又は始動器使用電動機の容量が大きすぎます。"})) << c.largest;
         EXPECT_EQ(QStringList({w.Text1, w.Text4, w.Text5, w.Label5}), QStringList({"12", "0.4kW", "IV3.5", "old"})) << c.largest;
+        EXPECT_FALSE(w.Text4Enabled) << c.largest;
         EXPECT_EQ(w.TAISHOU_GYOU, 123) << c.largest;
         EXPECT_EQ(w.MSFlexGrid1.textMatrix(1, 3), "") << c.largest;
     }
