@@ -12,7 +12,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <functional>
+#include <utility>
 
 namespace kb::feeder {
 
@@ -44,16 +46,31 @@ void step(const QString &tag, F &&f)
 // Runs a procedure under its own box; the caller goes on.
 bool trappedStep(const QString &tag, const std::function<void()> &f);
 
-// Runs a whole calculate command under its own trap.
+// Runs a whole calculate command under its own trap; false when a box ended it.
 template<class F>
-void command(F &&f)
+bool command(F &&f)
 {
     try {
         f();
+        return true;
     } catch (const EndClick &) {
     } catch (...) {
         showErrorBox(QStringLiteral("Command1_Click"));
     }
+    return false;
+}
+
+// A calculate command that counts its calculations: a click that a box ends
+// leaves the count where it stood, so the next click is not taken for a
+// recalculation of results that were never completed.
+template<class F>
+bool countedCommand(int16_t &count, F &&f)
+{
+    const int16_t before = count;
+    const bool completed = command(std::forward<F>(f));
+    if (!completed)
+        count = before;
+    return completed;
 }
 
 // The result row a data number names: the text read strictly and rounded half to
@@ -61,7 +78,8 @@ void command(F &&f)
 // Failure otherwise.
 int dataRow(const QString &dataNo, const GridModel &grid);
 
-// Writes cells into columns 1, 2, … of the row, leaving the grid's current cell in that row.
+// Writes cells into columns 1, 2, … of the row, leaving the grid's current cell
+// at the row's first column, so that the grid shows the row from its name on.
 void writeRow(GridModel &grid, int row, const QStringList &cells);
 
 // Row numbers "1" .. "last" in column 0.

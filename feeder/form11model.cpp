@@ -73,11 +73,15 @@ void Form11Model::calculate()
         endWith(QStringLiteral("負荷全体の容量を入力してください。"));
     if (Combo2.isEmpty())
         endWith(QStringLiteral("負荷の中で最大の容量を入力してください。"));
+    const QString tooLarge = QStringLiteral("直入れ又は始動器使用電動機の容量が大きすぎます。");
+    // A largest motor whose class the table gives no rating for (above 37 kW, or
+    // a water-cooled unit's class 14) is refused like one larger than the unit.
+    if (!ratingColumn())
+        endWith(tooLarge);
     Text1Enabled = Text4Enabled = Text5Enabled = true;
-    if (Option1 == 0) {
-        if (CDbl(Combo1) < Val(Combo2))
-            endWith(QStringLiteral("直入れ又は始動器使用電動機の容量が大きすぎます。"));
-    } else {
+    if (Option1 == 0 && CDbl(Combo1) < Val(Combo2))
+        endWith(tooLarge);
+    if (Option1 == 1) {
         Text4.clear();
         Text4Enabled = false;
     }
@@ -95,6 +99,13 @@ void Form11Model::calculate()
     Label1 = QStringLiteral("設定変更は開閉器の種別のみで可能です。");
 }
 
+int Form11Model::ratingColumn() const
+{
+    const int cls = packageClass(Val(Combo2), Option3 == 1);
+    const int column = cls + (Option1 == 0 ? 0 : 12);
+    return cls != 0 && column <= DD.columns() ? column : 0;
+}
+
 void Form11Model::HYOU_JI()
 {
     const int g = TAISHOU_GYOU;
@@ -105,13 +116,11 @@ void Form11Model::HYOU_JI()
     Text5.clear();
     Text1 = DD.at(4 + offset, g);
     Text5 = QStringLiteral("IV") + DD.at(3 + offset, g);
-    // A largest motor above 37 kW has no class, and a water-cooled unit no
-    // column for class 14: no rating can be shown.
-    const int cls = packageClass(Val(Combo2), Option3 == 1);
-    if (cls == 0)
-        throw Failure(QStringLiteral("largest motor above 37 kW"));
+    const int column = ratingColumn();
+    if (!column)
+        throw Failure(QStringLiteral("no rating column for the largest motor"));
     const bool breaker = Option2 == 0;
-    Label5 = DD.at(cls + offset, breaker ? g : g + 1) + QStringLiteral("AF");
+    Label5 = DD.at(column, breaker ? g : g + 1) + QStringLiteral("AF");
     Label9 = breaker ? QStringLiteral("過電流遮断器") : QStringLiteral("開閉器");
 }
 

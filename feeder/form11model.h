@@ -70,6 +70,8 @@ public:
 private:
     void closeResultBoxes();
     void calculate();
+    // The table column of the largest motor's rating for the cooling chosen; 0 when there is none.
+    int ratingColumn() const;
     void HYOU_JI();
     void EARTH_SAIZU();
     void GR_TENSOU();

@@ -7,6 +7,7 @@
 #include "refdata.h"
 
 #include <array>
+#include <optional>
 
 namespace kb::feeder {
 
@@ -17,8 +18,16 @@ constexpr double kK = vd::koukaKeisuu::SinglePhaseTwoWire;
 // The lamp circuit's breaker frames, and its earth wires by frame.
 constexpr std::array<int, 6> kFrames{20, 30, 50, 100, 150, 200};
 const vd::EarthRung kEarth[] = {{30, "2"}, {50, "3.5"}, {100, "5.5"}, {150, "8"}, {200, "14"}};
-// The re-derived primary size climbs the ladder up to 100 mm².
-constexpr double kLadderTop = 100;
+const QString kTooLarge = QStringLiteral("負荷を小さくして下さい");
+
+// The smallest frame for the breaker product; 0 above the largest.
+int breakerFrame(int16_t x)
+{
+    for (int frame : kFrames)
+        if (x <= frame)
+            return frame;
+    return 0;
+}
 
 // The drop 35.6 × L × I ÷ (1000 × A) in tenths of a volt, before rounding.
 double dropTenths(double L, double I, int16_t A)
@@ -59,7 +68,12 @@ int16_t Form12Model::section(const QString &name, bool solidWires) const
 
 void Form12Model::Command1_Click()
 {
-    command([&] { calculate(); });
+    click();
+}
+
+bool Form12Model::click()
+{
+    return countedCommand(KEISAN_KAISUU, [&] { calculate(); });
 }
 
 void Form12Model::calculate()
@@ -76,13 +90,28 @@ void Form12Model::calculate()
 
     KEISAN_KAISUU = CInt(KEISAN_KAISUU + 1);
     if (KEISAN_KAISUU == 1) {
-        currents();
+        const Currents c = currents();
+        // A load that no wire size carries, or that needs a breaker above the
+        // largest frame, is refused before any result is shown.
+        const int16_t secondaryRow = sizeRow(c.niji, true);
+        const int16_t primaryRow = sizeRow(c.shidou, false);
+        if (!secondaryRow || !primaryRow)
+            endWith(kTooLarge);
+        step(QStringLiteral("MCB_SAIZU"), [&] {
+            if (!breakerFrame(breakerProduct(c.shidou)))
+                endWith(kTooLarge);
+        });
+        ANTEI_DENRYU = c.antei;
+        SHIDOU_DENRYU = c.shidou;
+        NIJI_DENRYU = c.niji;
+        if (groupB)
+            Combo1.clear();
         Label19 = Str(SHIDOU_DENRYU);
         Label20 = Str(ANTEI_DENRYU);
         resultsEnabled = true;
-        SAIZU_GYOU = sizeRow(NIJI_DENRYU, true);
+        SAIZU_GYOU = secondaryRow;
         Label30 = DD.at(4, SAIZU_GYOU);
-        SAIZU_GYOU = sizeRow(SHIDOU_DENRYU, false);
+        SAIZU_GYOU = primaryRow;
         Label28 = DD.at(4, SAIZU_GYOU);
         Label1 = settingsText();
         step(QStringLiteral("DENATU_KOUKAA"), [&] { DENATU_KOUKAA(); });
@@ -100,22 +129,16 @@ void Form12Model::calculate()
     ZENKAI = {Text12, Text13, Text14, Text15};
 }
 
-void Form12Model::currents()
+Form12Model::Currents Form12Model::currents() const
 {
     const double n = CDbl(Combo3);
-    if (!Text8.isEmpty() && !Text9.isEmpty()) {
-        ANTEI_DENRYU = CInt(CDbl(Text8) * n);
-        SHIDOU_DENRYU = CInt(CDbl(Text9) * n);
-        NIJI_DENRYU = CInt(CDbl(Text10));
-        Combo1.clear();
-        return;
-    }
+    if (!Text8.isEmpty() && !Text9.isEmpty())
+        return {CInt(CDbl(Text8) * n), CInt(CDbl(Text9) * n), CInt(CDbl(Text10))};
     const double W = CDbl(Combo2);
     const double pf1 = CDbl(DD.at(1, 5));
     const int16_t tenths = CInt(Int(vd::divide(vd::divide(n * W * 10, CDbl(Combo4)), pf1)));
-    ANTEI_DENRYU = CInt(tenths / 10.0);
-    SHIDOU_DENRYU = CInt(CDbl(Combo1) * ANTEI_DENRYU);
-    NIJI_DENRYU = CInt(vd::divide(W, CDbl(Combo5)));
+    const int16_t antei = CInt(tenths / 10.0);
+    return {antei, CInt(CDbl(Combo1) * antei), CInt(vd::divide(W, CDbl(Combo5)))};
 }
 
 int16_t Form12Model::sizeRow(int16_t current, bool atLeast) const
@@ -133,8 +156,12 @@ int16_t Form12Model::sizeRow(int16_t current, bool atLeast) const
             if (atLeast ? amps >= current : amps > current)
                 return int16_t(r);
         }
-    // No size carries the current: an earlier search's row must not stand in for it.
-    throw Failure(QStringLiteral("no wire size carries the current"));
+    return 0; // no size carries the current
+}
+
+int16_t Form12Model::breakerProduct(double startingCurrent) const
+{
+    return CInt(startingCurrent * CDbl(DD.at(3, 5)));
 }
 
 void Form12Model::DENATU_KOUKAA()
@@ -169,16 +196,12 @@ void Form12Model::totalRate()
 
 void Form12Model::MCB_SAIZU()
 {
-    const int16_t x = CInt(CDbl(Label19) * CDbl(DD.at(3, 5)));
-    for (int frame : kFrames)
-        if (x <= frame) {
-            Label26 = Str(frame) + QStringLiteral("AF");
-            EARTH_SEN = vd::earthSize(frame, kEarth, QString());
-            Label27 = QStringLiteral("E") + EARTH_SEN + QStringLiteral("mm2");
-            return;
-        }
-    // Above the largest frame there is no breaker to show; an earlier frame must not stand in.
-    throw Failure(QStringLiteral("breaker above 200 A"));
+    const int frame = breakerFrame(breakerProduct(CDbl(Label19)));
+    if (!frame)
+        endWith(kTooLarge);
+    Label26 = Str(frame) + QStringLiteral("AF");
+    EARTH_SEN = vd::earthSize(frame, kEarth, QString());
+    Label27 = QStringLiteral("E") + EARTH_SEN + QStringLiteral("mm2");
 }
 
 void Form12Model::HAIKAN_SAIZU()
@@ -194,7 +217,7 @@ void Form12Model::HAIKAN_SAIZU()
             Label29 = DD.at(thick ? 4 : 3, r) + QStringLiteral(" ") + DD.at(5, r);
             return;
         }
-    Label29 = QStringLiteral(" "); // no conduit row: the two empty sizes
+    Label29.clear(); // no conduit row for the wire and its earth
 }
 
 void Form12Model::GR_TENSOU()
@@ -217,12 +240,16 @@ void Form12Model::NANKAI_ME()
     if (count == 1 && edited <= 1) {
         const double L = CDbl(Text1);
         const double tenTimesDrop = edited == 0 ? CDbl(Text12) * 10 : CInt(CInt(CDbl(Text13) * (Val(Combo4) / 100)) * 10);
-        DANMENSEKI = CInt(vd::divide(L * kK * SHIDOU_DENRYU / 100, tenTimesDrop));
-        // SAIZU_CHOSEI2: the ladder ends at 100 mm²; no earlier name stands in above it.
+        const int16_t needed = CInt(vd::divide(L * kK * SHIDOU_DENRYU / 100, tenTimesDrop));
+        // SAIZU_CHOSEI2: the next standard size up to 325 mm²; above it the size stays.
         const vd::WireType *w = wire();
-        if (!w || DANMENSEKI > kLadderTop)
-            throw Failure(QStringLiteral("no size name for the section"));
-        CHOSEI_SAIZU = *vd::SAIZU_CHOSEI(*w, DANMENSEKI);
+        if (!w)
+            throw Failure(QStringLiteral("no wire type"));
+        const std::optional<QString> name = vd::SAIZU_CHOSEI(*w, needed);
+        if (!name)
+            endWith(QStringLiteral("サイズをオーバーしました、325m㎡以下にして下さい。"));
+        DANMENSEKI = needed;
+        CHOSEI_SAIZU = *name;
         Label28 = CHOSEI_SAIZU;
         step(QStringLiteral("DENSEN_SUCHI"), [&] { DANMENSEKI = section(CHOSEI_SAIZU, false); });
         Text12 = Str(CInt(vd::divide(L * kK / 100 * SHIDOU_DENRYU, DANMENSEKI)) / 10.0);
@@ -323,8 +350,9 @@ void Form12Model::Command3_Click()
         return;
     }
     KEISAN_KAISUU = 0;
-    Command1_Click();
-    Label1 = QStringLiteral("初期の条件で計算しました。。") + settingsText();
+    // A refused calculation leaves the status line to the refusal.
+    if (click())
+        Label1 = QStringLiteral("初期の条件で計算しました。。") + settingsText();
 }
 
 void Form12Model::Command5_Click()
@@ -378,6 +406,7 @@ void Form12Model::IDM_INCLIA_Click()
                           &Label20, &Label25, &Label26, &Label27, &Label28, &Label29, &Label30, &Label31})
         text->clear();
     resultsEnabled = false;
+    KEISAN_KAISUU = 0; // the next 計算 starts from the inputs again
 }
 
 void Form12Model::IDM_GRCLA_Click()

@@ -92,10 +92,20 @@ public:
     static const QStringList ClearHeadings; // row 0, columns 1..25, after 表をクリアーする
 
 private:
+    // The primary stable and starting currents of all lamps and the secondary one of a lamp.
+    struct Currents
+    {
+        int16_t antei, shidou, niji;
+    };
     QString settingsText() const;
+    // 計算 under its trap; false when a box ended it.
+    bool click();
     void calculate();
-    void currents();
+    Currents currents() const;
+    // The first allowable-current row that carries the current; 0 when none does.
     int16_t sizeRow(int16_t current, bool atLeast) const;
+    // The starting current times the breaker factor, rounded.
+    int16_t breakerProduct(double startingCurrent) const;
     void DENATU_KOUKAA();
     void DENATU_KOUKAB();
     void KOUKA_LITUA();

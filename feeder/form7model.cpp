@@ -22,6 +22,14 @@ enum DesignColumn {
 
 const QString kStarDelta = QStringLiteral("ｽﾀｰﾃﾞﾙﾀ");
 
+// The motor output of a grid cell, without the unit the grid row appends to it.
+QString capacityOf(const QString &cell)
+{
+    if (sameText(QStringView(cell).right(2), u"kW"))
+        return trimBlanks(cell.chopped(2));
+    return cell;
+}
+
 } // namespace
 
 Form7Model::Form7Model()
@@ -80,7 +88,12 @@ const QString &Form7Model::design(int column) const
 
 void Form7Model::Command1_Click()
 {
-    command([&] { calculate(); });
+    click();
+}
+
+bool Form7Model::click()
+{
+    return countedCommand(KEISAN_KAISUU, [&] { calculate(); });
 }
 
 void Form7Model::calculate()
@@ -95,9 +108,13 @@ void Form7Model::calculate()
     Text1Enabled = Text4Enabled = true;
     checkClassLimits();
 
-    KEISAN_KAISUU = CInt(KEISAN_KAISUU + 1);
-    severalEdited = false;
-    if (KEISAN_KAISUU > 1)
+    // A later click recalculates the motor of the last calculation; another
+    // output, voltage class or start method is another motor, calculated afresh.
+    const bool recalculation = KEISAN_KAISUU > 0 && sameText(Combo1, ZENKAI.value(4))
+        && sameText(Combo2, ZENKAI.value(5)) && sameText(Combo3, ZENKAI.value(6));
+    HENKOU_CODE.clear();
+    KEISAN_KAISUU = recalculation ? CInt(KEISAN_KAISUU + 1) : int16_t(1);
+    if (recalculation)
         step(QStringLiteral("NANKAI_ME"), [&] { NANKAI_ME(); });
 
     // The design row of this calculation: only design mode chooses one, and a
@@ -143,8 +160,8 @@ void Form7Model::calculate()
             if (CDbl(Combo6) > band->limit)
                 message(band->message);
     });
-    // Edits of several results at once were not taken: only one may change per calculation.
-    if (severalEdited)
+    // Nothing re-derived: remind the user how a recalculation is asked for.
+    if (HENKOU_CODE.isEmpty())
         Label1 = QStringLiteral("設定変更は１回につき１箇所だけです。");
     ZENKAI = {Combo4, Text1, Combo5, Combo6, Combo1, Combo2, Combo3};
     GR_HYOJI();
@@ -274,6 +291,7 @@ void Form7Model::KOUKA_LITU()
 
 void Form7Model::NANKAI_ME()
 {
+    // Only one result may be edited per click: which one decides what is re-derived.
     static const char *const codes[] = {"C4", "T1", "C5", "C6"};
     const QString now[] = {Combo4, Text1, Combo5, Combo6};
     int edited = -1, count = 0;
@@ -282,11 +300,12 @@ void Form7Model::NANKAI_ME()
             edited = i;
             ++count;
         }
-    severalEdited = count > 1;
-    if (count == 1) {
-        KEISAN_KAISUU = CInt(KEISAN_KAISUU + 1);
-        HENKOU_CODE = QLatin1String(codes[edited]);
-    }
+    if (count > 1)
+        endWith(QStringLiteral("変更は１回につき１箇所です。"));
+    if (count == 0)
+        return; // nothing edited: the results stand as the last calculation left them
+    KEISAN_KAISUU = CInt(KEISAN_KAISUU + 1);
+    HENKOU_CODE = QLatin1String(codes[edited]);
     DENSEN_SUCHI();
     if (HENKOU_CODE == QLatin1String("T1") || HENKOU_CODE == QLatin1String("C4")) {
         writeDrop();
@@ -295,7 +314,7 @@ void Form7Model::NANKAI_ME()
     } else if (HENKOU_CODE == QLatin1String("C5")) {
         backCalculate(CDbl(Combo5) * 10);
         Label1 = QStringLiteral("電圧降下変更計算をしました。");
-    } else if (HENKOU_CODE == QLatin1String("C6")) {
+    } else {
         backCalculate(CInt(CInt(CDbl(Combo6) * (Val(Combo2) / 100)) * 10)); // whole volts
         Label1 = QStringLiteral("電圧降下率変更計算をしました。");
     }
@@ -474,8 +493,9 @@ void Form7Model::Command4_Click()
     for (QString *label : {&Label1, &Label9, &Label10, &Label11, &Label12, &Label13, &Label14, &Label18})
         label->clear();
     Text1.clear();
-    Label1 = QStringLiteral("初期条件で計算しました。");
-    Command1_Click();
+    // A refused calculation leaves the status line to the refusal.
+    if (click())
+        Label1 = QStringLiteral("初期条件で計算しました。");
 }
 
 void Form7Model::Command5_Click()
@@ -491,12 +511,12 @@ void Form7Model::Command5_Click()
     Text3 = g.trimmed(1);
     DENGEN_SHUBETU = g.trimmed(2) == QStringLiteral("自家用") ? QStringLiteral("JIKAYO") : QStringLiteral("TODEN");
     Combo2 = g.number(3);
-    Label10 = g.number(4);
+    Label10 = g.trimmed(4);
     Label11 = g.trimmed(5);
-    Combo1 = g.trimmed(6);
+    Combo1 = capacityOf(g.trimmed(6));
     Label9 = g.trimmed(7);
     Text4 = g.number(10);
-    Combo4 = g.number(11);
+    Combo4 = g.trimmed(11);
     Combo5 = g.number(12);
     Combo6 = g.trimmed(13);
     if (sameText(g.cell(15), u"配管"))
@@ -512,6 +532,10 @@ void Form7Model::Command5_Click()
     Label17 = g.cell(23);
     Label18 = g.cell(24);
     SENTAKU_GYOU = 0;
+    // The row stands for a completed calculation of its motor: the next 計算
+    // recalculates it from the one result the user edits.
+    KEISAN_KAISUU = 1;
+    ZENKAI = {Combo4, Text1, Combo5, Combo6, Combo1, Combo2, Combo3};
 }
 
 void Form7Model::MSFlexGrid1_Click()

@@ -71,8 +71,7 @@ public:
     int16_t DANMENSEKI = 0;
     int16_t SENTAKU_GYOU = 0;
     QStringList ZENKAI; // size, length, drop, rate, capacity, voltage, start method
-    QString HENKOU_CODE;
-    bool severalEdited = false; // the last recalculation found more than one result edited
+    QString HENKOU_CODE; // the result edited on this click, empty when none
 
     TextTable DD; // the window's copy of CABLE-SIZE
 
@@ -110,6 +109,8 @@ public:
 private:
     void setResultBoxes(bool enabled);
     void setWireType(const QString &type, const QString &status);
+    // 計算 under its trap; false when a box ended it.
+    bool click();
     void calculate();
     void checkClassLimits() const;
     void SEKKEI(int firstRow, const QString &tag);

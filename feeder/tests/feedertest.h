@@ -15,10 +15,21 @@
 namespace kb::feedertest {
 
 // A CABLE-SIZE table from its readable text form.
-inline TextTable table(const char *rows)
+inline TextTable table(const QByteArray &rows)
 {
     return dataTextTable(parseDataText(QString::fromUtf8(rows), 500, 25), 500, 25);
 }
+
+// One 22 kW motor of the 200 V class (design row 31: 84 A on 30 m of 38X3, 150 AF direct),
+// its conduit with earth 14 (row 151) and the allowable current of 38X3 (row 253).
+inline const char *const kMotor22Rows = R"(
+@row 31
+22 | 84 | 38X3 | 30 | CV22-3C | 25 | 14 | 150 | 125 | | 14 | 5.5 | 500 | 7.5 | 400 | 6 | 3.5 | 2.0 | 125
+@row 151
+38X3 | 14 | 51 | 42 | 50 | | | 22X3 | 39 | 36 | 38
+@row 253
+38X3 | 113 | 113
+)";
 
 // The default CABLE-SIZE rows of data/CABLE-SIZE.txt (rows 1..300, as the windows load them).
 inline TextTable defaultCableSize()

@@ -35,20 +35,27 @@ CV5.5-3C | 34 | 42 | CV5.5-2C | 39 | 49
 CV2-2C | 2 | 22 | 22 | 24
 )";
 
+// One 250 W lamp at 200 V / 130 V on 50 m of primary and 20 m of secondary, IV in thin-steel conduit.
+void oneLamp(Form12Model &w)
+{
+    w.DD = table(kRows);
+    w.DENSEN_SHUBETU = "IV";
+    w.FUSETU_HOUHOU = "C";
+    w.Combo2 = "250";
+    w.Combo3 = "1";
+    w.Combo4 = "200";
+    w.Combo5 = "130";
+    w.Text1 = "50";
+    w.Text4 = "20";
+    w.Text2 = "1";
+}
+
 class Lamp : public ModelTest<Form12Model, 25>
 {
 protected:
     void SetUp() override
     {
-        m.DD = table(kRows);
-        m.DENSEN_SHUBETU = "IV";
-        m.FUSETU_HOUHOU = "C";
-        m.Combo3 = "1";
-        m.Combo4 = "200";
-        m.Combo5 = "130";
-        m.Text1 = "50";
-        m.Text4 = "20";
-        m.Text2 = "1";
+        oneLamp(m);
         m.Text3 = "HL-1";
     }
     // Group B with a starting current of 20 A on 50 m of primary.
@@ -93,6 +100,8 @@ TEST_F(Lamp, GroupAFirstCalculation)
     EXPECT_EQ(m.ZENKAI, QStringList({"1.8", "0.9", "0.7", "0.5"}));
     EXPECT_EQ(row(1), QStringList({"HL-1", "250", "1.5", "", "", "", "200", "130", "1", "50", "20", "2", "1", "1.8",
                                    "0.9", "0.7", "0.5", "1.4", "1.6X2", "1.6X2", "20AF", "E2mm2", "19 17", "IV", ""}));
+    EXPECT_EQ(m.MSFlexGrid1.row(), 1);
+    EXPECT_EQ(m.MSFlexGrid1.col(), 1);
 }
 
 TEST_F(Lamp, GroupBAndTheSizeComparisons)
@@ -112,7 +121,8 @@ TEST_F(Lamp, GroupBAndTheSizeComparisons)
     EXPECT_EQ(m.Label28, "3.5X2");
     EXPECT_EQ(m.Label26, "50AF"); // 24 × 2 = 48
     EXPECT_EQ(m.Label27, "E3.5mm2");
-    EXPECT_EQ(m.Label29, " ");    // no conduit row for 3.5X2 with E3.5
+    EXPECT_EQ(m.Label29, "");     // no conduit row for 3.5X2 with E3.5
+    EXPECT_EQ(m.MSFlexGrid1.textMatrix(1, 23), "");
 
     // CV on a rack uses the rack column on both stages, strictly above the current.
     Form12Model &w = m;
@@ -168,15 +178,8 @@ TEST_F(Lamp, LowestRungsOfTheLadder)
     EXPECT_EQ(m.Label28, "3.5X2");
 
     Form12Model cv;
-    cv.DD = m.DD;
+    oneLamp(cv);
     cv.DENSEN_SHUBETU = "CV-2C";
-    cv.FUSETU_HOUHOU = "C";
-    cv.Combo3 = "1";
-    cv.Combo4 = "200";
-    cv.Combo5 = "130";
-    cv.Text1 = "50";
-    cv.Text4 = "20";
-    cv.Text2 = "1";
     cv.Text8 = "10";
     cv.Text9 = "20";
     cv.Text10 = "1";
@@ -203,46 +206,147 @@ TEST_F(Lamp, RefusalsAndFailures)
         {"1.5", "", "", "", "", "1", "1", "2", "電線の長さを入力してください。"},
         {"1.5", "", "", "", "50", "", "1", "2", "器具の灯数を入力してください。"},
         {"", "10", "20", "", "50", "1", "1", "2", "エラーが発生しました。Command1_Click"}, // group B without Text10
-        {"", "10", "100", "1", "50", "1", "1", "2", "エラーが発生しました。Command1_Click"}, // no size carries 100 A
+        {"1.5", "", "", "", "50", "1", "1", "", "エラーが発生しました。MCB_SAIZU"}, // no breaker factor
         {"", "10", "20", "1", "50", "1", "0", "2", "エラーが発生しました。GR_TENSOU"},
-        {"", "10", "20", "1", "50", "1", "1", "11", "エラーが発生しました。MCB_SAIZU"},      // 220 A: above 200AF
     };
     for (const Case &c : cases) {
         test::TestFolder f;
         Form12Model w;
-        w.DD = m.DD;
+        oneLamp(w);
         w.DD.set(3, 5, QString::fromUtf8(c.factor));
-        w.DENSEN_SHUBETU = "IV";
-        w.FUSETU_HOUHOU = "C";
         w.Combo1 = QString::fromUtf8(c.ratio);
-        w.Combo2 = "250";
         w.Text8 = QString::fromUtf8(c.b8);
         w.Text9 = QString::fromUtf8(c.b9);
         w.Text10 = QString::fromUtf8(c.b10);
         w.Combo3 = QString::fromUtf8(c.count);
-        w.Combo4 = "200";
-        w.Combo5 = "130";
         w.Text1 = QString::fromUtf8(c.length);
-        w.Text4 = "20";
         w.Text2 = QString::fromUtf8(c.dataNo);
         w.Command1_Click();
         EXPECT_EQ(f.messages(), QStringList({QString::fromUtf8(c.box)})) << c.box;
         EXPECT_EQ(w.MSFlexGrid1.textMatrix(0, 7), "") << c.box;
         EXPECT_EQ(w.MSFlexGrid1.textMatrix(1, 7), "") << c.box;
+        EXPECT_EQ(w.KEISAN_KAISUU, 0) << c.box;
     }
 }
 
-TEST_F(Lamp, BackCalculationAboveTheLadderFails)
+TEST_F(Lamp, LoadNoWireOrBreakerCarriesIsRefusedBeforeAnyResult)
+{
+    struct Case
+    {
+        const char *name, *starting, *lamp, *factor;
+    };
+    const Case cases[] = {
+        {"secondary above every size", "20", "100", "2"},
+        {"primary above every size", "100", "1", "1"},
+        {"breaker above 200 A", "20", "1", "11"}, // 220 A
+    };
+    for (const Case &c : cases) {
+        test::TestFolder f;
+        Form12Model w;
+        oneLamp(w);
+        w.DD.set(3, 5, QString::fromUtf8(c.factor));
+        w.Combo1 = "1.5";
+        w.Text8 = "10";
+        w.Text9 = QString::fromUtf8(c.starting);
+        w.Text10 = QString::fromUtf8(c.lamp);
+        w.Label1 = "prompt";
+        w.Command1_Click();
+        EXPECT_EQ(f.messages(), QStringList({"負荷を小さくして下さい"})) << c.name;
+        EXPECT_EQ(QStringList({w.Label19, w.Label20, w.Label28, w.Label30, w.Text12, w.Label26, w.Label29}),
+                  QStringList({"", "", "", "", "", "", ""}))
+            << c.name;
+        EXPECT_EQ(w.Combo1, "1.5") << c.name;
+        EXPECT_EQ(w.Label1, "prompt") << c.name;
+        EXPECT_EQ(w.KEISAN_KAISUU, 0) << c.name;
+        EXPECT_EQ(w.MSFlexGrid1.textMatrix(1, 7), "") << c.name;
+    }
+}
+
+TEST_F(Lamp, PressEndedBeforeTheFirstCalculationLeavesTheCount)
+{
+    // A typing error in the wattage, then corrected: the next press is a first calculation.
+    m.Combo1 = "1.5";
+    m.Combo2 = "25O";
+    m.Command1_Click();
+    EXPECT_EQ(m.KEISAN_KAISUU, 0);
+    m.Combo2 = "250";
+    m.Command1_Click();
+    EXPECT_EQ(boxes(), QStringList({err("Command1_Click")}));
+    EXPECT_EQ(m.KEISAN_KAISUU, 1);
+    EXPECT_EQ(m.MSFlexGrid1.textMatrix(1, 19), "1.6X2");
+
+    // Six lamps are refused, one lamp is then calculated from its own currents.
+    Form12Model &w = m;
+    w.IDM_INCLIA_Click();
+    EXPECT_EQ(w.KEISAN_KAISUU, 0);
+    w.Combo1.clear();
+    w.Text1 = "50";
+    w.Text4 = "20";
+    w.Text8 = "10";
+    w.Text9 = "20";
+    w.Text10 = "1";
+    w.Combo3 = "6";
+    w.Command1_Click();
+    EXPECT_EQ(boxes().last(), "負荷を小さくして下さい");
+    EXPECT_EQ(w.KEISAN_KAISUU, 0);
+    w.Combo3 = "1";
+    w.Command1_Click();
+    EXPECT_EQ(w.KEISAN_KAISUU, 1);
+    EXPECT_EQ(gridRow(w.MSFlexGrid1, 1, 24).mid(11, 8),
+              QStringList({"20", "10", "11.9", "5.9", "0.3", "0.2", "6.09", "2.0X2"}));
+}
+
+TEST_F(Lamp, StartAgainRefusedKeepsTheStatusLine)
+{
+    m.Text8 = "10";
+    m.Text9 = "20";
+    m.Text10 = "1";
+    m.Command1_Click();
+    const QString status = m.Label1;
+    const QStringList row = gridRow(m.MSFlexGrid1, 1, 24);
+    m.Text9 = "100";
+    m.Command3_Click();
+    EXPECT_EQ(boxes().last(), "負荷を小さくして下さい");
+    EXPECT_EQ(m.Label1, status);
+    EXPECT_EQ(gridRow(m.MSFlexGrid1, 1, 24), row);
+    m.Text9 = "20";
+    m.Command3_Click();
+    EXPECT_EQ(m.Label1, QStringLiteral("初期の条件で計算しました。。") + status);
+}
+
+TEST_F(Lamp, BackCalculationClimbsTheLadderTo325)
 {
     twentyAmps();
-    m.Text12 = "0.1"; // 356 mm²: no size name up to 100 mm²
+    // 356 ÷ (drop × 10) mm²: the next standard size, its drop and rate.
+    const struct
+    {
+        const char *drop, *size, *newDrop;
+    } rungs[] = {
+        {"0.3", "150X2", "0.2"},  // 118.7 mm²
+        {"0.15", "250X2", "0.1"}, // 237.3
+        {"0.2", "200X2", "0.2"},  // 178
+        {"0.12", "325X2", "0.1"}, // 296.7
+    };
+    for (const auto &r : rungs) {
+        m.Text12 = QString::fromUtf8(r.drop);
+        m.Command1_Click();
+        EXPECT_EQ(boxes(), QStringList()) << r.drop;
+        EXPECT_EQ(m.Label28, QString::fromUtf8(r.size)) << r.drop;
+        EXPECT_EQ(m.Text12, QString::fromUtf8(r.newDrop)) << r.drop;
+        EXPECT_EQ(m.MSFlexGrid1.textMatrix(1, 19), QString::fromUtf8(r.size)) << r.drop;
+    }
+
+    // 712 mm² is above the ladder: the size and the row stay as they were.
+    const QStringList row = gridRow(m.MSFlexGrid1, 1, 24);
+    m.Text12 = "0.05";
     m.Command1_Click();
-    EXPECT_EQ(boxes(), QStringList({err("NANKAI_ME")}));
-    EXPECT_EQ(m.Label28, "2.0X2");
+    EXPECT_EQ(boxes(), QStringList({"サイズをオーバーしました、325m㎡以下にして下さい。"}));
+    EXPECT_EQ(m.Label28, "325X2");
+    EXPECT_EQ(m.CHOSEI_SAIZU, "325X2");
+    EXPECT_EQ(gridRow(m.MSFlexGrid1, 1, 24), row);
+
     m.Text12 = "0";
-    m.ZENKAI[0] = "x";
     m.Command1_Click(); // a drop of 0 divides by zero
-    EXPECT_EQ(boxes().size(), 2);
     EXPECT_EQ(boxes().last(), err("NANKAI_ME"));
 }
 

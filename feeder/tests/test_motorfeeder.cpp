@@ -36,22 +36,28 @@ CV22-3C | 80 | 97
 CV38-3C | 113 | 138
 )";
 
+// A 22 kW motor of the 200 V class in design mode, IV in thin-steel conduit on a utility supply.
+void motor22(Form7Model &w)
+{
+    w.DD = table(kRows);
+    w.DENGEN_SHUBETU = "TODEN";
+    w.SHUHASU = "60";
+    w.KEISAN_MODE = "SEKKEI";
+    w.DENSEN_SHUBETU = "IV";
+    w.KONDENSA_HYOJI = "KVAR";
+    w.FUSETU_HOUHOU = "C";
+    w.Combo1 = "22";
+    w.Combo2 = "200V級";
+    w.Combo3 = "直入れ";
+    w.Text2 = "1";
+}
+
 class Motor : public ModelTest<Form7Model, 25>
 {
 protected:
     void SetUp() override
     {
-        m.DD = table(kRows);
-        m.DENGEN_SHUBETU = "TODEN";
-        m.SHUHASU = "60";
-        m.KEISAN_MODE = "SEKKEI";
-        m.DENSEN_SHUBETU = "IV";
-        m.KONDENSA_HYOJI = "KVAR";
-        m.FUSETU_HOUHOU = "C";
-        m.Combo1 = "22";
-        m.Combo2 = "200V級";
-        m.Combo3 = "直入れ";
-        m.Text2 = "1";
+        motor22(m);
         m.Text3 = "P-1";
     }
 
@@ -100,6 +106,9 @@ TEST_F(Motor, DesignModeTakesTheFirstDesignRowAndWritesTheGridRow)
                                    "E14", "ﾎﾞﾝﾄﾞ5.5", "30", "", "", "", "14mm2", ""}));
     // A margin of 0.35 makes 84 A count as 113.4 A against 113 A: the overload box comes last.
     EXPECT_EQ(boxes(), QStringList({"電線が配管時の許容電流を超えています。サイズを上げるかラック配線にして下さい。"}));
+    // The grid shows the row from its name on.
+    EXPECT_EQ(m.MSFlexGrid1.row(), 1);
+    EXPECT_EQ(m.MSFlexGrid1.col(), 1);
 }
 
 TEST_F(Motor, SettingsAndLayingChooseCapacitorConduitAndCurrent)
@@ -149,20 +158,107 @@ TEST_F(Motor, RecalculationFromOneEditedResult)
     EXPECT_EQ(m.Combo5, "8.4");
     EXPECT_EQ(m.Combo6, "4.2");
     EXPECT_EQ(m.Label1, "電線のサイズ又は長さの変更計算をしました。");
+}
 
-    // Length and size edited together: nothing is re-derived from them, the last code runs again.
-    m.Text1 = "100";
-    m.Combo4 = "38X3";
+TEST_F(Motor, EachClickReDerivesFromItsOwnEditOnly)
+{
+    construction();
+    m.Combo5 = "5";
     m.Command1_Click();
-    EXPECT_EQ(m.HENKOU_CODE, "T1");
-    EXPECT_EQ(m.Combo5, "4.05");
-    EXPECT_EQ(m.MSFlexGrid1.textMatrix(1, 11), "38X3");
-    EXPECT_EQ(m.Label1, "設定変更は１回につき１箇所だけです。");
+    ASSERT_EQ(QStringList({m.Combo4, m.Combo5, m.Combo6}), QStringList({"38X3", "4.05", "2.02"}));
 
-    // One edit again: the hint gives way to the re-derivation's own status.
+    // No edit: nothing is re-derived, the same figures are written again.
+    m.Command1_Click();
+    EXPECT_EQ(m.HENKOU_CODE, "");
+    EXPECT_EQ(QStringList({m.Combo4, m.Combo5, m.Combo6}), QStringList({"38X3", "4.05", "2.02"}));
+    EXPECT_EQ(row(1).mid(10, 3), QStringList({"38X3", "4.05", "2.02"}));
+    EXPECT_EQ(m.Label1, "設定変更は１回につき１箇所だけです。");
+    EXPECT_TRUE(boxes().isEmpty()) << boxes().join('\n').toStdString();
+
+    // Two edits at once are refused before anything is written; the typed texts stay in their boxes.
+    const int16_t count = m.KEISAN_KAISUU;
+    m.Combo4 = "60X3";
     m.Text1 = "120";
     m.Command1_Click();
-    EXPECT_EQ(m.Label1, "電線のサイズ又は長さの変更計算をしました。");
+    EXPECT_EQ(boxes(), QStringList({"変更は１回につき１箇所です。"}));
+    EXPECT_EQ(m.Combo4, "60X3");
+    EXPECT_EQ(m.Combo5, "4.05");
+    EXPECT_EQ(m.KEISAN_KAISUU, count);
+    EXPECT_EQ(row(1).mid(10, 3), QStringList({"38X3", "4.05", "2.02"}));
+    EXPECT_EQ(row(1).at(19), "100");
+
+    // Taking one of them back leaves one edit, which is then re-derived.
+    m.Text1 = "100";
+    m.Command1_Click();
+    EXPECT_EQ(m.HENKOU_CODE, "C4");
+    EXPECT_EQ(row(1).mid(10, 3), QStringList({"60X3", "2.57", "1.28"}));
+}
+
+TEST_F(Motor, AnotherMotorOnALaterClickIsCalculatedAfresh)
+{
+    struct Case
+    {
+        const char *name;
+        QString Form7Model::*box;
+        const char *value;
+        QStringList rated, sizeLengthFrame;
+    };
+    const Case cases[] = {
+        {"voltage class", &Form7Model::Combo2, "400V級", {"42"}, {"14X3", "60", "100 AF"}},
+        {"output", &Form7Model::Combo1, "5.5", {"22"}, {"8X3", "40", "50 AF"}},
+        {"start method", &Form7Model::Combo3, "ｽﾀｰﾃﾞﾙﾀ", {"84"}, {"38X3", "30", "125 AF"}},
+    };
+    for (const Case &c : cases) {
+        test::TestFolder f;
+        Form7Model w;
+        motor22(w);
+        w.DD.set(2, 9, ""); // no margin: no overload box
+        w.DD.set(1, 255, "14X3"); // the new motors' sizes carry their currents
+        w.DD.set(2, 255, "61");
+        w.DD.set(1, 256, "8X3");
+        w.DD.set(2, 256, "42");
+        w.FUSETU_HOUHOU = "RACK";
+        w.Command1_Click();
+        ASSERT_EQ(w.Text4, "84");
+        w.Text1 = "45"; // an edit of a result goes with the new motor's design row
+        w.*c.box = QString::fromUtf8(c.value);
+        w.Command1_Click();
+        EXPECT_EQ(f.messages(), QStringList()) << c.name;
+        EXPECT_EQ(w.KEISAN_KAISUU, 1) << c.name;
+        EXPECT_EQ(QStringList({w.Text4}), c.rated) << c.name;
+        EXPECT_EQ(QStringList({w.Combo4, w.Text1, w.Label10}), c.sizeLengthFrame) << c.name;
+        const QStringList cells = gridRow(w.MSFlexGrid1, 1, 20);
+        EXPECT_EQ(QStringList({cells.at(9), cells.at(10), cells.at(19), cells.at(3)}),
+                  QStringList({w.Text4, w.Combo4, w.Text1, w.Label10}))
+            << c.name;
+        EXPECT_EQ(cells.at(2), w.Combo2) << c.name;
+    }
+}
+
+TEST_F(Motor, ClickEndedBeforeTheFirstCalculationLeavesTheCount)
+{
+    m.FUSETU_HOUHOU = "RACK";
+    m.DD.set(2, 9, "");
+    m.Combo1 = "22.0"; // no design row
+    m.Command1_Click();
+    EXPECT_EQ(boxes(), QStringList({"該当する容量がありません、該当するものに変更して下さい。"}));
+    EXPECT_EQ(m.KEISAN_KAISUU, 0);
+
+    m.Combo1 = "22";
+    m.Command1_Click();
+    EXPECT_EQ(boxes().size(), 1) << boxes().join('\n').toStdString();
+    EXPECT_EQ(m.KEISAN_KAISUU, 1);
+    EXPECT_EQ(row(1).mid(9, 4), QStringList({"84", "38X3", "2.04", "1.02"}));
+
+    // A later click refused for another output keeps the count of the calculation it left.
+    m.Combo1 = "7";
+    m.Command1_Click();
+    EXPECT_EQ(m.KEISAN_KAISUU, 1);
+    m.Combo1 = "22";
+    m.Text1 = "60";
+    m.Command1_Click();
+    EXPECT_EQ(m.HENKOU_CODE, "T1");
+    EXPECT_EQ(row(1).at(11), "4.09");
 }
 
 TEST_F(Motor, CvCableWithoutLayingKeepsTheAllowableCurrentQuietly)
@@ -244,10 +340,7 @@ TEST_F(Motor, RefusalsEndTheCalculationBeforeAnythingIsWritten)
     for (const Case &c : cases) {
         test::TestFolder f;
         Form7Model w;
-        w.DD = m.DD;
-        w.KEISAN_MODE = "SEKKEI";
-        w.DENSEN_SHUBETU = "IV";
-        w.Text2 = "1";
+        motor22(w);
         w.Combo1 = QString::fromUtf8(c.output);
         w.Combo2 = QString::fromUtf8(c.voltage);
         w.Combo3 = QString::fromUtf8(c.start);
@@ -276,13 +369,10 @@ TEST_F(Motor, FailedStepsEndTheCalculationWithoutAGridRow)
     for (const Case &c : cases) {
         test::TestFolder f;
         Form7Model w;
-        w.DD = m.DD;
+        motor22(w);
         w.KEISAN_MODE = QString::fromUtf8(c.mode);
-        w.DENSEN_SHUBETU = "IV";
         w.FUSETU_HOUHOU = "RACK";
-        w.Combo1 = "22";
         w.Combo2 = QString::fromUtf8(c.voltage);
-        w.Combo3 = "直入れ";
         w.Combo4 = QString::fromUtf8(c.size);
         w.Text1 = "100";
         w.Text4 = "50";

@@ -11,18 +11,13 @@ using namespace kb::feeder;
 
 namespace {
 
-const char *const kRows = R"(
+// The capacity list runs from 0.2 to 75 kW.
+const char *const kCapacities = R"(
 @row 11
 0.2
 0.4
 @row 27
 75
-@row 31
-22 | 84 | 38X3 | 30 | CV22-3C | 25 | 14 | 150 | 125 | | 14 | 5.5 | 500 | 7.5 | 400 | 6 | 3.5 | 2.0 | 125
-@row 151
-38X3 | 14 | 51 | 42 | 50 | | | 22X3 | 39 | 36 | 38
-@row 253
-38X3 | 113 | 113
 )";
 
 struct Loaded
@@ -31,7 +26,7 @@ struct Loaded
     Form7Model m;
     explicit Loaded(const QStringList &settings)
     {
-        m.DD = feedertest::table(kRows);
+        m.DD = feedertest::table(QByteArray(kCapacities) + feedertest::kMotor22Rows);
         for (int c = 0; c < settings.size(); ++c)
             m.DD.set(c + 1, 2, settings.at(c));
         m.layOutGrid();
@@ -115,9 +110,6 @@ TEST(MotorWindow, NextCalculationReadBackAndStartAgain)
     EXPECT_EQ(m.Text2, "1");
     EXPECT_EQ(m.Text3, "P-1");
     EXPECT_EQ(m.Combo2, "200");
-    EXPECT_EQ(m.Label10, "150");
-    EXPECT_EQ(m.Combo1, "22kW");
-    EXPECT_EQ(m.Combo4, "38");
     EXPECT_EQ(m.Combo5, "2.04");
     EXPECT_EQ(m.Text4, "84");
     EXPECT_EQ(m.FUSETU_HOUHOU, "C"); // thick steel comes back as thin steel
@@ -125,8 +117,6 @@ TEST(MotorWindow, NextCalculationReadBackAndStartAgain)
     EXPECT_EQ(m.Text1, "30");
 
     // 始に戻す calculates the row afresh from the design row.
-    m.Combo1 = "22";
-    m.Combo2 = "200V級";
     m.KEISAN_KAISUU = 3;
     m.Combo4 = "60X3";
     m.Command4_Click();
@@ -142,6 +132,73 @@ TEST(MotorWindow, NextCalculationReadBackAndStartAgain)
     EXPECT_EQ(m.Text2, "1");
     EXPECT_EQ(m.MSFlexGrid1.textMatrix(1, 11), "");
     EXPECT_EQ(m.MSFlexGrid1.textMatrix(1, 0), "1");
+}
+
+TEST(MotorWindow, ReloadedRowRecalculatesAfterOneEdit)
+{
+    Loaded w({"", "", "設計", "", "", "IV", "KVAR", "C"});
+    Form7Model &m = w.m;
+    m.Combo1 = "22";
+    m.Command1_Click();
+    m.Command2_Click();
+
+    // The row as a result file gives it back: the blanks of its cells are gone.
+    struct Case
+    {
+        const char *frame, *output, *size;
+    };
+    for (const Case &c : {Case{"150 AF", "22kW", "38X3"}, Case{"150AF", " 22 kW ", " 38X3 "}}) {
+        m.MSFlexGrid1.setTextMatrix(1, 4, QString::fromUtf8(c.frame));
+        m.MSFlexGrid1.setTextMatrix(1, 6, QString::fromUtf8(c.output));
+        m.MSFlexGrid1.setTextMatrix(1, 11, QString::fromUtf8(c.size));
+        m.MSFlexGrid1.setTextMatrix(1, 12, "2.04");
+        m.MSFlexGrid1.setTextMatrix(1, 13, "1.02");
+        m.MSFlexGrid1.setTextMatrix(1, 20, "30");
+        m.MSFlexGrid1.setRow(1);
+        m.MSFlexGrid1_Click();
+        m.Command5_Click();
+        EXPECT_EQ(m.Combo1, "22") << c.output;
+        EXPECT_EQ(m.Combo4, "38X3") << c.size;
+        EXPECT_EQ(m.Label10, QString::fromUtf8(c.frame)) << c.frame;
+
+        m.Text1 = "60";
+        m.Command1_Click();
+        EXPECT_EQ(w.folder.messages(), QStringList()) << c.frame;
+        EXPECT_EQ(m.HENKOU_CODE, "T1");
+        EXPECT_EQ(m.Label1, "電線のサイズ又は長さの変更計算をしました。");
+        const QStringList row = feedertest::gridRow(m.MSFlexGrid1, 1, 20);
+        EXPECT_EQ(QStringList({row.at(5), row.at(9), row.at(10), row.at(11), row.at(12), row.at(19)}),
+                  QStringList({"22kW", "84", "38X3", "4.09", "2.04", "60"}));
+        EXPECT_EQ(row.at(3), QString::fromUtf8(c.frame));
+    }
+
+    // 始に戻す recalculates the reloaded row from its design row.
+    m.MSFlexGrid1.setRow(1);
+    m.MSFlexGrid1_Click();
+    m.Command5_Click();
+    m.Command4_Click();
+    EXPECT_EQ(w.folder.messages(), QStringList());
+    EXPECT_EQ(m.Text1, "30");
+    EXPECT_EQ(m.Combo5, "2.04");
+    EXPECT_EQ(m.Label10, "150 AF");
+    EXPECT_EQ(m.Label1, "初期条件で計算しました。");
+}
+
+TEST(MotorWindow, StartAgainRefusedKeepsTheRefusalsStatus)
+{
+    Loaded w({"", "", "設計", "", "", "IV", "KVAR", "C"});
+    Form7Model &m = w.m;
+    m.Combo1 = "22";
+    m.Command1_Click();
+    const QStringList row = feedertest::gridRow(m.MSFlexGrid1, 1, 24);
+    for (const char *output : {"", "22.0"}) {
+        m.Combo1 = QString::fromUtf8(output);
+        m.Command4_Click();
+        EXPECT_EQ(m.Label1, "") << output;
+        EXPECT_EQ(m.KEISAN_KAISUU, 0) << output;
+        EXPECT_EQ(feedertest::gridRow(m.MSFlexGrid1, 1, 24), row) << output;
+    }
+    EXPECT_EQ(w.folder.messages(), QStringList({"モーターの容量を選択して下さい。", "該当する容量がありません、該当するものに変更して下さい。"}));
 }
 
 TEST(MotorWindow, SettingMenus)

@@ -25,15 +25,32 @@ const char *const kRows = R"(
 8 | 22 | 31 | 28 | 30
 )";
 
+// A 7.5 kW unit whose largest motor is 3.7 kW, written to grid row 1.
+void unit75(Form11Model &w)
+{
+    w.DD = table(kRows);
+    w.Combo1 = "7.5";
+    w.Combo2 = "3.7";
+    w.Text2 = "1";
+}
+
+// 計算 with the unit, its largest motor and the three option groups.
+void calculate(Form11Model &w, const char *unit, const char *largest, int cooling, int start, int kind)
+{
+    w.Combo1 = QString::fromUtf8(unit);
+    w.Combo2 = QString::fromUtf8(largest);
+    w.Option1 = cooling;
+    w.Option3 = start;
+    w.Option2 = kind;
+    w.Command1_Click();
+}
+
 class Package : public ModelTest<Form11Model, 14>
 {
 protected:
     void SetUp() override
     {
-        m.DD = table(kRows);
-        m.Combo1 = "7.5";
-        m.Combo2 = "3.7";
-        m.Text2 = "1";
+        unit75(m);
         m.Text3 = "PAC-1";
     }
 };
@@ -82,6 +99,8 @@ TEST_F(Package, AirCooledBreakerWritesTheRow)
     EXPECT_EQ(m.Label1, "設定変更は開閉器の種別のみで可能です。");
     EXPECT_EQ(row(1), QStringList({"PAC-1", "空冷式", "7.5", "0.4kW", "3.7", "直入れ", "IV5.5", "30", "40AF", "",
                                    "25  ﾌﾟﾘｶ24", "E3.5mm2", "ﾎﾞﾝﾄﾞ2.0", ""}));
+    EXPECT_EQ(m.MSFlexGrid1.row(), 1);
+    EXPECT_EQ(m.MSFlexGrid1.col(), 1);
 
     // A starter and a switch: class 5 of the partner row, in column 10 of the grid; thick steel.
     m.Option3 = 1;
@@ -128,27 +147,61 @@ TEST_F(Package, RefusalsAndFailuresWriteNoRow)
         {"7.5", "11", 0, 0, 0, "1", "直入れ又は始動器使用電動機の容量が大きすぎます。"},
         {"7.50", "3.7", 1, 0, 0, "1", "適合するパッケージが登録されていません"},
         {"7.5kW", "3.7", 0, 0, 0, "1", "エラーが発生しました。Command1_Click"},
-        {"7.5", "37", 1, 0, 0, "1", "エラーが発生しました。HYOU_JI"}, // water-cooled class 14 has no column
-        {"45", "40", 0, 0, 0, "1", "エラーが発生しました。HYOU_JI"},  // above 37 kW: no class
+        {"7.5", "37", 1, 0, 0, "1", "直入れ又は始動器使用電動機の容量が大きすぎます。"}, // water-cooled class 14: no column
+        {"45", "40", 0, 0, 0, "1", "直入れ又は始動器使用電動機の容量が大きすぎます。"},  // above 37 kW: no class
         {"7.5", "3.7", 0, 0, 0, "0", "エラーが発生しました。GR_TENSOU"},
         {"7.5", "3.7", 0, 0, 0, "x", "エラーが発生しました。GR_TENSOU"},
     };
     for (const Case &c : cases) {
         test::TestFolder f;
         Form11Model w;
-        w.DD = m.DD;
-        w.Combo1 = QString::fromUtf8(c.unit);
-        w.Combo2 = QString::fromUtf8(c.largest);
-        w.Option1 = c.cooling;
-        w.Option3 = c.start;
-        w.Option2 = c.kind;
+        unit75(w);
         w.Text2 = QString::fromUtf8(c.dataNo);
         w.Label5 = "old";
-        w.Command1_Click();
+        calculate(w, c.unit, c.largest, c.cooling, c.start, c.kind);
         EXPECT_EQ(f.messages(), QStringList({QString::fromUtf8(c.box)})) << c.box;
         EXPECT_EQ(w.MSFlexGrid1.textMatrix(0, 3), "") << c.box;
         EXPECT_EQ(w.MSFlexGrid1.textMatrix(1, 3), "") << c.box;
         EXPECT_EQ(w.Label1, "") << c.box;
+    }
+}
+
+TEST_F(Package, LargestMotorWithoutARatingColumnIsRefusedBeforeAnythingChanges)
+{
+    struct Case
+    {
+        const char *unit, *largest;
+        int cooling, start;
+        const char *rating; // empty: refused
+    };
+    const Case cases[] = {
+        {"7.5", "37", 1, 0, ""},      // water-cooled class 14
+        {"7.5", "37", 1, 1, "325AF"}, // with a starter: class 11, column 23
+        {"7.5", "30", 1, 0, "375AF"}, // class 13, column 25
+        {"45", "40", 0, 0, ""},       // above 37 kW: no class
+    };
+    for (const Case &c : cases) {
+        test::TestFolder f;
+        Form11Model w;
+        unit75(w);
+        w.Text1 = "12";
+        w.Text4 = "0.4kW";
+        w.Text5 = "IV3.5";
+        w.Label5 = "old";
+        w.TAISHOU_GYOU = 123;
+        w.Text4Enabled = false; // as a water-cooled calculation left it
+        calculate(w, c.unit, c.largest, c.cooling, c.start, 0);
+        if (*c.rating) {
+            EXPECT_EQ(f.messages(), QStringList()) << c.largest;
+            EXPECT_EQ(w.Label5, QString::fromUtf8(c.rating)) << c.largest;
+            EXPECT_EQ(w.MSFlexGrid1.textMatrix(1, 9), QString::fromUtf8(c.rating)) << c.largest;
+            continue;
+        }
+        EXPECT_EQ(f.messages(), QStringList({"直入れ又は始動器使用電動機の容量が大きすぎます。"})) << c.largest;
+        EXPECT_EQ(QStringList({w.Text1, w.Text4, w.Text5, w.Label5}), QStringList({"12", "0.4kW", "IV3.5", "old"})) << c.largest;
+        EXPECT_FALSE(w.Text4Enabled) << c.largest;
+        EXPECT_EQ(w.TAISHOU_GYOU, 123) << c.largest;
+        EXPECT_EQ(w.MSFlexGrid1.textMatrix(1, 3), "") << c.largest;
     }
 }
 
