@@ -6,6 +6,7 @@
 #include "numtext.h"
 #include "refdata.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -21,6 +22,12 @@ const vd::EarthRung kEarth[] = {{30, "2"}, {50, "3.5"}, {100, "5.5"}, {150, "8"}
 const QString kTooLarge = QStringLiteral("負荷を小さくして下さい");
 
 // The smallest frame for the breaker product; 0 above the largest.
+bool sameCircuit(const QStringList &a, const QStringList &b)
+{
+    return a.size() == b.size()
+        && std::equal(a.begin(), a.end(), b.begin(), [](const QString &x, const QString &y) { return sameText(x, y); });
+}
+
 int breakerFrame(int16_t x)
 {
     for (int frame : kFrames)
@@ -88,6 +95,11 @@ void Form12Model::calculate()
     if (Combo3.isEmpty())
         endWith(QStringLiteral("器具の灯数を入力してください。"));
 
+    // A later press re-derives the primary size of the circuit last calculated;
+    // other lamps, voltages, lengths or wire settings are another circuit,
+    // calculated afresh, so that no row joins new inputs to old currents.
+    if (KEISAN_KAISUU > 0 && !sameCircuit(circuit(), ZENKAI_JOUKEN))
+        KEISAN_KAISUU = 0;
     KEISAN_KAISUU = CInt(KEISAN_KAISUU + 1);
     if (KEISAN_KAISUU == 1) {
         const Currents c = currents();
@@ -127,6 +139,13 @@ void Form12Model::calculate()
     if (Val(Label25) >= 5)
         message(QStringLiteral("合計の電圧降下率が５％以上ではランプが点灯しない場合があります。"));
     ZENKAI = {Text12, Text13, Text14, Text15};
+    ZENKAI_JOUKEN = circuit();
+}
+
+// Every input the first calculation reads.
+QStringList Form12Model::circuit() const
+{
+    return {Combo1, Combo2, Text8, Text9, Text10, Combo3, Combo4, Combo5, Text1, Text4, DENSEN_SHUBETU, FUSETU_HOUHOU};
 }
 
 Form12Model::Currents Form12Model::currents() const

@@ -68,6 +68,7 @@ public:
     QString EARTH_SEN;
     QString CHOSEI_SAIZU;
     QStringList ZENKAI; // Text12..Text15 of the last calculation
+    QStringList ZENKAI_JOUKEN; // the circuit of the last calculation (see circuit())
 
     TextTable DD;
 
@@ -98,6 +99,7 @@ private:
         int16_t antei, shidou, niji;
     };
     QString settingsText() const;
+    QStringList circuit() const;
     // 計算 under its trap; false when a box ended it.
     bool click();
     void calculate();

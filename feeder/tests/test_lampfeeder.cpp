@@ -296,6 +296,35 @@ TEST_F(Lamp, PressEndedBeforeTheFirstCalculationLeavesTheCount)
               QStringList({"20", "10", "11.9", "5.9", "0.3", "0.2", "6.09", "2.0X2"}));
 }
 
+TEST_F(Lamp, AnotherCircuitOnALaterPressIsCalculatedAfresh)
+{
+    // After a first calculation, a press with other lamps, voltage, length or wire
+    // type starts again from the inputs: the row never joins them to old currents.
+    struct Case { const char *name; void (*change)(Form12Model &); int shidou; };
+    const Case cases[] = {
+        {"lamp count", [](Form12Model &w) { w.Combo3 = "2"; }, 40},
+        {"starting current", [](Form12Model &w) { w.Text9 = "10"; }, 10},
+        {"primary length", [](Form12Model &w) { w.Text1 = "25"; }, 20},
+        {"wire type", [](Form12Model &w) { w.DENSEN_SHUBETU = "CV-2C"; }, 20},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        Form12Model &w = m;
+        w.KEISAN_KAISUU = 0;
+        oneLamp(w);
+        twentyAmps();
+        c.change(w);
+        w.Command1_Click();
+        EXPECT_EQ(w.KEISAN_KAISUU, 1);
+        EXPECT_EQ(w.SHIDOU_DENRYU, c.shidou);
+        EXPECT_EQ(w.MSFlexGrid1.textMatrix(1, 12), QString::number(c.shidou));
+        folder.fake().messages.clear();
+    }
+    // The same circuit again is a recalculation.
+    m.Command1_Click();
+    EXPECT_EQ(m.KEISAN_KAISUU, 2);
+}
+
 TEST_F(Lamp, StartAgainRefusedKeepsTheStatusLine)
 {
     m.Text8 = "10";
