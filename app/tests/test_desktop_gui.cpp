@@ -1,0 +1,90 @@
+// The program on a small screen: where its windows open, whether its grid
+// headings fit, and the language of Qt's own dialogs.
+
+#include "flexgrid.h"
+#include "registry.h"
+#include "testenv.h"
+#include "window.h"
+#include "windows.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QScreen>
+#include <QStyle>
+#include <gtest/gtest.h>
+
+#include <iostream>
+
+using namespace kb;
+
+namespace {
+
+class Desktop : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (const char *db : {"CABLE-PIPE.qvx", "CABLE-SIZE.qvx", "KAHOU.qvx"})
+            QFile::copy(QDir(test::binDir()).filePath(QLatin1String(db)), folder.path(QLatin1String(db)));
+        registerAllWindows();
+    }
+    void TearDown() override
+    {
+        reg().reset();
+        QApplication::processEvents();
+    }
+    static WindowRegistry &reg() { return WindowRegistry::instance(); }
+    test::TestFolder folder;
+};
+
+// The headings of a grid whose text does not fit its column in the header's font.
+QStringList clippedHeadings(const FlexGrid *grid)
+{
+    const QHeaderView *header = grid->horizontalHeader();
+    const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const auto needs = [&](const QString &text) { return header->fontMetrics().size(0, text).width() + 2 * margin; };
+    QStringList out;
+    for (int s = 0; s < header->count(); ++s) {
+        const QString text = grid->model()->headerData(s, Qt::Horizontal, Qt::DisplayRole).toString();
+        if (header->sectionSize(s) > 0 && header->sectionSize(s) < needs(text))
+            out << text;
+    }
+    const QString corner = grid->textMatrix(0, 0);
+    if (grid->verticalHeader()->isVisible() && grid->verticalHeader()->width() < needs(corner))
+        out << corner;
+    return out;
+}
+
+} // namespace
+
+TEST_F(Desktop, EveryWindowOpensWithItsFrameInsideTheFreeScreenSpace)
+{
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    std::cout << "screen " << free.width() << " x " << free.height() << std::endl;
+    for (const QString &name : closeAllOrder()) {
+        if (!reg().isRegistered(name))
+            continue;
+        Window *w = reg().open(name);
+        QApplication::processEvents();
+        const QRect frame = w->frameGeometry();
+        if (frame.width() <= free.width() && frame.height() <= free.height())
+            EXPECT_TRUE(free.contains(frame)) << name.toStdString() << " " << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
+        else
+            EXPECT_TRUE(free.contains(frame.topLeft())) << name.toStdString() << " " << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
+        reg().close(name);
+        QApplication::processEvents();
+    }
+}
+
+TEST_F(Desktop, GridHeadingsFit)
+{
+    for (const char *name : {"Form7", "Form9"}) {
+        Window *w = reg().open(QLatin1String(name));
+        QApplication::processEvents();
+        const FlexGrid *grid = test::child<FlexGrid>(w, "MSFlexGrid1");
+        ASSERT_NE(grid, nullptr);
+        EXPECT_EQ(clippedHeadings(grid), QStringList()) << name;
+    }
+}
