@@ -2,6 +2,7 @@
 // headings fit, and the language of Qt's own dialogs.
 
 #include "flexgrid.h"
+#include "language.h"
 #include "registry.h"
 #include "testenv.h"
 #include "window.h"
@@ -10,12 +11,17 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
-#include <iostream>
 
 using namespace kb;
 
@@ -62,7 +68,6 @@ QStringList clippedHeadings(const FlexGrid *grid)
 TEST_F(Desktop, EveryWindowOpensWithItsFrameInsideTheFreeScreenSpace)
 {
     const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
-    std::cout << "screen " << free.width() << " x " << free.height() << std::endl;
     for (const QString &name : closeAllOrder()) {
         if (!reg().isRegistered(name))
             continue;
@@ -87,4 +92,22 @@ TEST_F(Desktop, GridHeadingsFit)
         ASSERT_NE(grid, nullptr);
         EXPECT_EQ(clippedHeadings(grid), QStringList()) << name;
     }
+}
+
+TEST(Language, QtsOwnDialogsSpeakJapanese)
+{
+    if (!QFile::exists(QDir(QLibraryInfo::path(QLibraryInfo::TranslationsPath)).filePath(QStringLiteral("qtbase_ja.qm"))))
+        GTEST_SKIP() << "Qt's Japanese translation (qt6-translations-l10n) is not installed";
+    QTranslator *translator = installQtTranslation(qApp);
+    ASSERT_NE(translator, nullptr);
+    QMessageBox box(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Ok | QMessageBox::Cancel);
+    const QString cancel = box.button(QMessageBox::Cancel)->text();
+    QFileDialog dialog(nullptr, QString());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    const auto *fileTypeLabel = dialog.findChild<QLabel *>(QStringLiteral("fileTypeLabel"));
+    const QString fileType = fileTypeLabel ? fileTypeLabel->text() : QString();
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+    EXPECT_EQ(cancel, QStringLiteral("キャンセル"));
+    EXPECT_EQ(fileType, QStringLiteral("ファイルの種類:"));
 }
