@@ -7,6 +7,8 @@ int main(int argc, char **argv)
 {
     kb::Application app(argc, argv);
     kb::installQtTranslation(&app);
+    // Lets the desktop match the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kembrel"));
     kb::QtDialogs dialogs;
     kb::setDialogs(&dialogs);
     kb::registerAllWindows();
