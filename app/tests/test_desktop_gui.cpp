@@ -3,10 +3,8 @@
 
 #include "flexgrid.h"
 #include "language.h"
-#include "registry.h"
-#include "testenv.h"
+#include "programtest.h"
 #include "window.h"
-#include "windows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,28 +20,11 @@
 #include <QTranslator>
 #include <gtest/gtest.h>
 
-
 using namespace kb;
 
 namespace {
 
-class Desktop : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        for (const char *db : {"CABLE-PIPE.qvx", "CABLE-SIZE.qvx", "KAHOU.qvx"})
-            QFile::copy(QDir(test::binDir()).filePath(QLatin1String(db)), folder.path(QLatin1String(db)));
-        registerAllWindows();
-    }
-    void TearDown() override
-    {
-        reg().reset();
-        QApplication::processEvents();
-    }
-    static WindowRegistry &reg() { return WindowRegistry::instance(); }
-    test::TestFolder folder;
-};
+using Desktop = test::ProgramTest;
 
 // The headings of a grid whose text does not fit its column in the header's font.
 QStringList clippedHeadings(const FlexGrid *grid)
