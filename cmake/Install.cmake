@@ -35,5 +35,5 @@ install(CODE "
 install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/InstallDesktopEntry.cmake)
 install(FILES ${PROJECT_SOURCE_DIR}/app/desktop/kembrel.svg DESTINATION share/icons/hicolor/scalable/apps)
 
-add_test(NAME install COMMAND bash ${PROJECT_SOURCE_DIR}/app/tests/test_install.sh ${CMAKE_BINARY_DIR})
+add_test(NAME install COMMAND bash ${PROJECT_SOURCE_DIR}/app/tests/test_install.sh ${CMAKE_BINARY_DIR} ${CMAKE_COMMAND})
 set_tests_properties(install PROPERTIES LABELS install TIMEOUT 120)

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix (with a blank in its name, as a
 # user's folder may have) and checks where everything landed.
-# Usage: test_install.sh <build folder>
+# Usage: test_install.sh <build folder> [cmake]
 set -euo pipefail
 build=$(cd "$1" && pwd)
+cmake=${2:-cmake}
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 prefix="$tmp/my apps"
@@ -13,7 +14,7 @@ check() { # check <what> <command...>
   if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
 }
 
-cmake --install "$build" --prefix "$prefix" >"$tmp/install.log"
+"$cmake" --install "$build" --prefix "$prefix" >"$tmp/install.log"
 program="$prefix/lib/kembrel/kembrel"
 entry="$prefix/share/applications/kembrel.desktop"
 
@@ -40,7 +41,7 @@ fi
 # A reinstall keeps the databases the user has edited, and puts back a missing one.
 printf 'edited' >>"$prefix/lib/kembrel/KAHOU.qvx"
 rm "$prefix/lib/kembrel/CABLE-PIPE.qvx"
-cmake --install "$build" --prefix "$prefix" >"$tmp/install.log"
+"$cmake" --install "$build" --prefix "$prefix" >"$tmp/install.log"
 check "an edited database is kept" bash -c '[[ "$(tail -c 6 "$1")" == edited ]]' _ "$prefix/lib/kembrel/KAHOU.qvx"
 check "a missing database is put back" cmp -s "$build/bin/CABLE-PIPE.qvx" "$prefix/lib/kembrel/CABLE-PIPE.qvx"
 check "the command survives a reinstall" test "$(readlink -f "$prefix/bin/kembrel")" = "$(readlink -f "$program")"
