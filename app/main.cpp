@@ -1,3 +1,4 @@
+#include "language.h"
 #include "qtdialogs.h"
 #include "registry.h"
 #include "windows.h"
@@ -5,6 +6,9 @@
 int main(int argc, char **argv)
 {
     kb::Application app(argc, argv);
+    kb::installQtTranslation(&app);
+    // Lets the desktop match the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kembrel"));
     kb::QtDialogs dialogs;
     kb::setDialogs(&dialogs);
     kb::registerAllWindows();

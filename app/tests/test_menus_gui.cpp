@@ -1,7 +1,7 @@
 // The main menu and the three sub-menus driven through their object names and slots.
 
 #include "mainmenu.h"
-#include "registry.h"
+#include "programtest.h"
 #include "submenus.h"
 #include "testenv.h"
 #include "windows.h"
@@ -30,15 +30,13 @@ public:
     int loads = 0;
 };
 
-class Menus : public ::testing::Test
+class Menus : public test::ProgramTest
 {
 protected:
-    // Every window of the program; with stand-ins, the windows other folders build too.
+    // With stand-ins, the windows other folders build too.
     void SetUp() override
     {
-        for (const char *db : {"CABLE-PIPE.qvx", "CABLE-SIZE.qvx", "KAHOU.qvx"})
-            QFile::copy(QDir(test::binDir()).filePath(QLatin1String(db)), folder.path(QLatin1String(db)));
-        registerAllWindows();
+        ProgramTest::SetUp();
         for (const QString &name : closeAllOrder())
             if (!reg().isRegistered(name))
                 reg().registerWindow(name, [name] { return new StandIn(name); });
@@ -48,12 +46,6 @@ protected:
     {
         QObject::connect(&reg(), &WindowRegistry::windowClosed, &context, [this](const QString &name) { closed << name; });
     }
-    void TearDown() override
-    {
-        reg().reset();
-        QApplication::processEvents();
-    }
-    static WindowRegistry &reg() { return WindowRegistry::instance(); }
     template<class W = Window> W *open(const char *name) { return qobject_cast<W *>(reg().open(QLatin1String(name))); }
     static QToolButton *button(Window *w, int n) { return w->findChild<QToolButton *>(QStringLiteral("Command%1").arg(n)); }
     static QString label1(Window *w) { return w->findChild<QLabel *>(QStringLiteral("Label1"))->text(); }
@@ -61,7 +53,6 @@ protected:
     static bool loaded(const char *name) { return reg().isLoaded(QLatin1String(name)); }
     static void settle() { QApplication::processEvents(); }
 
-    test::TestFolder folder;
     QStringList closed;
     QObject context; // ends the connections with the test
 };

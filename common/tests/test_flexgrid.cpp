@@ -3,6 +3,7 @@
 
 #include <QHeaderView>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -93,4 +94,36 @@ TEST(FlexGrid, BulkFillIsOneReset)
     g.setAllTexts(texts);
     EXPECT_EQ(resets.count(), 1);
     EXPECT_EQ(g.textMatrix(3000, 5), u"last");
+}
+
+TEST(FlexGrid, AColumnIsNeverNarrowerThanItsHeading)
+{
+    FlexGrid g;
+    g.setRows(3);
+    g.setCols(4);
+    const auto fits = [&g](int c) {
+        QHeaderView *h = c == 0 ? g.verticalHeader() : g.horizontalHeader();
+        const int margin = g.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, h);
+        const int width = c == 0 ? h->minimumWidth() : g.columnWidth(c - 1);
+        return width >= h->fontMetrics().horizontalAdvance(g.textMatrix(0, c)) + 2 * margin;
+    };
+    g.setColWidth(1, 300); // 20 pixels
+    g.setColWidth(2, 0);   // hidden
+    g.setTextMatrix(0, 1, QStringLiteral("許容電流(A)"));
+    g.setTextMatrix(0, 2, QStringLiteral("隠れた列"));
+    g.setTextMatrix(0, 3, QStringLiteral("ケーブル太さ(mm2)と電圧降下"));
+    g.setTextMatrix(0, 0, QStringLiteral("ＮＯ．番号"));
+    EXPECT_TRUE(fits(1));
+    EXPECT_EQ(g.columnWidth(1), 0);
+    EXPECT_TRUE(fits(3)); // wider than the default width too
+    EXPECT_TRUE(fits(0));
+    EXPECT_EQ(g.colWidth(1), 300); // the designed width is kept
+
+    // A width set after the heading, and a larger font, still leave it whole.
+    g.setColWidth(1, 150);
+    EXPECT_TRUE(fits(1));
+    QFont big = g.font();
+    big.setPointSize(big.pointSize() * 2);
+    g.setFont(big);
+    EXPECT_TRUE(fits(1) && fits(3) && fits(0));
 }

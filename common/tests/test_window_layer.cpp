@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -108,15 +110,38 @@ TEST_F(Registry, LastVisibleWindowClosingClosesHiddenOnesAndQuits)
     EXPECT_FALSE(reg().isLoaded(QStringLiteral("Form21")));
 }
 
-TEST_F(Registry, PlacementUsesTheWindowsFactorsAndMayGoNegative)
+TEST(WindowLayer, FramesArePlacedAtTheirFractionsAndKeptInsideTheFreeSpace)
 {
     EXPECT_DOUBLE_EQ(placementFactors(QStringLiteral("Form8")).kx, 0.95);
     EXPECT_DOUBLE_EQ(placementFactors(QStringLiteral("Form5")).ky, 0.1);
     EXPECT_DOUBLE_EQ(placementFactors(QStringLiteral("Form14")).kx, 0.5);
+
+    // A 1024 × 600 screen with a 32-pixel panel at the top.
+    const QRect free(0, 32, 1024, 568);
+    const struct { const char *name; QSize frame; PlacementFactors k; QPoint at; } cases[] = {
+        {"centred", {624, 368}, {0.5, 0.5}, {200, 132}},
+        {"main menu near the top left", {524, 268}, {0.1, 0.1}, {50, 62}},
+        {"editor fits at 19/20", {924, 468}, {0.95, 0.1}, {95, 42}},
+        {"taller than the screen: title bar at the top", {600, 700}, {0.5, 0.5}, {212, 32}},
+        {"wider than the screen: left edge in view", {1300, 400}, {0.95, 0.1}, {0, 48}},
+        {"larger both ways", {1300, 900}, {0.5, 0.5}, {0, 32}},
+        {"exactly the free space", {1024, 568}, {0.5, 0.5}, {0, 32}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(framePosition(c.frame, free, c.k), c.at);
+    }
+    // A second screen to the left of the first: its own free space, negative coordinates.
+    EXPECT_EQ(framePosition({400, 300}, QRect(-1280, 0, 1280, 1024), {0.5, 0.5}), QPoint(-840, 362));
+}
+
+TEST_F(Registry, AWindowLargerThanTheScreenKeepsItsTitleBarAndLeftEdgeInView)
+{
     Window *w = reg().load(QStringLiteral("Form1"));
     w->resize(20000, 20000);
     w->placeWindow();
-    EXPECT_LT(w->x(), 0);
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(w->pos(), free.topLeft());
 }
 
 TEST_F(Registry, FailingHandlerShowsItsNameAndEndsTheBusyState)

@@ -1,9 +1,13 @@
 #include "flexgrid.h"
 
 #include <QAbstractButton>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QStyle>
 #include <QStyledItemDelegate>
+
+#include <algorithm>
 
 namespace kb {
 
@@ -68,12 +72,12 @@ void FlexGrid::attach()
     m_connections << connect(m_model, &GridModel::rowHeightChanged, this, &FlexGrid::applyHeight);
     m_connections << connect(m_model, &GridModel::currentCellChanged, this, &FlexGrid::syncCurrent);
     m_connections << connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
-        applyWidths();
         updateCorner();
+        applyWidths();
     });
-    m_connections << connect(m_model, &QAbstractItemModel::headerDataChanged, this, &FlexGrid::updateCorner);
-    applyWidths();
+    m_connections << connect(m_model, &QAbstractItemModel::headerDataChanged, this, &FlexGrid::onHeadingsChanged);
     updateCorner();
+    applyWidths();
 }
 
 int FlexGrid::twipsToPixels(int twips)
@@ -86,16 +90,33 @@ int FlexGrid::pixelsToTwips(int pixels)
     return pixels * 15;
 }
 
+int FlexGrid::headingWidth(int c) const
+{
+    if (c >= fixedCols())
+        return horizontalHeader()->sectionSizeHint(c - fixedCols());
+    if (c > 0 || !m_corner || fixedRows() == 0)
+        return 0;
+    const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, verticalHeader());
+    return m_corner->fontMetrics().size(0, m_corner->text()).width() + 2 * margin;
+}
+
 void FlexGrid::applyWidth(int c)
 {
-    const int twips = m_model->colWidth(c);
-    if (twips < 0)
+    if (c < 0 || c >= cols())
         return;
-    const int px = twipsToPixels(twips);
-    if (c < fixedCols())
-        verticalHeader()->setFixedWidth(px);
-    else if (c < cols())
-        setColumnWidth(c - fixedCols(), px);
+    const int twips = m_model->colWidth(c);
+    // A heading is never clipped: a shown column is at least as wide as its
+    // heading in the font in use. A width of 0 hides the column.
+    const int heading = twips == 0 ? 0 : headingWidth(c);
+    if (c < fixedCols()) {
+        if (twips >= 0)
+            verticalHeader()->setFixedWidth(std::max(twipsToPixels(twips), heading));
+        else
+            verticalHeader()->setMinimumWidth(heading); // sized by its row numbers otherwise
+        return;
+    }
+    const int designed = twips >= 0 ? twipsToPixels(twips) : horizontalHeader()->defaultSectionSize();
+    setColumnWidth(c - fixedCols(), std::max(designed, heading));
 }
 
 void FlexGrid::applyHeight(int r)
@@ -113,8 +134,25 @@ void FlexGrid::applyWidths()
 {
     horizontalHeader()->setVisible(fixedRows() > 0);
     verticalHeader()->setVisible(fixedCols() > 0);
-    for (auto it = m_model->colWidths().cbegin(); it != m_model->colWidths().cend(); ++it)
-        applyWidth(it.key());
+    for (int c = 0; c < cols(); ++c)
+        applyWidth(c);
+}
+
+void FlexGrid::onHeadingsChanged(Qt::Orientation orientation, int first, int last)
+{
+    updateCorner();
+    if (orientation != Qt::Horizontal)
+        return;
+    applyWidth(0);
+    for (int s = first; s <= last; ++s)
+        applyWidth(s + fixedCols());
+}
+
+void FlexGrid::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        applyWidths();
 }
 
 void FlexGrid::syncCurrent()

@@ -70,11 +70,14 @@ signals:
 
 protected:
     void updateGeometries() override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void attach();
     void applyWidths();
     void applyWidth(int c);
+    int headingWidth(int c) const;
+    void onHeadingsChanged(Qt::Orientation orientation, int first, int last);
     void applyHeight(int r);
     void syncCurrent();
     void updateCorner();

@@ -4,6 +4,7 @@
 #include "dialogs.h"
 #include "failure.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHash>
@@ -11,6 +12,10 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QStyle>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace kb {
 
@@ -44,16 +49,49 @@ PlacementFactors placementFactors(const QString &formName)
     return table.value(formName, PlacementFactors{0.5, 0.5});
 }
 
+QPoint framePosition(const QSize &frame, const QRect &free, PlacementFactors factors)
+{
+    const auto place = [](int start, int space, int length, double k) {
+        const int at = start + int((space - length) * k);
+        // Back inside from the far edge first, so that an oversized frame ends at the near one.
+        return std::max(start, std::min(at, start + space - length));
+    };
+    return {place(free.left(), free.width(), frame.width(), factors.kx),
+            place(free.top(), free.height(), frame.height(), factors.ky)};
+}
+
+namespace {
+// The window manager adds the frame only when a window is first shown: until
+// then take the frame of a window of the program already on screen, or the
+// style's title bar.
+QMargins expectedFrame(const QWidget *window)
+{
+    const auto frameOf = [](const QWidget *w) {
+        return w->isVisible() && w->windowHandle() ? w->windowHandle()->frameMargins() : QMargins();
+    };
+    if (const QMargins own = frameOf(window); !own.isNull())
+        return own;
+    for (const QWidget *other : QApplication::topLevelWidgets())
+        if (other->windowType() == Qt::Window)
+            if (const QMargins m = frameOf(other); !m.isNull())
+                return m;
+    const int border = window->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, window);
+    return {border, window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window), border, border};
+}
+} // namespace
+
 void Window::placeWindow()
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!isWindow())
+        return;
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect free = screen->availableGeometry();
-    const QSize size = this->size();
-    const PlacementFactors f = placementFactors(formName());
-    // May be negative when the window is larger than the screen: no clamping.
-    move(free.left() + int((free.width() - size.width()) * f.kx), free.top() + int((free.height() - size.height()) * f.ky));
+    // A window never resized takes its layout's size when shown: place it by that size.
+    if (!testAttribute(Qt::WA_Resized))
+        adjustSize();
+    const QSize frame = size().grownBy(expectedFrame(this));
+    move(framePosition(frame, screen->availableGeometry(), placementFactors(formName())));
 }
 
 void Window::guard(const QString &tag, const std::function<void()> &handler)

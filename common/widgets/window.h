@@ -3,6 +3,8 @@
 #include "dialogs.h"
 
 #include <QMainWindow>
+#include <QPoint>
+#include <QRect>
 #include <QString>
 
 #include <functional>
@@ -22,7 +24,8 @@ public:
     QString formName() const { return objectName(); }
 
 
-    // Places the window at its fixed fractions of the free screen space.
+    // Places the window at its fixed fractions of the free screen space, moved
+    // inside it where its frame would stick out (framePosition).
     void placeWindow();
 
     // Runs a handler so that no failure escapes: a failure shows
@@ -58,6 +61,11 @@ struct PlacementFactors
     double ky;
 };
 PlacementFactors placementFactors(const QString &formName);
+
+// Where a window's frame (title bar and borders included) goes in the screen's
+// free space: at the window's fractions, then moved so that no edge sticks out.
+// A frame larger than the free space keeps its title bar and left edge in view.
+QPoint framePosition(const QSize &frame, const QRect &free, PlacementFactors factors);
 
 // The input-field colours: an enabled field has the window background, a disabled one the button face.
 void setFieldEnabled(QWidget *field, bool enabled);
