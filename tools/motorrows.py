@@ -39,7 +39,7 @@ IV_SIZES = ['1.6', '2.0', '3.5', '5.5', '8', '14', '22', '38', '60', '100', '150
 IV_AMPS = [19, 24, 25, 34, 42, 61, 80, 113, 152, 208, 276, 328, 389, 455, 521, 589]
 CV_SIZES = ['2', '3.5', '5.5', '8', '14', '22', '38', '60', '100', '150', '200', '250', '325']
 CV_AMPS = [19, 26, 35, 43, 59, 77, 110, 150, 210, 265, 335, 380, 450]  # three-core in conduit
-MARGIN = 0.25
+CV_AIR_AMPS = [23, 33, 44, 54, 76, 100, 140, 190, 260, 340, 410, 470, 555]  # three-core in air
 FRAMES = [30, 50, 100, 225, 400]
 # The recalculation's ladders (SAIZU_CHOSEI).
 IV_LADDER = IV_SIZES[2:14]
@@ -69,9 +69,12 @@ def bond(af):
     return '2.0' if af <= 100 else '5.5' if af <= 225 else '14'
 
 
-def iv_size(amps):
-    """The smallest IV size the motor window's allowable-current test passes."""
-    return next(s for s, a in zip(IV_SIZES, IV_AMPS) if a > amps * (1 + MARGIN))
+def by_current(amps, sizes, currents):
+    """The table's basis: the smallest size whose allowable current reaches 1.25 times the
+    rated current up to 50 A and 1.1 times above (the code's rule for a motor branch). The
+    published CV sizes meet it on the three-core currents in air."""
+    need = amps * (1.25 if amps <= 50 else 1.1)
+    return next(s for s, a in zip(sizes, currents) if a >= need)
 
 
 def fmt(x):
@@ -86,12 +89,14 @@ def design(volts):
         if published:
             cv, cvlen, cab, trip, earth = (p[k][i] for k in ('cv', 'cvlen', 'cab', 'trip', 'earth'))
         else:
-            # A 400 V motor above the published sizes: the 200 V row of the same or the next
-            # larger rated current gives cable, cabtyre, breaker and earth.
+            # A 400 V motor above the published sizes: the CV size by the table's basis; the
+            # 200 V row of the same or the next larger rated current gives cabtyre, breaker
+            # and earth, which go by the current.
+            cv = float(by_current(amps, CV_SIZES, CV_AIR_AMPS))
             j = next(j for j, x in enumerate(P200['I']) if x >= amps)
-            cv, cab, trip, earth = (P200[k][j] for k in ('cv', 'cab', 'trip', 'earth'))
+            cab, trip, earth = (P200[k][j] for k in ('cab', 'trip', 'earth'))
             cvlen = run(volts, fmt(cv), amps)
-        iv = iv_size(amps)
+        iv = by_current(amps, IV_SIZES, IV_AMPS)
         af = frame(trip)
         rows.append(dict(kw=KW[i], amps=fmt(amps), iv=iv + 'X3', ivlen=run(volts, iv, amps), cv='CV%s-3C' % fmt(cv),
                          cvlen=cvlen, cab=cab, af=af, earth=earth, bond=bond(af), trip=trip, published=published))
