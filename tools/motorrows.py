@@ -147,14 +147,16 @@ def conduit_keys():
 def main():
     what = sys.argv[1] if len(sys.argv) > 1 else 'design'
     if what == 'design':
+        # Columns 1..12 and 19; the capacitor columns 13..18 are kept as the file holds them.
         for volts in (400, 200):
+            print('@row %d' % (11 if volts == 400 else 31))
             for r in design(volts):
                 print(' | '.join(str(x) for x in (r['kw'], r['amps'], r['iv'], r['ivlen'], r['cv'], r['cvlen'], r['cab'],
-                                                   r['af'], r['af'], '', r['earth'], r['bond'])) + ' | ... | ' + str(r['trip']))
-            print()
+                                                   r['af'], r['af'], '', r['earth'], r['bond'])) + ' | (13..18) | ' + str(r['trip']))
     else:
+        # Keys and the secondary wire; the conduit cells come from the data lint.
         for wire, earth, sec in conduit_keys():
-            print(' | '.join((wire, earth, '', '', '', '', '', sec)))
+            print(' | '.join((wire, earth, '?', '?', '?', '', '', sec, '?', '?', '?')))
 
 
 if __name__ == '__main__':

@@ -65,18 +65,19 @@ QString conduitWindow(const QList<Cables> &cables, const QString &type)
     Form1Model m;
     m.CABLE_DATA = cablePipe();
     m.settings.load(m.CABLE_DATA);
+    int count = 0;
     for (const Cables &c : cables) {
         m.Combo3 = c.name;
         m.Combo5 = Str(c.count);
         m.Command1_Click();
+        count += c.count;
     }
+    if (m.TOROKU_SUU != count) // a name that is no cable row
+        return QStringLiteral("(not registered: ") + dialogs.fake.messages.join(' ') + u')';
     m.Combo1 = type;
     m.Command4_Click();
     m.SAIZU_NO = 0;
     m.Command2_Click();
-    const QStringList boxes = dialogs.fake.messages;
-    if (m.TOROKU_SUU != [&] { int n = 0; for (const Cables &c : cables) n += c.count; return n; }())
-        return QStringLiteral("(not registered: ") + boxes.join(' ') + u')';
     if (m.SAIZU_NO == 0)
         return kNone;
     static const QRegularExpression inner(QStringLiteral("\\(([0-9]+)\\)"));
