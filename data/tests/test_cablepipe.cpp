@@ -246,3 +246,53 @@ TEST(CablePipeData, FamilySearchesListExactlyTheFamilysOwnRows)
             << "search \"" << q.text << "\"";
     }
 }
+
+TEST(CablePipeData, CvAssembliesAndEcoRowsFollowTheCvRows)
+{
+    // A triplex of three single cores spans 1 + 2/√3 = 2.155 core diameters and weighs three cores.
+    // The eco EM-CE rows are built like CV and carry the same figures.
+    const auto cell = [](const QString &name, int c) {
+        const int r = findCableRow(data(), name);
+        return r ? data().at(c, r) : QString();
+    };
+    int triplexes = 0, ecoRows = 0;
+    for (int r : cableRows().rows) {
+        const QString name = data().at(1, r);
+        for (const QString &family : {QStringLiteral("CVT"), QStringLiteral("EM-CET")}) {
+            if (!name.startsWith(family) || !number(2, r))
+                continue;
+            const QString single = (family == QLatin1String("CVT") ? QStringLiteral("CV") : QStringLiteral("EM-CE")) + name.mid(family.size()) + QStringLiteral("-1C");
+            ASSERT_FALSE(cell(single, 2).isEmpty()) << where(1, r) << ": no " << single.toStdString();
+            ++triplexes;
+            EXPECT_NEAR(*number(2, r), 2.155 * Val(cell(single, 2)), 0.051) << where(2, r);
+            EXPECT_EQ(*number(5, r), 3 * Val(cell(single, 5))) << where(5, r);
+        }
+        if (name.startsWith(QLatin1String("EM-CE")) && !name.startsWith(QLatin1String("EM-CEE"))) {
+            const QString cv = QStringLiteral("CV") + name.mid(5);
+            if (findCableRow(data(), cv) == 0)
+                continue;
+            ++ecoRows;
+            for (int c = 2; c <= 5; ++c)
+                EXPECT_EQ(data().at(c, r).toStdString(), cell(cv, c).toStdString()) << where(c, r) << " against " << cv.toStdString();
+        }
+    }
+    EXPECT_GE(triplexes, 18);
+    EXPECT_GE(ecoRows, 40);
+}
+
+TEST(CablePipeData, EveryCvSizeTheFeederListsOfferIsACable)
+{
+    // The feeder and voltage-drop windows offer the CV sizes of the allowable-current rows; each
+    // must be a cable the conduit and rack windows can register.
+    const TextTable dd = test::readDataText("CABLE-SIZE.txt", db::CableSize);
+    int sizes = 0;
+    for (int r = kb::cablesize::CvFirst; r <= kb::cablesize::CvLargestRow; ++r)
+        for (int c : {1, 4}) {
+            const QString name = dd.at(c, r);
+            if (name.isEmpty())
+                continue;
+            ++sizes;
+            EXPECT_NE(findCableRow(data(), name), 0) << "CABLE-SIZE row " << r << ": " << name.toStdString() << " is no cable row";
+        }
+    EXPECT_EQ(sizes, 26);
+}

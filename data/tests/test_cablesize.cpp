@@ -119,3 +119,25 @@ TEST(CableSizeAllowableCurrents, NoStrayNamesAroundTheBlocks)
             EXPECT_TRUE(tryReadNumber(dd.at(4, r)).has_value()) << "row " << r << ": column 4 is a conduit size";
     }
 }
+
+TEST(CableSizeAllowableCurrents, FireResistantCablesAreRatedLikeCv)
+{
+    // FP cables are insulated with cross-linked polyethylene as CV is: same size, same currents.
+    const TextTable dd = defaultCableSize();
+    int rows = 0;
+    for (int r = cs::FpFirst; r <= cs::FpLargestRow; ++r) {
+        const QString fp = dd.at(1, r);
+        if (fp.isEmpty())
+            continue;
+        const QString cv = QStringLiteral("CV") + fp.mid(2);
+        int match = 0;
+        for (int c = cs::CvFirst; c <= cs::CvLargestRow && !match; ++c)
+            if (dd.at(1, c) == cv)
+                match = c;
+        ASSERT_NE(match, 0) << "row " << r << ": no " << cv.toStdString();
+        ++rows;
+        for (int c : {2, 3, 5, 6})
+            EXPECT_EQ(dd.at(c, r).toStdString(), dd.at(c, match).toStdString()) << "row " << r << " column " << c << " against row " << match;
+    }
+    EXPECT_EQ(rows, 12);
+}

@@ -3,6 +3,8 @@
 // room the lists never offer, a look-up that presets no class or an unknown band,
 // or a room the look-up cannot reach.
 
+#include "detectormodel.h"
+#include "fakedialogs.h"
 #include "numtext.h"
 #include "refdata.h"
 #include "testenv.h"
@@ -95,6 +97,39 @@ TEST(KahouData, RoomsAreReachableAndEndWithEnd)
     for (int r : {120, 150, 170})
         EXPECT_TRUE(cell(1, r).isEmpty()) << where(1, r) << ": no building-use list reaches this row";
     EXPECT_GT(end, 199) << "the END row ends the last block early";
+}
+
+TEST(KahouData, EveryDefaultRoomCalculatesUnderEverySite)
+{
+    // The ordinary-room calculator looks each room up under each site (the site presets the
+    // detector class and the structure, the room the detector, ceiling and beam) and counts a
+    // 10 m x 10 m room. A room the look-up offers but the calculation refuses under a default site
+    // (a ceiling above the class's reach, a beam the detector cannot take) does not belong here.
+    QStringList sites, rooms;
+    for (int r = kahou::SiteFirst; r <= kahou::SiteLast; ++r)
+        if (!cell(1, r).isEmpty())
+            sites << cell(1, r);
+    for (int r = kahou::RoomFirst; r <= kahou::RoomLast && !isEndMarker(cell(1, r)); ++r)
+        if (!cell(1, r).isEmpty())
+            rooms << cell(1, r);
+    ASSERT_GE(sites.size(), 12);
+    for (const QString &site : sites)
+        for (const QString &room : rooms) {
+            ScopedFakeDialogs dialogs;
+            fa::DetectorState state;
+            fa::DetectorModel m(fa::ordinaryRoom(), state);
+            m.loadControls();
+            m.KAHOU_DATA = data();
+            m.loadLists();
+            m.Combo4 = site;
+            m.Combo5 = room;
+            m.Text4 = m.Text5 = QStringLiteral("10");
+            m.Command3_Click();
+            m.Command2_Click();
+            EXPECT_TRUE(dialogs.fake.messages.isEmpty())
+                << site.toStdString() << " / " << room.toStdString() << ": " << dialogs.fake.messages.join('\n').toStdString();
+            EXPECT_GT(Val(m.Text7), 0) << site.toStdString() << " / " << room.toStdString();
+        }
 }
 
 } // namespace
