@@ -58,9 +58,10 @@ public:
         return pic.conduits.last();
     }
 
-    void leave(ConduitRun &run, QList<QPointF> inside, QPointF stubEnd, Face exit, bool seen)
+    void leave(ConduitRun &run, QList<QPointF> inside, QPointF stubEnd, Face exit, double depth, bool seen)
     {
         run.exit = exit;
+        run.exitDepth = depth;
         run.exitCentre = inside.last();
         run.inside = {inside, false};
         run.leaving = {{inside.last(), stubEnd}, seen, false, true, exit};
@@ -162,7 +163,7 @@ void horizontalBend(Builder &b)
         const double t = 0.25 * (k % 3 + 1);
         const QPointF turn = at[k] + t * v;
         const QPointF exit(f.left() + t * v.x(), turn.y());
-        b.leave(run, {at[k], turn, exit}, exit - QPointF(0.10 * b.iw(), 0), Face::Left, true);
+        b.leave(run, {at[k], turn, exit}, exit - QPointF(0.10 * b.iw(), 0), Face::Left, t, true);
     }
     b.measure(QStringLiteral("Label3"), f.bottomLeft(), f.bottomRight(), {0, 1}, 260);
     const QPointF dv = unit(v);
@@ -183,7 +184,7 @@ void straight(Builder &b)
     const QRectF f = b.pic.front;
     for (const QPointF &c : b.tiersOfThree(0.40, 0.72)) {
         ConduitRun &run = b.enter(c);
-        b.leave(run, {c, c + v}, c + 1.7 * v, Face::Back, false);
+        b.leave(run, {c, c + v}, c + 1.7 * v, Face::Back, 1, false);
     }
     b.measure(QStringLiteral("Label3"), f.bottomLeft(), f.bottomRight(), {0, 1}, 260);
     const QPointF dv = unit(v);
@@ -210,7 +211,7 @@ void drop(Builder &b)
         const double t = 0.25 * ++i;
         const QPointF back = c + t * v;
         const QPointF exit(back.x(), f.bottom() + t * v.y());
-        b.leave(run, {c, back, exit}, exit + QPointF(0, 0.15 * b.ih()), Face::Bottom, false);
+        b.leave(run, {c, back, exit}, exit + QPointF(0, 0.15 * b.ih()), Face::Bottom, t, false);
     }
     const QPointF dv = unit(v);
     b.measure(QStringLiteral("Label3"), f.topLeft() + v, f.topRight() + v, {0, -1}, 220);
@@ -240,7 +241,7 @@ void twist(Builder &b)
         const QPointF back = c + 0.5 * v;
         const QPointF up(back.x(), f.top() + stack[i] * f.height() + 0.5 * v.y());
         const QPointF exit(f.left() + 0.5 * v.x(), up.y());
-        b.leave(run, {c, back, up, exit}, exit - QPointF(0.10 * b.iw(), 0), Face::Left, true);
+        b.leave(run, {c, back, up, exit}, exit - QPointF(0.10 * b.iw(), 0), Face::Left, 0.5, true);
     }
     const QPointF first = b.pic.conduits.first().frontCentre;
     Dimension &side = b.measure(QStringLiteral("Label6"), f.bottomLeft(), QPointF(first.x(), f.bottom()), {0, 1}, 220);

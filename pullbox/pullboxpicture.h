@@ -39,6 +39,7 @@ struct ConduitRun
     QPointF frontCentre;  // where it enters the front face
     QPointF exitCentre;   // where it leaves the box
     Face exit = Face::Front;
+    double exitDepth = 0; // how far back it leaves, 0 at the front face, 1 at the back
     Tube entering;        // the stub before the front face
     Tube inside;          // its way through the box
     Tube leaving;         // the stub past the exit face

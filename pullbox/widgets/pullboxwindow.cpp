@@ -6,6 +6,7 @@
 #include "pullboxpicture.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -192,9 +193,15 @@ protected:
             p.setBrush(QColor(90, 95, 105));
             p.drawEllipse(run.frontCentre, m_pic.radius, m_pic.radius);
             drawTube(p, run.entering, m_pic.radius, false);
-            if (run.leaving.overBox)
-                drawTube(p, run.leaving, m_pic.radius, false);
         }
+        // The stubs leaving by a face in view, the farthest back first.
+        QList<const ConduitRun *> leaving;
+        for (const ConduitRun &run : m_pic.conduits)
+            if (run.leaving.overBox)
+                leaving << &run;
+        std::stable_sort(leaving.begin(), leaving.end(), [](const ConduitRun *a, const ConduitRun *b) { return a->exitDepth > b->exitDepth; });
+        for (const ConduitRun *run : leaving)
+            drawTube(p, run->leaving, m_pic.radius, false);
 
         for (const Dimension &dim : m_pic.dimensions) {
             p.setPen(hairline(kMark, Qt::DashLine));
