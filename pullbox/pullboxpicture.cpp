@@ -95,6 +95,19 @@ public:
 
     // The numbering over the conduits of the front face, from the left.
     void numbering(QPointF centre) { pic.labels[QStringLiteral("Label7")] = centredAt(centre, kNumbering); }
+    void numberingAtTop()
+    {
+        numbering(QPointF(pic.front.center().x(), pic.front.top() + pic.angleLeg + 40 + kNumbering.height() / 2));
+    }
+
+    // D along the receding edge from `corner`, on the side a quarter turn from the
+    // depth points to, clockwise as the picture is seen or anticlockwise.
+    void measureDepth(QPointF corner, bool clockwise)
+    {
+        const QPointF dv = unit(pic.depth);
+        const QPointF n = clockwise ? QPointF(-dv.y(), dv.x()) : QPointF(dv.y(), -dv.x());
+        measure(QStringLiteral("Label4"), corner, corner + pic.depth, n, 200);
+    }
 
     // 出口側 beside the stubs that leave the box, on the side `towards` points to.
     void exitSide(QPointF towards)
@@ -166,13 +179,12 @@ void horizontalBend(Builder &b)
         b.leave(run, {at[k], turn, exit}, exit - QPointF(0.10 * b.iw(), 0), Face::Left, t, true);
     }
     b.measure(QStringLiteral("Label3"), f.bottomLeft(), f.bottomRight(), {0, 1}, 260);
-    const QPointF dv = unit(v);
-    b.measure(QStringLiteral("Label4"), f.topRight(), f.topRight() + v, {-dv.y(), dv.x()}, 200);
+    b.measureDepth(f.topRight(), true);
     b.measure(QStringLiteral("Label5"), f.topRight(), f.bottomRight(), {1, 0}, 250);
     const double leg = b.pic.angleLeg;
     b.angleLeader(f.bottomLeft() + QPointF(leg / 2, -leg / 2),
                   QRectF(QPointF(f.left() - 150 - kAngleLabel.width(), f.bottom() + 60), kAngleLabel));
-    b.numbering(QPointF(f.center().x(), f.top() + leg + 40 + kNumbering.height() / 2));
+    b.numberingAtTop();
     b.exitSide({0, -1});
 }
 
@@ -187,12 +199,11 @@ void straight(Builder &b)
         b.leave(run, {c, c + v}, c + 1.7 * v, Face::Back, 1, false);
     }
     b.measure(QStringLiteral("Label3"), f.bottomLeft(), f.bottomRight(), {0, 1}, 260);
-    const QPointF dv = unit(v);
-    b.measure(QStringLiteral("Label4"), f.bottomRight(), f.bottomRight() + v, {-dv.y(), dv.x()}, 200);
+    b.measureDepth(f.bottomRight(), true);
     b.measure(QStringLiteral("Label5"), f.topRight() + v, f.bottomRight() + v, {1, 0}, 330); // clear of the stubs
     const double leg = b.pic.angleLeg;
     b.angleLeader(f.topLeft() + QPointF(leg / 2, leg / 2), QRectF(QPointF(60, 0.06 * b.ih()), kAngleLabel));
-    b.numbering(QPointF(f.center().x(), f.top() + leg + 40 + kNumbering.height() / 2));
+    b.numberingAtTop();
     b.exitSide({1, -1});
 }
 
@@ -213,14 +224,13 @@ void drop(Builder &b)
         const QPointF exit(back.x(), f.bottom() + t * v.y());
         b.leave(run, {c, back, exit}, exit + QPointF(0, 0.15 * b.ih()), Face::Bottom, t, false);
     }
-    const QPointF dv = unit(v);
     b.measure(QStringLiteral("Label3"), f.topLeft() + v, f.topRight() + v, {0, -1}, 220);
-    b.measure(QStringLiteral("Label4"), f.topLeft(), f.topLeft() + v, {dv.y(), -dv.x()}, 200);
+    b.measureDepth(f.topLeft(), false);
     b.measure(QStringLiteral("Label5"), f.topRight() + v, f.bottomRight() + v, {1, 0}, 250);
     Dimension &side = b.measure(QStringLiteral("Label6"), QPointF(f.left(), rowY), f.bottomLeft(), {-1, 0}, 250);
     // Measured from the centre line of the row.
     side.extensions[0] = QLineF(b.pic.conduits.first().frontCentre, QPointF(f.left() - 250 - kOverrun, rowY));
-    b.numbering(QPointF(f.center().x(), f.top() + b.pic.angleLeg + 40 + kNumbering.height() / 2));
+    b.numberingAtTop();
     b.exitSide({0, 1});
 }
 
@@ -247,8 +257,7 @@ void twist(Builder &b)
     Dimension &side = b.measure(QStringLiteral("Label6"), f.bottomLeft(), QPointF(first.x(), f.bottom()), {0, 1}, 220);
     side.extensions[1] = QLineF(first, QPointF(first.x(), f.bottom() + 220 + kOverrun));
     b.measure(QStringLiteral("Label3"), f.bottomLeft(), f.bottomRight(), {0, 1}, 640);
-    const QPointF dv = unit(v);
-    b.measure(QStringLiteral("Label4"), f.topRight(), f.topRight() + v, {-dv.y(), dv.x()}, 200);
+    b.measureDepth(f.topRight(), true);
     b.measure(QStringLiteral("Label5"), f.topRight(), f.bottomRight(), {1, 0}, 250);
     b.numbering(QPointF(f.left() + columns[1] * f.width(), rowY - b.pic.radius - 60 - kNumbering.height() / 2));
     b.exitSide({0, -1});
