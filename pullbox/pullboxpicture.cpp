@@ -243,7 +243,7 @@ void twist(Builder &b)
     b.box(QRectF(0.38 * b.iw(), 0.32 * b.ih(), 0.40 * b.iw(), 0.42 * b.ih()), v);
     const QRectF f = b.pic.front;
     const double rowY = f.top() + 0.78 * f.height();
-    const double columns[] = {0.40, 0.60, 0.80};
+    const double columns[] = {0.30, 0.55, 0.80}; // a column apart as the numbering reads
     const double stack[] = {0.58, 0.40, 0.22}; // conduit 1 lowest, so no run crosses another
     for (int i = 0; i < 3; ++i) {
         const QPointF c(f.left() + columns[i] * f.width(), rowY);
