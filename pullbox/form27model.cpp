@@ -73,10 +73,13 @@ void Form27Model::Form_Load()
 void Form27Model::Command5_Click()
 {
     // The count and the size are read, and the room in the list checked, before the
-    // list grows: a rejected entry leaves the list as it was.
+    // list grows: a rejected entry (a negative count, a size of 0 or below) leaves
+    // the list as it was.
     trapped(QStringLiteral("Command5_Click"), [&] {
         const int16_t count = CInt(CDbl(Combo2));
         const int16_t size = CInt(CDbl(Combo1));
+        if (count < 0 || size <= 0)
+            throw Failure(QStringLiteral("no such count or size of conduits"));
         if (HAIKAN_SUU + count > kListRows)
             throw Failure(QStringLiteral("the list is full"));
         for (int i = 0; i < count; ++i) {

@@ -1,5 +1,6 @@
 #include "haikangaikei.h"
 
+#include "failure.h"
 #include "numtext.h"
 
 #include <QStringList>
@@ -27,7 +28,11 @@ int16_t storedDiameter(const QString &sizeText, bool strictRead)
 {
     const double size = CDbl(sizeText); // a text that is not a number fails here
     const int16_t own = strictRead ? CInt(size) : CInt(Val(sizeText));
-    return thickWallDiameter(size).value_or(own);
+    const int16_t diameter = thickWallDiameter(size).value_or(own);
+    // A conduit of no thickness would pass through the box without taking room.
+    if (diameter <= 0)
+        throw Failure(QStringLiteral("conduit size of 0 or below"));
+    return diameter;
 }
 
 } // namespace kb::pullbox

@@ -30,7 +30,8 @@ QStringList conduitSizeItems();
 
 // The diameter that 配管登録 stores for a size text: the tier windows convert the
 // text strictly, the row windows take its leading number; both then replace a
-// thick-wall size by its table diameter. A text that is not a number fails.
+// thick-wall size by its table diameter. A text that is not a number, or a
+// diameter of 0 or below, fails.
 int16_t storedDiameter(const QString &sizeText, bool strictRead);
 
 } // namespace kb::pullbox

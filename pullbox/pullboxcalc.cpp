@@ -24,6 +24,29 @@ double State::setting(int r) const
 bool State::isPower() const { return sameText(DENGEN_KUBUN, u"ON"); }
 bool State::isWeak() const { return sameText(DENGEN_KUBUN, u"OFF"); }
 
+bool State::conditionsValid() const
+{
+    return SUNPOU_MODE >= 1 && SUNPOU_MODE <= 3 && (isPower() || isWeak()) && ANGURU_MODE >= 1 && ANGURU_MODE <= 3;
+}
+
+bool State::hasConduits() const
+{
+    for (int t = 1; t <= std::clamp<int>(DAN_BANGOU, 1, kTierSlots); ++t)
+        if (n(t) > 0)
+            return true;
+    return false;
+}
+
+Calculation::Outcome Calculation::run()
+{
+    // Settings rows 170, 181 and 183 that name no mode would size a box of nothing.
+    if (!s.conditionsValid()) {
+        errorBox(kCommand2);
+        return Outcome::Refused;
+    }
+    return compute() ? Outcome::Done : Outcome::Failed;
+}
+
 void State::clearTiers()
 {
     for (int t = 1; t <= kScannedTiers; ++t) {
@@ -130,8 +153,6 @@ protected:
     // tier's largest conduit and one tier pitch, plus the angle above and below.
     void tieredHeight()
     {
-        if (s.ANGURU_MODE < 1 || s.ANGURU_MODE > 3)
-            return;
         double tiers = 0;
         for (int t = 2; t <= s.DAN_BANGOU; ++t)
             tiers += s.SAIDAI_GAIKEI[t] + s.setting(row::TierPitch);
@@ -154,7 +175,7 @@ class HorizontalBend : public Common
 {
 public:
     using Common::Common;
-    bool run() override
+    bool compute() override
     {
         if (!trapped(kCommand2, [&] { widthAndDiameters(); }))
             return false;
@@ -201,7 +222,7 @@ class Straight : public Common
 {
 public:
     using Common::Common;
-    bool run() override
+    bool compute() override
     {
         return trapped(kCommand2, [&] { sizes(); }) && trapped(kChouSei, [&] { angles(); })
             && trapped(kSunpouChosei, [&] {
@@ -226,12 +247,7 @@ private:
             // From here slot 1 holds the largest conduit of all tiers.
             s.SAIDAI_GAIKEI[1] = largest(s.SAIDAI_GAIKEI.begin() + 1, s.SAIDAI_GAIKEI.begin() + 1 + kScannedTiers);
         }
-        if (s.isPower())
-            s.OKUYUKI = CInt(s.setting(row::StraightPower) * s.SAIDAI_GAIKEI[1]);
-        else if (s.isWeak())
-            s.OKUYUKI = CInt(s.setting(row::StraightWeak) * s.SAIDAI_GAIKEI[1]);
-        else if (s.DAN_BANGOU >= 2)
-            s.OKUYUKI = s.SAIDAI_GAIKEI[1];
+        s.OKUYUKI = CInt(s.setting(s.isPower() ? row::StraightPower : row::StraightWeak) * s.SAIDAI_GAIKEI[1]);
     }
     void angles()
     {
@@ -251,7 +267,7 @@ class Drop : public Common
 {
 public:
     using Common::Common;
-    bool run() override
+    bool compute() override
     {
         double largestDiameter = 0, baseHeight = 0;
         if (!trapped(kCommand2, [&] {
@@ -305,9 +321,7 @@ private:
     {
         if (s.isWeak())
             return CInt(s.setting(row::HeightFactor) * largestDiameter + twoA);
-        if (s.isPower())
-            return CInt(s.setting(row::PowerBend) * largestDiameter + largestDiameter + s.setting(row::Pitch) + twoA);
-        return 0;
+        return CInt(s.setting(row::PowerBend) * largestDiameter + largestDiameter + s.setting(row::Pitch) + twoA);
     }
 };
 
@@ -316,9 +330,8 @@ class Twist : public Common
 {
 public:
     using Common::Common;
-    bool run() override
+    bool compute() override
     {
-        dimensionsComputed = s.isWeak() || s.isPower();
         if (s.isWeak()) {
             if (!trapped(kCommand2, [&] {
                     const double p = s.setting(row::Pitch);
@@ -328,7 +341,7 @@ public:
             if (!trapped(kChouSei, [&] { angleAndDepth(); }) || !trapped(kSunpouChosei, [&] { roundAll({&s.HABA, &s.OKUYUKI}); }))
                 return false;
             s.TAKASA = s.HABA;
-        } else if (s.isPower()) {
+        } else {
             if (!trapped(kCommand2, [&] { s.HABA = powerWidth(1, s.setting(row::Pitch), kMaxConduits); }))
                 return false;
             if (!trapped(kChouSei, [&] { angleAndDepth(); }))
@@ -358,8 +371,6 @@ private:
     {
         s.ANGURU_SUNPOU = 0;
         widen(s.HABA, angleRow(s.HABA, s.ANGURU_MODE));
-        if (s.ANGURU_MODE < 1 || s.ANGURU_MODE > 3)
-            return;
         s.SAIDAI_GAIKEI[1] = largestOfRow();
         const double m = s.SAIDAI_GAIKEI[1];
         s.OKUYUKI = CInt(s.setting(row::Pitch) + ((s.setting(row::PowerBend) * m + m) + twiceAngle()));

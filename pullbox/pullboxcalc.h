@@ -62,6 +62,10 @@ struct State
     double setting(int r) const;
     bool isPower() const;
     bool isWeak() const;
+    // The three conditions name a value column, a power kind and an angle mode.
+    bool conditionsValid() const;
+    // Some tier up to the current one holds a conduit.
+    bool hasConduits() const;
     // Forgets the conduits of tiers 1..10.
     void clearTiers();
 };
@@ -86,16 +90,20 @@ int16_t roundUpToUnit(int16_t x, double u, bool wholeFloor = false);
 class Calculation
 {
 public:
+    enum class Outcome {
+        Done,    // the box is sized
+        Refused, // the conditions name no mode, power kind or angle mode: nothing was touched
+        Failed,  // a procedure failed part-way: its box is shown and the results are not to be shown
+    };
+
     explicit Calculation(State &state) : s(state) {}
     virtual ~Calculation() = default;
 
-    // False when a procedure failed (its box shown): no result text is written.
-    virtual bool run() = 0;
-    // Whether W, D and H were computed (a twist box with a power kind other than
-    // "ON" and "OFF" computes none of them).
-    bool dimensionsComputed = true;
+    Outcome run();
 
 protected:
+    // False when a procedure failed (its box shown).
+    virtual bool compute() = 0;
     State &s;
 };
 

@@ -16,32 +16,32 @@ const QString kRowRight = QStringLiteral("入力欄より配管サイズを入�
 
 const Design &leftBend()
 {
-    static const Design d{QStringLiteral("Form21"), QStringLiteral("水平左曲り"), Geometry::HorizontalBend, true, kTierLeft, kLeftNumbering, 2};
+    static const Design d{QStringLiteral("Form21"), QStringLiteral("水平左曲り"), Geometry::HorizontalBend, true, kTierLeft, kLeftNumbering, 2, false};
     return d;
 }
 const Design &rightBend()
 {
-    static const Design d{QStringLiteral("Form22"), QStringLiteral("水平右曲りPBOX"), Geometry::HorizontalBend, true, kTierRight, kRightNumbering, 0};
+    static const Design d{QStringLiteral("Form22"), QStringLiteral("水平右曲りPBOX"), Geometry::HorizontalBend, true, kTierRight, kRightNumbering, 0, true};
     return d;
 }
 const Design &straight()
 {
-    static const Design d{QStringLiteral("Form23"), QStringLiteral("ストレートPBOX計算"), Geometry::Straight, true, kTierLeft, kLeftNumbering, 0};
+    static const Design d{QStringLiteral("Form23"), QStringLiteral("ストレートPBOX計算"), Geometry::Straight, true, kTierLeft, kLeftNumbering, 0, false};
     return d;
 }
 const Design &drop()
 {
-    static const Design d{QStringLiteral("Form24"), QStringLiteral("立ち下げ"), Geometry::Drop, false, kRowLeft, kLeftNumbering, 0};
+    static const Design d{QStringLiteral("Form24"), QStringLiteral("立ち下げ"), Geometry::Drop, false, kRowLeft, kLeftNumbering, 0, false};
     return d;
 }
 const Design &leftTwist()
 {
-    static const Design d{QStringLiteral("Form25"), QStringLiteral("左ねじりPBOX計算"), Geometry::Twist, false, kRowLeft, kLeftNumbering, 0};
+    static const Design d{QStringLiteral("Form25"), QStringLiteral("左ねじりPBOX計算"), Geometry::Twist, false, kRowLeft, kLeftNumbering, 0, false};
     return d;
 }
 const Design &rightTwist()
 {
-    static const Design d{QStringLiteral("Form26"), QStringLiteral("右ねじりPBOX計算"), Geometry::Twist, false, kRowRight, kRightNumbering, 0};
+    static const Design d{QStringLiteral("Form26"), QStringLiteral("右ねじりPBOX計算"), Geometry::Twist, false, kRowRight, kRightNumbering, 0, true};
     return d;
 }
 

@@ -19,6 +19,7 @@ struct Design
     QString prompt;      // the status line at load and after 次の計算
     QString numbering;   // Label7: the order of the conduits on the picture
     int powerOnIndex;    // the index of the 強　電 button in the power-kind array
+    bool rightHand;      // the conduits turn or leave to the right: the picture is the mirror image
 };
 
 // Form21 .. Form26.

@@ -6,6 +6,8 @@
 #include "numtext.h"
 #include "refdata.h"
 
+#include <algorithm>
+
 namespace kb::pullbox {
 
 namespace {
@@ -19,7 +21,7 @@ const QString kNoSize = QStringLiteral("配管サイズを選択して下さい�
 const QString kEightTiers = QStringLiteral("段数は８段まで登録可脳です。");
 const QString kOn = QStringLiteral("ON");
 const QString kOff = QStringLiteral("OFF");
-constexpr int kGridRows = 22;
+constexpr int kGridRows = 22;      // heading and 21 conduits; grows to list all 50
 constexpr int kSettingsWidths[8] = {2400, 1050, 1100, 1500, 1500, 1500, 1500, 1500};
 
 QString tierText(int t, const char *suffix) { return Str(t) + QString::fromUtf8(suffix); }
@@ -68,6 +70,20 @@ void PullBoxModel::restartRegistration()
     s.clearTiers();
 }
 
+void PullBoxModel::clearGrid()
+{
+    MSFlexGrid1.clear();
+    MSFlexGrid1.setRows(kGridRows);
+}
+
+// The monitor grid lists every registered conduit, beyond its 21 rows too.
+void PullBoxModel::listSize(int position, int col)
+{
+    if (position >= MSFlexGrid1.rows())
+        MSFlexGrid1.setRows(position + 1);
+    MSFlexGrid1.setTextMatrix(position, col, Str(Val(Combo1)));
+}
+
 void PullBoxModel::Form_Load()
 {
     restartRegistration();
@@ -77,7 +93,7 @@ void PullBoxModel::Form_Load()
     Label8 = kExitSide;
     Text1 = kTitleAtLoad;
     Text2 = QStringLiteral("1");
-    MSFlexGrid1.clear();
+    clearGrid();
     for (int c = 0; c < 4; ++c)
         MSFlexGrid1.setColWidth(c, kLoadWidths[c]);
     if (design.tiers) {
@@ -137,7 +153,7 @@ void PullBoxModel::Command5_Click()
 
 void PullBoxModel::Command1_Click()
 {
-    MSFlexGrid1.clear();
+    clearGrid();
     restartRegistration();
     if (design.tiers) {
         Label1 = QStringLiteral("1段目登録");
@@ -154,17 +170,18 @@ void PullBoxModel::Command3_Click()
 {
     trapped(QStringLiteral("Command3_Click"), [&] {
         restartRegistration();
-        MSFlexGrid1.clear();
+        clearGrid();
         resetTexts();
         if (!design.tiers) {
             Label8.clear();
             Label9.clear();
         }
         Text1 = kTitleNext;
-        Text2 = Str(CDbl(Text2) + 1);
         Combo1.clear();
         if (design.tiers)
             Command6 = QStringLiteral("2段目登録");
+        // Last, so that a calculation number that is not a number leaves the reset whole.
+        Text2 = Str(CDbl(Text2) + 1);
     });
 }
 
@@ -202,8 +219,7 @@ void PullBoxModel::registerInTier()
     for (int c = 0; c < kMaxTiers; ++c)
         MSFlexGrid1.setColWidth(c, 800);
     MSFlexGrid1.setTextMatrix(0, t - 1, tierText(t, "段目"));
-    // The grid shows 21 conduits a tier; a later one counts but fails here.
-    MSFlexGrid1.setTextMatrix(s.HONSUU, t - 1, Str(Val(Combo1)));
+    listSize(s.HONSUU, t - 1);
 }
 
 void PullBoxModel::registerInRow()
@@ -217,7 +233,7 @@ void PullBoxModel::registerInRow()
     Label1 = Str(diameter) + QStringLiteral("を登録しました。");
     Label2 = Str(s.HONSUU + 1) + QStringLiteral("本目");
     MSFlexGrid1.setTextMatrix(0, 0, kSizeHeading);
-    MSFlexGrid1.setTextMatrix(s.HONSUU, 0, Str(Val(Combo1)));
+    listSize(s.HONSUU, 0);
 }
 
 void PullBoxModel::Command6_Click()
@@ -255,11 +271,14 @@ void PullBoxModel::IDM_DAN_Click()
         s.DAN_HONSUU[left] = 0;
         s.DAN_GOUKEI[left] = 0;
         s.GAIKEI_HYOU[left].fill(0);
-        for (int r = 0; r < kGridRows; ++r)
+        for (int r = 0; r < MSFlexGrid1.rows(); ++r)
             MSFlexGrid1.setTextMatrix(r, left - 1, QString());
         s.DAN_BANGOU = int16_t(left - 1);
         s.HONSUU = s.DAN_HONSUU[s.DAN_BANGOU];
         Command6 = tierText(s.DAN_BANGOU + 1, "段目登録");
+        // The hint and the status line speak of the tier resumed, as after its last registration.
+        Label1 = tierText(s.DAN_BANGOU, "段目登録");
+        Label2 = tierText(std::max<int>(s.HONSUU, 1), "本目登録");
         focusRequest = QStringLiteral("Combo1");
     });
 }
@@ -269,23 +288,43 @@ void PullBoxModel::Command2_Click()
     trapped(QStringLiteral("Command2_Click"), [&] {
         MSFlexGrid1.setRow(1);
         MSFlexGrid1.setCol(0);
-        if (MSFlexGrid1.text().isEmpty()) {
+        // After 初期設定表示 the first cell holds a settings name, not a conduit.
+        if (MSFlexGrid1.text().isEmpty() || !s.hasConduits()) {
             message(QStringLiteral("配管サイズを入力して下さい。"));
             return;
         }
-        auto calc = makeCalculation(design.geometry, s);
-        if (calc->run())
-            writeResults(*calc);
+        switch (makeCalculation(design.geometry, s)->run()) {
+        case Calculation::Outcome::Done:
+            writeResults();
+            break;
+        case Calculation::Outcome::Failed:
+            clearResults();
+            break;
+        case Calculation::Outcome::Refused:
+            break;
+        }
     });
 }
 
-void PullBoxModel::writeResults(const Calculation &calc)
+// A calculation that ended on its error box shows no box at all, rather than the
+// previous one beside the conduits now registered.
+void PullBoxModel::clearResults()
 {
-    if (calc.dimensionsComputed) {
-        Label3 = QStringLiteral("W=") + Str(s.HABA);
-        Label4 = QStringLiteral("D=") + Str(s.OKUYUKI);
-        Label5 = QStringLiteral("H=") + Str(s.TAKASA);
+    Label3.clear();
+    Label4.clear();
+    Label5.clear();
+    Label6.clear();
+    if (!design.tiers) {
+        Label9.clear();
+        Label1.clear(); // the row windows state the angle in the status line
     }
+}
+
+void PullBoxModel::writeResults()
+{
+    Label3 = QStringLiteral("W=") + Str(s.HABA);
+    Label4 = QStringLiteral("D=") + Str(s.OKUYUKI);
+    Label5 = QStringLiteral("H=") + Str(s.TAKASA);
     if (design.tiers) {
         Label6 = QStringLiteral("補強ｱﾝｸﾞﾙ=") + Str(s.ANGURU_SUNPOU);
         Label1 = kRecalculate;

@@ -68,9 +68,12 @@ private:
     void loadSettings();
     void registerInTier();
     void registerInRow();
-    void writeResults(const Calculation &calc);
+    void writeResults();
+    void clearResults();
     void resetTexts();
     void restartRegistration();
+    void clearGrid();
+    void listSize(int position, int col);
 };
 
 // Column widths (twips) of the monitor grid at load.

@@ -15,6 +15,9 @@ using namespace kb::pullbox::test;
 
 namespace {
 
+constexpr auto kDone = Calculation::Outcome::Done;
+constexpr auto kFailed = Calculation::Outcome::Failed;
+
 struct Box
 {
     const char *name;
@@ -102,7 +105,7 @@ TEST(PullBoxCalculation, WorkedBoxes)
         SCOPED_TRACE(b.name);
         State s = stateFor(b);
         auto calc = makeCalculation(b.geometry, s);
-        ASSERT_TRUE(calc->run());
+        ASSERT_EQ(calc->run(), kDone);
         EXPECT_EQ(dims(s), b.expected);
         if (!std::isnan(b.side))
             EXPECT_DOUBLE_EQ(s.sideValue, b.side);
@@ -152,9 +155,9 @@ TEST(PullBoxCalculation, FailuresOfEachProcedure)
     {
         State s = makeState("ON", 1);
         tier(s, 1, {21, 26, 33});
-        s.SUNPOU_MODE = 0; // no column of row 170 read "ON"
+        s.CABLE_DATA.set(1, row::Pitch, "ピッチ");
         s.HABA = 999;
-        EXPECT_FALSE(makeCalculation(Geometry::HorizontalBend, s)->run());
+        EXPECT_EQ(makeCalculation(Geometry::HorizontalBend, s)->run(), kFailed);
         EXPECT_EQ(fake->messages, QStringList{"エラーが発生しました。Command2_Click"});
     }
     fake->messages.clear();
@@ -162,7 +165,7 @@ TEST(PullBoxCalculation, FailuresOfEachProcedure)
         State s = makeState("ON", 1);
         s.CABLE_DATA.set(1, row::Unit, "0");
         tier(s, 1, {21, 26, 33});
-        EXPECT_FALSE(makeCalculation(Geometry::HorizontalBend, s)->run());
+        EXPECT_EQ(makeCalculation(Geometry::HorizontalBend, s)->run(), kFailed);
         EXPECT_EQ(fake->messages, QStringList{"エラーが発生しました。SUNPOU_CHOSEI"});
         EXPECT_EQ(dims(s), (Dims{254, 0, 99, 0})); // the depth is not set from an unrounded width
     }
@@ -172,7 +175,7 @@ TEST(PullBoxCalculation, FailuresOfEachProcedure)
         s.CABLE_DATA.set(1, row::Angle1, "");
         tier(s, 1, {21, 26, 33});
         s.TAKASA = 999;
-        EXPECT_FALSE(makeCalculation(Geometry::Twist, s)->run());
+        EXPECT_EQ(makeCalculation(Geometry::Twist, s)->run(), kFailed);
         EXPECT_EQ(fake->messages, QStringList{"エラーが発生しました。CHOU_SEI"});
         EXPECT_EQ(s.HABA, 200); // not widened
         EXPECT_EQ(s.TAKASA, 999); // and no height was made from it
@@ -183,7 +186,7 @@ TEST(PullBoxCalculation, FailuresOfEachProcedure)
         State s = makeState("OFF", 2);
         s.CABLE_DATA.set(1, row::HeightFactor, "x");
         tier(s, 1, {21, 26, 33});
-        EXPECT_FALSE(makeCalculation(Geometry::HorizontalBend, s)->run());
+        EXPECT_EQ(makeCalculation(Geometry::HorizontalBend, s)->run(), kFailed);
         EXPECT_EQ(fake->messages, QStringList{"エラーが発生しました。CHOU_SEI"});
         EXPECT_EQ(dims(s), (Dims{280, 0, 0, 40}));
     }
@@ -192,7 +195,7 @@ TEST(PullBoxCalculation, FailuresOfEachProcedure)
         State s = makeState("OFF", 2);
         s.CABLE_DATA.set(1, row::Angle1, "");
         tier(s, 1, {113});
-        EXPECT_FALSE(makeCalculation(Geometry::Drop, s)->run());
+        EXPECT_EQ(makeCalculation(Geometry::Drop, s)->run(), kFailed);
         EXPECT_EQ(fake->messages, QStringList{"エラーが発生しました。TAKASA_CHOUSEI"});
     }
     fake->messages.clear();
@@ -202,35 +205,59 @@ TEST(PullBoxCalculation, FailuresOfEachProcedure)
         for (int j = 1; j <= 30; ++j)
             s.GAIKEI_HYOU[1][j] = 19;
         s.DAN_HONSUU[1] = 30;
-        EXPECT_TRUE(makeCalculation(Geometry::HorizontalBend, s)->run());
+        EXPECT_EQ(makeCalculation(Geometry::HorizontalBend, s)->run(), kDone);
         s.GAIKEI_HYOU[1][31] = 19;
         s.DAN_HONSUU[1] = 31;
-        EXPECT_FALSE(makeCalculation(Geometry::HorizontalBend, s)->run());
+        EXPECT_EQ(makeCalculation(Geometry::HorizontalBend, s)->run(), kFailed);
         EXPECT_EQ(fake->messages, QStringList{"エラーが発生しました。Command2_Click"});
     }
 }
 
-// A power kind that is neither "ON" nor "OFF" matches no width rule.
-TEST(PullBoxCalculation, UnknownPowerKind)
+// The mode column, the power kind and the angle mode come from settings rows 170,
+// 181 and 183; a value that names none of them is refused before anything is sized.
+TEST(PullBoxCalculation, ConditionsThatNameNothingAreRefused)
 {
-    ScopedFakeDialogs fake;
-    State bend = makeState("AC", 1);
-    tier(bend, 1, {21, 26, 33});
-    ASSERT_TRUE(makeCalculation(Geometry::HorizontalBend, bend)->run());
-    EXPECT_EQ(bend.HABA, 0);
-
-    State drop = makeState("AC", 1);
-    tier(drop, 1, {60, 60, 33});
-    ASSERT_TRUE(makeCalculation(Geometry::Drop, drop)->run());
-    EXPECT_EQ(dims(drop), (Dims{300, 0, 0, 0})); // angle from W, H stays 0
-
-    State twist = makeState("AC", 1);
-    tier(twist, 1, {21});
-    twist.HABA = 123;
-    auto calc = makeCalculation(Geometry::Twist, twist);
-    ASSERT_TRUE(calc->run());
-    EXPECT_FALSE(calc->dimensionsComputed);
-    EXPECT_EQ(twist.HABA, 123);
+    struct Case
+    {
+        const char *name;
+        int mode;
+        const char *power;
+        int angleMode;
+        bool refused;
+    } cases[] = {
+        {"no column of row 170 on", 0, "OFF", 1, true},
+        {"mode past the user column", 4, "OFF", 1, true},
+        {"power kind XX", 1, "XX", 1, true},
+        {"power kind empty", 1, "", 1, true},
+        {"angle mode 7", 1, "ON", 7, true},
+        {"angle mode 0", 1, "ON", 0, true},
+        {"power kind in lower case", 3, "on", 3, false},
+        {"full-width OFF", 2, "ＯＦＦ", 2, false},
+    };
+    for (Geometry g : {Geometry::HorizontalBend, Geometry::Straight, Geometry::Drop, Geometry::Twist})
+        for (const Case &c : cases) {
+            SCOPED_TRACE(std::string(c.name) + " in geometry " + std::to_string(int(g)));
+            ScopedFakeDialogs fake;
+            State s = makeState(QString::fromUtf8(c.power), c.angleMode);
+            for (int col = 2; col <= 3; ++col)
+                for (const auto &[r, text] : exampleSettings())
+                    s.CABLE_DATA.set(col, r, text);
+            s.SUNPOU_MODE = int16_t(c.mode);
+            tier(s, 1, {21, 26, 33});
+            s.HABA = s.OKUYUKI = s.TAKASA = s.ANGURU_SUNPOU = 7;
+            s.sideValue = 7;
+            const auto outcome = makeCalculation(g, s)->run();
+            if (c.refused) {
+                EXPECT_EQ(outcome, Calculation::Outcome::Refused);
+                EXPECT_EQ(fake->messages, QStringList{"エラーが発生しました。Command2_Click"});
+                EXPECT_EQ(dims(s), (Dims{7, 7, 7, 7}));
+                EXPECT_EQ(s.sideValue, 7);
+                EXPECT_EQ(s.DAN_GOUKEI[1], 0);
+            } else {
+                EXPECT_EQ(outcome, kDone);
+                EXPECT_TRUE(fake->messages.isEmpty());
+            }
+        }
 }
 
 } // namespace

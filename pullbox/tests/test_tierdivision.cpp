@@ -64,17 +64,28 @@ TEST(TierDivision, SizesPlusGapsBetweenNeighbours)
     EXPECT_TRUE(one.fake->messages.isEmpty());
 }
 
-// A size, count or gap that is not a number, a list past its 19 rows, or a total
-// beyond 16 bits is refused with the handler's box and changes nothing.
+// A size, count or gap that is not a number, a size of 0 or below, a negative
+// count, a list past its 19 rows, or a total beyond 16 bits is refused with the
+// handler's box and changes nothing.
 TEST(TierDivision, RefusedInputsChangeNothing)
 {
     Screen s;
     s.add("---", "1");
     s.add("19", "x");
+    s.add("0", "1");
+    s.add("-19", "1");
+    s.add("0.4", "1");
+    s.add("19", "-2");
+    EXPECT_EQ(s.fake->messages, QStringList(6, "エラーが発生しました。Command5_Click"));
+    EXPECT_EQ(s.m.HAIKAN_SUU, 0);
+    EXPECT_TRUE(s.m.MSFlexGrid2.textMatrix(1, 1).isEmpty());
+    s.add("19", "0"); // nothing to add, nothing refused
+    EXPECT_EQ(s.fake->messages.size(), 6);
+    s.fake->messages.clear();
+
     s.add("19", "18");
     s.add("19", "2");
-    EXPECT_EQ(s.fake->messages, (QStringList{"エラーが発生しました。Command5_Click", "エラーが発生しました。Command5_Click",
-                                            "エラーが発生しました。Command5_Click"}));
+    EXPECT_EQ(s.fake->messages, QStringList{"エラーが発生しました。Command5_Click"});
     EXPECT_EQ(s.m.HAIKAN_SUU, 18);
     s.add("19", "1");
     EXPECT_EQ(s.m.HAIKAN_SUU, 19);

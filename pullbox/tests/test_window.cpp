@@ -18,6 +18,7 @@ using kb::test::TestFolder;
 namespace {
 
 using pullbox::test::Database;
+using pullbox::test::Dims;
 
 struct Window
 {
@@ -164,30 +165,47 @@ TEST(PullBoxWindow, RegistrationByTier)
     EXPECT_EQ(w.m.Label1, "104を登録しました。");
 }
 
-// The grid shows 21 conduits of a tier; the 22nd to the 50th count although the
-// grid cannot show them, and the 51st is refused.
-TEST(PullBoxWindow, ConduitsBeyondTheGridAndTheTable)
+// The monitor grid lists every conduit a tier or row can hold, past its 21 rows;
+// the 51st is refused with the registration's box and changes nothing.
+TEST(PullBoxWindow, GridListsAllFiftyConduits)
 {
     for (const Design *d : {&leftBend(), &leftTwist()}) {
         SCOPED_TRACE(d->formName.toStdString());
         Window w(*d);
-        for (int i = 0; i < 21; ++i)
-            w.add("19");
+        for (int i = 1; i <= 50; ++i)
+            w.add(i == 22 ? "25" : "19");
         EXPECT_TRUE(w.folder.messages().isEmpty());
-        w.add("19");
-        EXPECT_EQ(w.folder.messages(), QStringList{"エラーが発生しました。Command4_Click"});
-        EXPECT_EQ(w.m.s.HONSUU, 22);
-        for (int i = 22; i < 50; ++i)
-            w.add("19");
         EXPECT_EQ(w.m.s.HONSUU, 50);
-        w.folder.fake().messages.clear();
+        EXPECT_EQ(w.m.MSFlexGrid1.textMatrix(22, 0), "25");
+        EXPECT_EQ(w.m.MSFlexGrid1.textMatrix(50, 0), "19");
         w.add("25");
         EXPECT_EQ(w.folder.messages(), QStringList{"エラーが発生しました。Command4_Click"});
         EXPECT_EQ(w.m.s.HONSUU, 50);
         EXPECT_EQ(w.m.s.GAIKEI_HYOU[1][50], 19);
+        EXPECT_EQ(w.m.MSFlexGrid1.rows(), 51);
         w.m.Command2_Click(); // 50 conduits calculate
         EXPECT_EQ(w.folder.messages().size(), 1);
         EXPECT_FALSE(w.m.Label3.isEmpty());
+        // 次の計算 starts again from the grid of the load.
+        w.m.Command3_Click();
+        EXPECT_EQ(w.m.MSFlexGrid1.rows(), 22);
+    }
+}
+
+// A size of 0 or below is refused as a size that is not a number is.
+TEST(PullBoxWindow, SizeOfZeroOrBelowIsRefused)
+{
+    for (const Design *d : {&straight(), &drop()}) {
+        SCOPED_TRACE(d->formName.toStdString());
+        Window w(*d);
+        w.add("19");
+        for (const char *size : {"0", "-19", "0.4", "-16"})
+            w.add(size);
+        EXPECT_EQ(w.folder.messages(), QStringList(4, "エラーが発生しました。Command4_Click"));
+        EXPECT_EQ(w.m.s.HONSUU, 1);
+        EXPECT_EQ(w.m.s.GAIKEI_HYOU[1][2], 0);
+        EXPECT_EQ(w.m.MSFlexGrid1.textMatrix(2, 0), "");
+        EXPECT_EQ(w.m.Label1, "19を登録しました。");
     }
 }
 
@@ -212,6 +230,8 @@ TEST(PullBoxWindow, NextTierAndBackOneTier)
     // Going back gives up the tier left and resumes tier 1 after its last conduit.
     w.m.IDM_DAN_Click();
     EXPECT_EQ(w.m.s.DAN_BANGOU, 1);
+    EXPECT_EQ(w.m.Label1, "1段目登録");
+    EXPECT_EQ(w.m.Label2, "2本目登録");
     EXPECT_EQ(w.m.s.DAN_HONSUU[2], 0);
     EXPECT_EQ(w.m.s.GAIKEI_HYOU[2][1], 0);
     EXPECT_EQ(w.column(1, 2), (QStringList{"", ""}));
@@ -272,7 +292,7 @@ TEST(PullBoxWindow, CalculationTextsAndItsGuard)
     bend.m.Label1.clear();
     bend.m.Command2_Click();
     EXPECT_EQ(bend.folder.messages(), QStringList{"エラーが発生しました。CHOU_SEI"});
-    EXPECT_EQ((QStringList{bend.m.Label1, bend.m.Label3, bend.m.Label6}), (QStringList{"", "W=200", "補強ｱﾝｸﾞﾙ=0"}));
+    EXPECT_EQ(bend.m.Label1, "");
 
     Window drop(pullbox::drop());
     drop.add("104");
@@ -285,6 +305,76 @@ TEST(PullBoxWindow, CalculationTextsAndItsGuard)
     EXPECT_EQ((QStringList{drop.m.Label3, drop.m.Label4, drop.m.Label5, drop.m.Label6, drop.m.Label9}),
               (QStringList{"W=300", "D=450", "H=450", "323.5", "登録配管は1本です"}));
     EXPECT_EQ(drop.m.Label1, "補強アングルは40です。条件を変更して計算する事が出来ます。");
+}
+
+// 計算 refuses when nothing is registered (the settings display fills the first
+// grid cell with a name, not a conduit) and when the conditions read at load name
+// no mode, power kind or angle mode; either way nothing changes.
+TEST(PullBoxWindow, CalculationRefusedWithoutConduitsOrConditions)
+{
+    struct Case
+    {
+        const char *name;
+        const Design *design;
+        int settingsRow;   // 0: the database as it is
+        const char *text;  // column 1 of that row
+        bool withConduits;
+        const char *box;
+    } cases[] = {
+        {"bend, settings shown, nothing registered", &leftBend(), 0, "", false, "配管サイズを入力して下さい。"},
+        {"twist, settings shown, nothing registered", &rightTwist(), 0, "", false, "配管サイズを入力して下さい。"},
+        {"power kind XX", &leftBend(), row::PowerKind, "XX", true, "エラーが発生しました。Command2_Click"},
+        {"angle mode 7", &drop(), row::AngleMode, "7", true, "エラーが発生しました。Command2_Click"},
+        {"no mode on", &straight(), row::Mode, "", true, "エラーが発生しました。Command2_Click"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        Database db;
+        if (c.settingsRow)
+            db.set(c.settingsRow, 1, QString::fromUtf8(c.text));
+        Window w(*c.design, db);
+        if (c.withConduits)
+            w.add("22");
+        const QString status = w.m.Label1;
+        w.m.IDM_SHOKI_Click();
+        w.m.Command2_Click();
+        EXPECT_EQ(w.folder.messages(), QStringList{QString::fromUtf8(c.box)});
+        EXPECT_EQ((QStringList{w.m.Label1, w.m.Label3, w.m.Label6, w.m.Label9}),
+                  (QStringList{status, "", "", c.design->tiers ? "モニター画面(入力出来ません)" : ""}));
+        EXPECT_EQ((Dims{w.m.s.HABA, w.m.s.OKUYUKI, w.m.s.TAKASA, w.m.s.ANGURU_SUNPOU}), (Dims{0, 0, 0, 0}));
+    }
+
+    // After 表をクリアー and the settings display the earlier box stays, and no new one is made.
+    Window w(leftBend());
+    w.add("22");
+    w.m.Command2_Click();
+    w.m.Command1_Click();
+    w.m.IDM_SHOKI_Click();
+    w.m.Command2_Click();
+    EXPECT_EQ(w.folder.messages(), QStringList{"配管サイズを入力して下さい。"});
+    EXPECT_EQ(w.m.Label3, "W=100");
+}
+
+// A calculation that ends on its error box shows no box: the labels of the
+// previous one are emptied rather than left beside the conduits now registered.
+TEST(PullBoxWindow, FailedCalculationShowsNoBox)
+{
+    for (const Design *d : {&leftBend(), &rightBend(), &straight(), &drop(), &leftTwist(), &rightTwist()}) {
+        SCOPED_TRACE(d->formName.toStdString());
+        Window w(*d);
+        w.add("22");
+        w.m.Command2_Click();
+        ASSERT_FALSE(w.m.Label3.isEmpty());
+        w.add("104");
+        w.m.s.CABLE_DATA.set(1, row::Unit, "0");
+        w.m.Command2_Click();
+        EXPECT_EQ(w.folder.messages(), QStringList{"エラーが発生しました。SUNPOU_CHOSEI"});
+        EXPECT_EQ((QStringList{w.m.Label3, w.m.Label4, w.m.Label5, w.m.Label6}), (QStringList{"", "", "", ""}));
+        if (!d->tiers)
+            EXPECT_EQ((QStringList{w.m.Label1, w.m.Label9}), (QStringList{"", ""}));
+        else
+            EXPECT_EQ(w.m.Label9, "モニター画面(入力出来ません)");
+    }
 }
 
 TEST(PullBoxWindow, ClearAndNextCalculation)
@@ -312,11 +402,18 @@ TEST(PullBoxWindow, ClearAndNextCalculation)
     bend.m.Text2 = "2.5";
     bend.m.Command3_Click();
     EXPECT_EQ(bend.m.Text2, "3.5");
+
+    // A calculation number that is not a number: the reset is whole before the box.
+    bend.add("19");
+    bend.m.Command6_Click();
     bend.m.Text2 = "abc";
     bend.m.Combo1 = "25";
     bend.m.Command3_Click();
     EXPECT_EQ(bend.folder.messages(), QStringList{"エラーが発生しました。Command3_Click"});
-    EXPECT_EQ(bend.m.Combo1, "25");
+    EXPECT_EQ(bend.m.s.DAN_BANGOU, 1);
+    EXPECT_EQ(bend.m.Command6, "2段目登録");
+    EXPECT_EQ(bend.m.Combo1, "");
+    EXPECT_EQ(bend.m.Text2, "abc");
 
     Window twist(leftTwist());
     twist.add("19");

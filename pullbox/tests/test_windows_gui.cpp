@@ -12,6 +12,7 @@
 #include "testenv.h"
 
 #include <QAction>
+#include <QImage>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -155,7 +156,7 @@ TEST_F(PullBoxGui, EachWindowFollowsItsOwnLayout)
         {"Form22", "MSFlexGrid1", 7800, 570, 3855, 5535, 0},
         {"Form23", "Command3", 6240, 4500, 1335, 495, 0x0000FF00},
         {"Form23", "Command1", 6360, 5280, 1215, 855, 0x0080FF80},
-        {"Form23", "Label6", 240, 4560, 1965, 300, 0x00FFFFFF},
+        {"Form23", "Label9", 7920, 240, 3975, 495, 0x00FFFFFF},
         {"Form24", "Command5", 7800, 5160, 1335, 975, 0},
         {"Form24", "Label9", 6240, 3000, 1335, 495, 0},
         {"Form25", "Command2", 6240, 3480, 1335, 975, 0x0000FF00},
@@ -199,4 +200,40 @@ TEST_F(PullBoxGui, TierDivisionScreen)
     EXPECT_EQ(child<FlexGrid>("MSFlexGrid2")->textMatrix(4, 1), "104");
     trigger("IDM_END");
     EXPECT_FALSE(WindowRegistry::instance().isLoaded("Form27"));
+}
+
+// After a calculation each window shows its own box: the pictures of the six
+// geometries differ, and the result labels stand on the picture.
+TEST_F(PullBoxGui, EachWindowPicturesItsOwnBox)
+{
+    QList<QImage> pictures;
+    for (const char *form : {"Form21", "Form22", "Form23", "Form24", "Form25", "Form26"}) {
+        SCOPED_TRACE(form);
+        open(form);
+        w->resize(w->sizeHint().expandedTo(w->size()));
+        w->show();
+        for (const char *size : {"16", "22", "28"})
+            add(size);
+        if (child<QPushButton>("Command6")) {
+            click("Command6");
+            add("42");
+            add("42");
+        }
+        click("Command2");
+        QWidget *image = child<QWidget>("Image1");
+        const QImage picture = w->centralWidget()->grab(image->geometry()).toImage();
+        // KB_PICTURE_DIR keeps the pictures for a person to look at.
+        if (qEnvironmentVariableIsSet("KB_PICTURE_DIR"))
+            picture.save(qEnvironmentVariable("KB_PICTURE_DIR") + QStringLiteral("/pullbox-%1.png").arg(QLatin1String(form)));
+        for (const char *label : {"Label3", "Label4", "Label5", "Label6", "Label7", "Label8"}) {
+            QLabel *l = child<QLabel>(label);
+            EXPECT_FALSE(l->text().isEmpty()) << label;
+            EXPECT_TRUE(image->geometry().contains(l->geometry())) << label;
+        }
+        for (const QImage &other : pictures)
+            EXPECT_NE(picture, other);
+        pictures << picture;
+        trigger("IDM_END");
+    }
+    EXPECT_TRUE(folder.messages().isEmpty()) << folder.messages().join(u'|').toStdString();
 }

@@ -40,9 +40,6 @@ Layout leftBendLayout()
     l.clientHeight = 5100;
     move(l, {{"Text2", {120, 50, 855, 375}},        {"Text1", {120, 480, 2895, 375}},
              {"Label1", {3120, 45, 4455, 855}},     {"Image1", {120, 960, 6060, 4065}},
-             {"Label3", {1920, 1080, 1200, 300}},   {"Label4", {4560, 1320, 1200, 300}},
-             {"Label5", {480, 3600, 1200, 300}},    {"Label6", {1080, 4560, 2295, 300}},
-             {"Label7", {3840, 4440, 2295, 300}},   {"Label8", {240, 1800, 870, 300}},
              {"Frame1", {6240, 960, 1335, 1815}},   {"Label2", {120, 360, 1095, 255}},
              {"Combo1", {120, 720, 1095, 360}},     {"Command4", {120, 1200, 1095, 495}},
              {"Command6", {6240, 2880, 1335, 495}}, {"Command2", {6240, 3480, 1335, 975}},
@@ -62,10 +59,7 @@ Layout rightBendLayout()
 {
     Layout l = leftBendLayout();
     l.clientWidth = 7665;
-    move(l, {{"Label3", {3480, 1200}},           {"Label4", {720, 1320}},
-             {"Label5", {4560, 3600}},           {"Label6", {3480, 4560, 2295}},
-             {"Label7", {240, 4440, 2415}},      {"Label8", {5040, 1800, 1095}},
-             {"Label9", {7920, 120, 3495, 345}}, {"Text2", {120, 0}},
+    move(l, {{"Label9", {7920, 120, 3495, 345}}, {"Text2", {120, 0}},
              {"Frame1", {6240, 960, 1335, 1935}}, {"Command4", {120, 1200, 1095, 615}},
              {"Command6", {6240, 3000, 1335, 375}}, {"Command2", {6240, 3420}},
              {"Command3", {6240, 4500}},         {"Frame4", {120, 5220}},
@@ -84,9 +78,6 @@ Layout straightLayout()
     l.clientHeight = 5085;
     move(l, {{"Text2", {120, 0, 855, 375}},          {"Text1", {120, 480, 3015, 375}},
              {"Label1", {3240, 45, 4335, 855}},      {"Image1", {120, 960, 6060, 4035}},
-             {"Label3", {1440, 1320, 1200, 300}},    {"Label4", {4200, 1560, 1200, 300}},
-             {"Label5", {1080, 3840, 1200, 300}},    {"Label6", {240, 4560, 1965, 300}},
-             {"Label7", {3840, 4650, 2295, 300}},    {"Label8", {360, 1080, 870, 300}},
              {"Frame1", {6240, 900, 1335, 1935}},    {"Command4", {120, 1200, 1095, 615}},
              {"Command6", {6240, 2880, 1335, 495}},  {"Command2", {6240, 3420, 1335, 975}},
              {"Command3", {6240, 4500, 1335, 495}},  {"Frame4", {120, 5160, 1695, 1455}},
@@ -108,10 +99,7 @@ Layout dropLayout()
              {"Command4", {120, 1200, 1095, 615}},  {"Label9", {6240, 3000, 1335, 495}},
              {"MSFlexGrid1", {7800, 120, 4335, 4575}}, {"Frame4", {120, 5340}},
              {"Frame3", {1920, 5340}},              {"Frame2", {3600, 5340}},
-             {"Command5", {7800, 5160, 1335, 975}}, {"Command1", {9240, 5160, 1215, 975}},
-             {"Label3", {3600, 3600}},              {"Label4", {600, 1200}},
-             {"Label5", {150, 2520}},               {"Label6", {960, 3840}},
-             {"Label7", {3960, 1080, 2175}},        {"Label8", {3360, 4680}}});
+             {"Command5", {7800, 5160, 1335, 975}}, {"Command1", {9240, 5160, 1215, 975}}});
     return l;
 }
 
@@ -126,10 +114,6 @@ Layout twistLayout(bool exitLeft)
              {"Command5", {7680, 5160, 1335, 975}}, {"Command1", {9120, 5160, 1215, 975}},
              {"MSFlexGrid1", {7680, 420, 4335, 4575}}, {"Label9", {6240, 3000, 1335, 495}},
              {"Frame1", {6240, 960, 1335, 1935}}, {"Command4", {120, 1200, 1095, 615}}});
-    // The right-twist picture is the mirror image: its labels stand as on the right-bend picture.
-    if (!exitLeft)
-        for (const char *label : {"Label3", "Label4", "Label5", "Label6", "Label7", "Label8"})
-            l.places[QString::fromLatin1(label)] = rightBendLayout().at(QString::fromLatin1(label));
     l.colours.remove(QStringLiteral("Label9"));
     paint(l, {{"Command1", 0x0080FFFF}, {"Command3", 0x0080FFFF}, {"Command2", 0x0000FF00}, {"Command4", 0x00FF8080}});
     if (exitLeft)

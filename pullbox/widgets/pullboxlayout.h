@@ -3,6 +3,7 @@
 // Where each control of a pull-box window stands and what colour it has. The six
 // windows share one design; each differs from the left-bend window in places and
 // colours only, so each is the left-bend layout with its own changes laid over it.
+// The labels on the picture (Label3 to Label8) stand where the picture puts them.
 
 #include <QHash>
 #include <QString>

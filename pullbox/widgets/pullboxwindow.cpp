@@ -3,14 +3,17 @@
 #include "flexgrid.h"
 #include "haikangaikei.h"
 #include "pullboxlayout.h"
+#include "pullboxpicture.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -93,48 +96,131 @@ QList<Menu> menusOf(const QString &form)
             {"IDM_SETTEI", QStringLiteral("設　定"), settingsItems(onAll, noneAll, "IDM_KUGIRI4", left ? "IDM_KUGIRI5" : "IDM_KUGIRI", standard)}};
 }
 
-// The picture of the box: a shaded box, the conduits entering its front face and
-// the exit side marked; the result labels stand on it.
-class BoxPicture : public QWidget
+const QColor kEdge(60, 60, 60);
+const QColor kMark(0, 0, 170); // dimension lines
+const QColor kSteel(110, 120, 135);
+
+QPolygonF polygon(const QList<QPointF> &points) { return QPolygonF(QVector<QPointF>(points.begin(), points.end())); }
+
+QPen hairline(const QColor &colour, Qt::PenStyle style = Qt::SolidLine)
+{
+    QPen p(colour, 1, style);
+    p.setCosmetic(true);
+    return p;
+}
+
+// A conduit as a tube of its diameter, outlined; one seen through the box is
+// paler. A stub shows its open mouth, round when it faces the viewer and
+// foreshortened on a side face or the bottom.
+void drawTube(QPainter &p, const Tube &tube, double radius, bool throughBox)
+{
+    if (tube.points.size() < 2)
+        return;
+    QPainterPath path(tube.points.first());
+    for (int i = 1; i < tube.points.size(); ++i)
+        path.lineTo(tube.points[i]);
+    const Qt::PenCapStyle cap = tube.mouthAtStart || tube.mouthAtEnd ? Qt::FlatCap : Qt::RoundCap;
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(throughBox ? QColor(120, 125, 135) : kEdge, 2 * radius + 30, Qt::SolidLine, cap, Qt::RoundJoin));
+    p.drawPath(path);
+    p.setPen(QPen(throughBox ? QColor(205, 210, 220) : QColor(165, 180, 200), 2 * radius, Qt::SolidLine, cap, Qt::RoundJoin));
+    p.drawPath(path);
+    if (!tube.mouthAtStart && !tube.mouthAtEnd)
+        return;
+    const QPointF mouth = tube.mouthAtStart ? tube.points.first() : tube.points.last();
+    double rx = radius, ry = radius;
+    if (tube.mouthFace == Face::Left || tube.mouthFace == Face::Right)
+        rx = 0.45 * radius;
+    else if (tube.mouthFace == Face::Bottom)
+        ry = 0.45 * radius;
+    p.setPen(QPen(kEdge, 15));
+    p.setBrush(QColor(165, 180, 200));
+    p.drawEllipse(mouth, rx + 15, ry + 15);
+    p.setBrush(QColor(70, 75, 85));
+    p.drawEllipse(mouth, 0.7 * rx, 0.7 * ry);
+}
+
+void arrowHead(QPainter &p, QPointF tip, QPointF from)
+{
+    const QPointF along = (tip - from) / QLineF(from, tip).length();
+    const QPointF across(-along.y(), along.x());
+    const QPointF base = tip - along * 110;
+    p.drawPolygon(QPolygonF{tip, base + across * 40, base - across * 40});
+}
+
+// The box drawn from its picture geometry, stretched to the control; the result
+// labels are the window's own controls, standing at the picture's label places.
+class PictureWidget : public QWidget
 {
 public:
-    BoxPicture(Geometry geometry, bool exitLeft, QWidget *parent) : QWidget(parent), m_geometry(geometry), m_exitLeft(exitLeft) {}
+    PictureWidget(BoxPicture picture, QWidget *parent) : QWidget(parent), m_pic(std::move(picture)) {}
 
 protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
-        const QRectF r = QRectF(rect()).adjusted(width() * 0.2, height() * 0.3, -width() * 0.15, -height() * 0.2);
-        const QPointF depth(width() * 0.12, -height() * 0.15);
-        const QPolygonF top{r.topLeft(), r.topLeft() + depth, r.topRight() + depth, r.topRight()};
-        const QPolygonF side{r.topRight(), r.topRight() + depth, r.bottomRight() + depth, r.bottomRight()};
-        p.setPen(Qt::black);
-        p.setBrush(QColor(210, 210, 210));
-        p.drawPolygon(top);
-        p.setBrush(QColor(170, 170, 170));
-        p.drawPolygon(side);
-        p.setBrush(QColor(235, 235, 235));
-        p.drawRect(r);
-        // Two tiers of three conduits in the front face (one row for the drop and twist boxes).
-        const int tiers = (m_geometry == Geometry::HorizontalBend || m_geometry == Geometry::Straight) ? 2 : 1;
-        const double d = r.height() / 5;
-        p.setBrush(Qt::white);
-        for (int t = 0; t < tiers; ++t)
-            for (int i = 0; i < 3; ++i)
-                p.drawEllipse(QPointF(r.left() + r.width() * (i + 1) / 4, r.bottom() - d * (1.2 + 1.5 * t)), d / 2, d / 2);
-        // The exit side.
-        p.setPen(QPen(Qt::darkBlue, 2));
-        const double y = r.center().y();
-        if (m_exitLeft)
-            p.drawLine(QPointF(r.left(), y), QPointF(r.left() - width() * 0.12, y));
-        else
-            p.drawLine(QPointF(r.right() + depth.x() / 2, y), QPointF(width() - 4.0, y));
+        p.fillRect(rect(), QColor(252, 252, 246));
+        p.setPen(hairline(kEdge));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        p.scale(width() / m_pic.size.width(), height() / m_pic.size.height());
+
+        // What lies inside the box or behind it shows through its faces.
+        for (const ConduitRun &run : m_pic.conduits) {
+            drawTube(p, run.inside, m_pic.radius, true);
+            if (!run.leaving.overBox)
+                drawTube(p, run.leaving, m_pic.radius, false);
+        }
+        p.setPen(hairline(kEdge));
+        p.setBrush(QColor(200, 200, 190, 170));
+        p.drawPolygon(polygon(m_pic.sideFace));
+        p.setBrush(QColor(228, 228, 218, 170));
+        p.drawPolygon(polygon(m_pic.topFace));
+        p.setBrush(QColor(240, 240, 232, 150));
+        p.drawPolygon(polygon(m_pic.frontFace));
+
+        // The reinforcing angle round the front opening.
+        const QRectF f = m_pic.front;
+        const double a = m_pic.angleLeg;
+        QPainterPath frame;
+        frame.addRect(f);
+        frame.addRect(f.adjusted(a, a, -a, -a));
+        p.setBrush(kSteel);
+        p.drawPath(frame);
+
+        for (const ConduitRun &run : m_pic.conduits) {
+            p.setPen(hairline(kEdge));
+            p.setBrush(QColor(90, 95, 105));
+            p.drawEllipse(run.frontCentre, m_pic.radius, m_pic.radius);
+            drawTube(p, run.entering, m_pic.radius, false);
+        }
+        // The stubs leaving by a face in view, the farthest back first.
+        QList<const ConduitRun *> leaving;
+        for (const ConduitRun &run : m_pic.conduits)
+            if (run.leaving.overBox)
+                leaving << &run;
+        std::stable_sort(leaving.begin(), leaving.end(), [](const ConduitRun *a, const ConduitRun *b) { return a->exitDepth > b->exitDepth; });
+        for (const ConduitRun *run : leaving)
+            drawTube(p, run->leaving, m_pic.radius, false);
+
+        for (const Dimension &dim : m_pic.dimensions) {
+            p.setPen(hairline(kMark, Qt::DashLine));
+            for (const QLineF &e : dim.extensions)
+                p.drawLine(e);
+            p.setPen(hairline(kMark));
+            p.setBrush(kMark);
+            p.drawLine(dim.line);
+            if (dim.leader) {
+                p.drawEllipse(dim.line.p1(), 45, 45);
+            } else {
+                arrowHead(p, dim.line.p1(), dim.line.p2());
+                arrowHead(p, dim.line.p2(), dim.line.p1());
+            }
+        }
     }
 
 private:
-    Geometry m_geometry;
-    bool m_exitLeft;
+    BoxPicture m_pic;
 };
 
 } // namespace
@@ -174,9 +260,9 @@ void PullBoxWindow::buildControls()
     m_text1 = new QLineEdit(client);
     put(m_text1, QStringLiteral("Text1"));
 
-    // The right-hand windows show the mirror image: the exit on the right.
-    const bool exitLeft = d.numbering.startsWith(u'1');
-    put(new BoxPicture(d.geometry, exitLeft, client), QStringLiteral("Image1"));
+    const Place image = layout.at(QStringLiteral("Image1"));
+    const BoxPicture picture = boxPicture(d, QSizeF(image.width, image.height));
+    put(new PictureWidget(picture, client), QStringLiteral("Image1"));
 
     auto *frame1 = new QGroupBox(QStringLiteral("入力欄"), client);
     put(frame1, QStringLiteral("Frame1"));
@@ -187,6 +273,13 @@ void PullBoxWindow::buildControls()
         if (!layout.hasColour(label->objectName())) // the count of the twist windows has the window colour
             setBackground(label, vbColor(layout.colour(QStringLiteral("Form"))));
         m_labels[i] = label;
+        // The labels on the picture stand beside the lines they read.
+        const auto onPicture = picture.labels.constFind(label->objectName());
+        if (onPicture != picture.labels.constEnd()) {
+            const QRectF at = onPicture->translated(image.left, image.top);
+            place(label, qRound(at.left()), qRound(at.top()), qRound(at.width()), qRound(at.height()));
+            label->setAlignment(Qt::AlignCenter);
+        }
     }
 
     m_combo1 = new QComboBox(frame1);
