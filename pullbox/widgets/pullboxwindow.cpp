@@ -1,5 +1,6 @@
 #include "pullboxwindow.h"
 
+#include "drawing.h"
 #include "flexgrid.h"
 #include "haikangaikei.h"
 #include "pullboxlayout.h"
@@ -140,14 +141,6 @@ void drawTube(QPainter &p, const Tube &tube, double radius, bool throughBox)
     p.drawEllipse(mouth, 0.7 * rx, 0.7 * ry);
 }
 
-void arrowHead(QPainter &p, QPointF tip, QPointF from)
-{
-    const QPointF along = (tip - from) / QLineF(from, tip).length();
-    const QPointF across(-along.y(), along.x());
-    const QPointF base = tip - along * 110;
-    p.drawPolygon(QPolygonF{tip, base + across * 40, base - across * 40});
-}
-
 // The box drawn from its picture geometry, stretched to the control; the result
 // labels are the window's own controls, standing at the picture's label places.
 class PictureWidget : public QWidget
@@ -213,8 +206,8 @@ protected:
             if (dim.leader) {
                 p.drawEllipse(dim.line.p1(), 45, 45);
             } else {
-                arrowHead(p, dim.line.p1(), dim.line.p2());
-                arrowHead(p, dim.line.p2(), dim.line.p1());
+                arrowHead(p, dim.line.p1(), dim.line.p2(), 110, 40);
+                arrowHead(p, dim.line.p2(), dim.line.p1(), 110, 40);
             }
         }
     }

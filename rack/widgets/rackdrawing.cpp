@@ -1,4 +1,5 @@
 #include "rackdrawing.h"
+#include "drawing.h"
 
 #include <QPainter>
 
@@ -57,27 +58,14 @@ void cable(QPainter &p, int x, int y, int radius)
     p.drawEllipse(QPoint(x, y), radius, radius);
 }
 
-void arrowHead(QPainter &p, QPointF tip, QPointF towards)
-{
-    const QPointF d = tip - towards;
-    const double length = std::hypot(d.x(), d.y());
-    if (length == 0)
-        return;
-    const QPointF along = d / length;
-    const QPointF across(-along.y(), along.x());
-    const QPointF base = tip - along * kArrowLength;
-    const QPointF head[] = {tip, base + across * kArrowHalfWidth, base - across * kArrowHalfWidth};
-    p.drawPolygon(head, 3);
-}
-
 // A dimension: a line from a to b with an arrow head at each end.
 void dimension(QPainter &p, QPoint a, QPoint b)
 {
     p.setPen(pen(kMark, 1));
     p.setBrush(kMark);
     p.drawLine(a, b);
-    arrowHead(p, a, b);
-    arrowHead(p, b, a);
+    arrowHead(p, a, b, kArrowLength, kArrowHalfWidth);
+    arrowHead(p, b, a, kArrowLength, kArrowHalfWidth);
 }
 
 // The thin line that carries an edge out to its dimension.
