@@ -225,6 +225,16 @@ void commitFile(const QString &path, const QByteArray &all)
         throw Failure(QStringLiteral("cannot write ") + path);
 }
 
+// encodeCell for record n: a refusal names the record.
+QByteArray encodeRecord(const QString &text, qint64 n)
+{
+    try {
+        return encodeCell(text);
+    } catch (const UnencodableText &) {
+        throw UnencodableText(text, n);
+    }
+}
+
 // The old file's bytes from offset on (empty when it is missing or shorter).
 QByteArray oldBytes(const QString &path, qint64 offset)
 {
@@ -246,13 +256,8 @@ void writeRecords(const QString &path, const QStringList &cells)
 {
     QByteArray body;
     body.reserve(qsizetype(cells.size()) * kRecordSize);
-    for (qsizetype i = 0; i < cells.size(); ++i) {
-        try {
-            body.append(encodeCell(cells[i])); // throws before anything is written
-        } catch (const UnencodableText &e) {
-            throw UnencodableText(e.text(), i + 1);
-        }
-    }
+    for (qsizetype i = 0; i < cells.size(); ++i)
+        body.append(encodeRecord(cells[i], i + 1)); // throws before anything is written
     commitFile(path, body + oldBytes(path, body.size()));
 }
 
@@ -262,9 +267,7 @@ void writeRecordsAt(const QString &path, const QMap<qint64, QString> &cells)
     for (auto it = cells.begin(); it != cells.end(); ++it) {
         if (it.key() < 1)
             throw Failure(QStringLiteral("record number below 1"));
-        if (!canEncodeCell(it.value()))
-            throw UnencodableText(it.value(), it.key()); // before anything is written
-        records.insert(it.key(), encodeCell(it.value()));
+        records.insert(it.key(), encodeRecord(it.value(), it.key())); // throws before anything is written
     }
     QByteArray all = oldBytes(path, 0);
     const qint64 end = records.isEmpty() ? 0 : records.lastKey() * kRecordSize;
