@@ -1,10 +1,17 @@
 #include "cellfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
 #include <iconv.h>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace kb {
 
@@ -68,7 +75,32 @@ bool encodeInto(const QString &text, QByteArray &out)
     return toCp932().convert(reinterpret_cast<const char *>(t.utf16()), size_t(t.size()) * 2, out, nullptr);
 }
 
-qint64 g_failAfter = -1;
+SaveFileFactory g_saveFileFactory;
+
+// Opens an existing file for reading, or returns false. A FIFO would block the
+// open until a writer came, and a device or folder is no cell file: anything but
+// a regular file is refused before it is opened, and checked again on the open
+// handle in case it was swapped in between.
+bool openRegularFile(QFile &file, const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        return false;
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0
+        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+#else
+    file.setFileName(path);
+    return file.open(QIODevice::ReadOnly);
+#endif
+}
 
 } // namespace
 
@@ -128,10 +160,10 @@ QString decodeCell(const char *bytes, int size)
 
 CellFileReader::CellFileReader(const QString &path)
 {
-    QFile file(path);
-    if (!file.exists())
+    if (!QFileInfo::exists(path))
         return;
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openRegularFile(file, path))
         throw Failure(QStringLiteral("cannot open ") + path);
     m_bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
@@ -161,32 +193,55 @@ void readTable(const QString &path, int rows, int columns, TextTable &table)
 
 namespace {
 
+std::unique_ptr<QSaveFile> newSaveFile(const QString &path)
+{
+    return g_saveFileFactory ? g_saveFileFactory(path) : std::make_unique<QSaveFile>(path);
+}
+
 // Replaces the file by these bytes atomically: on any failure the old file stays as it was.
+// Unbuffered, because QSaveFile keeps a small write in its buffer and a failure to flush
+// it on a full disk would not stop commit() from replacing the old file.
 void commitFile(const QString &path, const QByteArray &all)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    const std::unique_ptr<QSaveFile> file = newSaveFile(path);
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw Failure(QStringLiteral("cannot write ") + path);
-    qint64 limit = all.size();
-    const qint64 failAfter = g_failAfter;
-    g_failAfter = -1;
-    if (failAfter >= 0 && failAfter < limit)
-        limit = failAfter;
-    if (file.write(all.constData(), limit) != limit || limit != all.size()) {
-        file.cancelWriting();
+    const char *p = all.constData();
+    qint64 left = all.size();
+    while (left > 0) {
+        const qint64 n = file->write(p, left);
+        if (n <= 0) {
+            file->cancelWriting();
+            throw Failure(QStringLiteral("cannot write ") + path);
+        }
+        p += n;
+        left -= n;
+    }
+    if (!file->flush() || file->error() != QFileDevice::NoError) {
+        file->cancelWriting();
         throw Failure(QStringLiteral("cannot write ") + path);
     }
-    if (!file.commit())
+    if (!file->commit())
         throw Failure(QStringLiteral("cannot write ") + path);
+}
+
+// encodeCell for record n: a refusal names the record.
+QByteArray encodeRecord(const QString &text, qint64 n)
+{
+    try {
+        return encodeCell(text);
+    } catch (const UnencodableText &) {
+        throw UnencodableText(text, n);
+    }
 }
 
 // The old file's bytes from offset on (empty when it is missing or shorter).
 QByteArray oldBytes(const QString &path, qint64 offset)
 {
-    QFile old(path);
-    if (!old.exists())
+    if (!QFileInfo::exists(path))
         return {};
-    if (!old.open(QIODevice::ReadOnly))
+    QFile old;
+    if (!openRegularFile(old, path))
         throw Failure(QStringLiteral("cannot open ") + path);
     if (old.size() <= offset)
         return {};
@@ -201,8 +256,8 @@ void writeRecords(const QString &path, const QStringList &cells)
 {
     QByteArray body;
     body.reserve(qsizetype(cells.size()) * kRecordSize);
-    for (const QString &cell : cells)
-        body.append(encodeCell(cell)); // throws before anything is written
+    for (qsizetype i = 0; i < cells.size(); ++i)
+        body.append(encodeRecord(cells[i], i + 1)); // throws before anything is written
     commitFile(path, body + oldBytes(path, body.size()));
 }
 
@@ -212,7 +267,7 @@ void writeRecordsAt(const QString &path, const QMap<qint64, QString> &cells)
     for (auto it = cells.begin(); it != cells.end(); ++it) {
         if (it.key() < 1)
             throw Failure(QStringLiteral("record number below 1"));
-        records.insert(it.key(), encodeCell(it.value())); // throws before anything is written
+        records.insert(it.key(), encodeRecord(it.value(), it.key())); // throws before anything is written
     }
     QByteArray all = oldBytes(path, 0);
     const qint64 end = records.isEmpty() ? 0 : records.lastKey() * kRecordSize;
@@ -233,11 +288,9 @@ void writeTable(const QString &path, int rows, int columns, const TextTable &tab
     writeRecords(path, cells);
 }
 
-namespace testing {
-void failNextWriteAfter(qint64 bytes)
+void setSaveFileFactory(SaveFileFactory factory)
 {
-    g_failAfter = bytes;
+    g_saveFileFactory = std::move(factory);
 }
-} // namespace testing
 
 } // namespace kb

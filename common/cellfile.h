@@ -12,6 +12,9 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
+
+class QSaveFile;
 
 namespace kb {
 
@@ -22,11 +25,15 @@ constexpr int kCellChars = 20;
 class UnencodableText : public Failure
 {
 public:
-    explicit UnencodableText(const QString &text) : Failure(QStringLiteral("not encodable: ") + text), m_text(text) {}
+    explicit UnencodableText(const QString &text, qint64 record = 0)
+        : Failure(QStringLiteral("not encodable: ") + text), m_text(text), m_record(record) {}
     const QString &text() const { return m_text; }
+    // The record the text was meant for, from 1 (0 when it was a single cell).
+    qint64 record() const { return m_record; }
 
 private:
     QString m_text;
+    qint64 m_record;
 };
 
 // True when every character of the text's first 20 characters has a code page 932 form.
@@ -41,7 +48,9 @@ QString decodeCell(const char *bytes, int size);
 inline QString decodeCell(const QByteArray &record) { return decodeCell(record.constData(), int(record.size())); }
 
 // A cell file read into memory at once. A missing file reads as one without
-// records; a file that exists but cannot be read throws Failure.
+// records; a file that exists but cannot be read throws Failure, and so does
+// anything that is not a regular file (a FIFO, a device, a folder), refused
+// before it is opened so that no load can block on it.
 class CellFileReader
 {
 public:
@@ -62,9 +71,11 @@ private:
 void readTable(const QString &path, int rows, int columns, TextTable &table);
 
 // Writes records 1..N with the given cells in order, atomically: the file keeps
-// whatever it held past record N, and a failure at any point leaves the old file
-// byte for byte as it was. Every text is checked first; an unencodable one throws
-// UnencodableText and nothing is written. Throws Failure when the write fails.
+// whatever it held past record N, and a failure at any point (a write, the flush,
+// the replacement of the old file) leaves the old file byte for byte as it was.
+// Every text is checked first; an unencodable one throws UnencodableText with its
+// record number and nothing is written. Throws Failure when the write fails, and
+// when the path names something other than a regular file.
 void writeRecords(const QString &path, const QStringList &cells);
 
 // Writes the given records (number from 1 -> text) atomically like writeRecords; every
@@ -75,9 +86,9 @@ void writeRecordsAt(const QString &path, const QMap<qint64, QString> &cells);
 // Writes rows 1..R, columns 1..C of the table as records (r − 1) × C + c.
 void writeTable(const QString &path, int rows, int columns, const TextTable &table);
 
-namespace testing {
-// Makes the next writeRecords fail after this many bytes (negative: never). Tests only.
-void failNextWriteAfter(qint64 bytes);
-}
+// The device a save writes into before it replaces the file: a QSaveFile on the
+// path. Tests put one in its place that fails on write, as a full disk does.
+using SaveFileFactory = std::function<std::unique_ptr<QSaveFile>(const QString &path)>;
+void setSaveFileFactory(SaveFileFactory factory); // empty: the real QSaveFile
 
 } // namespace kb

@@ -5,7 +5,10 @@
 #include "numtext.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryFile>
 
 #include <xlsxwriter.h>
@@ -72,14 +75,10 @@ void writeData(lxw_worksheet *ws, lxw_format *blue, const GridModel &grid, const
 {
     for (int i = 0; i < layout.dataRows; ++i) {
         const int g = layout.firstGridRow + i;
-        if (layout.skip == ExportLayout::Skip::RowWhenEmpty && grid.textMatrix(g, layout.skipColumn).isEmpty())
+        if (grid.textMatrix(g, layout.skipColumn).isEmpty())
             continue;
-        for (int c = 1; c <= layout.dataColumns; ++c) {
-            const QString text = grid.textMatrix(g, c);
-            if (layout.skip == ExportLayout::Skip::RestWhenEmpty && text.isEmpty())
-                break;
-            writeCell(ws, layout.firstSheetRow + i, c, trimBlanks(text), blue);
-        }
+        for (int c = 1; c <= layout.dataColumns; ++c)
+            writeCell(ws, layout.firstSheetRow + i, c, trimBlanks(grid.textMatrix(g, c)), blue);
     }
 }
 
@@ -113,9 +112,32 @@ bool isDecimalNumber(const QString &text)
     return number.match(text).hasMatch();
 }
 
+QString workbookFolder()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)).filePath(QStringLiteral("kembrel"));
+}
+
+int removeOldWorkbooks(const QString &folder, const QDateTime &now)
+{
+    const QDateTime limit = now.addDays(-7);
+    int removed = 0;
+    QDirIterator it(folder, {QStringLiteral("*.xlsx")}, QDir::Files);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        if (info.lastModified() < limit && QFile::remove(info.filePath()))
+            ++removed;
+    }
+    return removed;
+}
+
 QString writeWorkbook(const GridModel &grid, const ExportLayout &layout)
 {
-    QTemporaryFile file(QDir(QDir::tempPath()).filePath(QStringLiteral("kembrel-XXXXXX.xlsx")));
+    const QString folder = workbookFolder();
+    if (!QDir().mkpath(folder))
+        throw Failure(QStringLiteral("no folder for workbooks"));
+    // The time in the name sorts the workbooks and tells the user which export is which.
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QTemporaryFile file(QDir(folder).filePath(QStringLiteral("kembrel-%1-XXXXXX.xlsx").arg(stamp)));
     file.setAutoRemove(false);
     if (!file.open())
         throw Failure(QStringLiteral("no temporary file"));
@@ -141,14 +163,23 @@ QString writeWorkbook(const GridModel &grid, const ExportLayout &layout)
 
 bool exportGrid(const GridModel &grid, const ExportLayout &layout)
 {
+    QString path;
     try {
-        if (!dialogs().openDocument(writeWorkbook(grid, layout)))
-            throw Failure(QStringLiteral("the spreadsheet program did not open the workbook"));
-        return true;
+        path = writeWorkbook(grid, layout);
     } catch (...) {
         errorBox(QStringLiteral("IDM_EXLSAVE"));
         return false;
     }
+    bool opened = false;
+    try {
+        opened = dialogs().openDocument(path);
+    } catch (...) {
+    }
+    if (opened)
+        return true;
+    // Written, but no program opened it: the path lets the user open it by hand.
+    message(errorText(QStringLiteral("IDM_EXLSAVE")) + QLatin1Char('\n') + QDir::toNativeSeparators(path));
+    return false;
 }
 
 } // namespace kb

@@ -119,8 +119,12 @@ void Form8Model::IDM_HOZON_Click()
             for (int c = 1; c <= C; ++c)
                 cells.append(MSFlexGrid1.textMatrix(r, c));
         writeRecords(databaseFile(), cells); // all or nothing: a failure leaves the file as it was
-    } catch (const UnencodableText &) {
+    } catch (const UnencodableText &e) {
+        // The refusal takes the user to the first cell to mend.
+        const qint64 n = e.record() - 1;
+        moveCurrent(int(n / C) + 1, int(n % C) + 1);
         message(kNotStorable);
+        return;
     } catch (...) {
         message(QFileInfo(FAIRU_MEI.mid(1)).completeBaseName() + QStringLiteral("ファイルの読み取り専用を解除してください。IDM_HOZON"));
     }

@@ -1,7 +1,11 @@
 #include "cellfile.h"
 #include "testenv.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <gtest/gtest.h>
+
+#include <optional>
 
 using namespace kb;
 
@@ -114,19 +118,108 @@ TEST(CellFile, SaveRewritesTheTableAndKeepsTheTail)
     EXPECT_EQ(test::readBytes(path).size(), 600000);
 }
 
-TEST(CellFile, FailedOrRefusedSaveLeavesTheOldFileAsItWas)
+// A save of 16 KB or less sits in QSaveFile's buffer until the commit; one of more
+// is written at once. Either way a disk that fills up part-way leaves the old file.
+struct SaveCase
+{
+    const char *name;
+    int records;
+    qint64 room;
+};
+const SaveCase kSaveCases[] = {
+    {"small", 50, 1000},       // 2 000 bytes, like a conduit result file
+    {"large", 15000, 300000},  // 600 000 bytes, like CABLE-PIPE
+};
+
+QStringList numberedCells(int n)
+{
+    QStringList cells;
+    for (int i = 1; i <= n; ++i)
+        cells << QString::number(i);
+    return cells;
+}
+
+// The disk fills up through the seam under the writer, or the kernel refuses to
+// grow the file (the real failure, under QSaveFile's buffer): either way, small or large.
+TEST(CellFile, ASaveThatRunsOutOfRoomFailsAndLeavesTheOldFile)
+{
+    for (const bool kernel : {false, true}) {
+        for (const SaveCase &c : kSaveCases) {
+            SCOPED_TRACE(std::string(kernel ? "file size limit, " : "full disk, ") + c.name);
+            test::TestFolder dir;
+            const QString path = dir.path(QStringLiteral("pipe.qvx"));
+            const QByteArray old(700, 'o');
+            test::writeBytes(path, old);
+            {
+                std::optional<test::FullDisk> disk;
+                std::optional<test::FileSizeLimit> limit;
+                if (kernel)
+                    limit.emplace(quint64(c.room));
+                else
+                    disk.emplace(c.room);
+                if (limit && !limit->active())
+                    continue;
+                EXPECT_THROW(writeRecords(path, numberedCells(c.records)), Failure);
+                EXPECT_THROW(writeRecordsAt(path, {{1, QStringLiteral("A")}, {qint64(c.records), QStringLiteral("B")}}), Failure);
+                if (disk)
+                    EXPECT_EQ(disk->refusedSaves(), 2);
+            }
+            EXPECT_EQ(test::readBytes(path), old);
+            EXPECT_EQ(QDir(dir.folder()).entryList(QDir::Files), QStringList{QStringLiteral("pipe.qvx")}); // no temporary file left
+
+            writeRecords(path, numberedCells(c.records)); // room again: the same save goes through
+            EXPECT_EQ(test::readBytes(path).size(), c.records * kRecordSize);
+        }
+    }
+}
+
+TEST(CellFile, ARefusedTextNamesItsRecordAndWritesNothing)
 {
     test::TestFolder dir;
     const QString path = dir.path(QStringLiteral("pipe.qvx"));
-    const QByteArray old = QByteArray(1000, 'o');
+    const QByteArray old(1000, 'o');
     test::writeBytes(path, old);
-
-    kb::testing::failNextWriteAfter(60);
-    EXPECT_THROW(writeRecords(path, {QStringLiteral("A"), QStringLiteral("B")}), Failure);
+    try {
+        writeRecords(path, {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("😀"), QStringLiteral("€")});
+        ADD_FAILURE() << "no refusal";
+    } catch (const UnencodableText &e) {
+        EXPECT_EQ(e.record(), 3);
+        EXPECT_EQ(e.text(), u"😀");
+    }
+    try {
+        writeRecordsAt(path, {{1, QStringLiteral("A")}, {7, QStringLiteral("한")}});
+        ADD_FAILURE() << "no refusal";
+    } catch (const UnencodableText &e) {
+        EXPECT_EQ(e.record(), 7);
+    }
     EXPECT_EQ(test::readBytes(path), old);
-
-    EXPECT_THROW(writeRecords(path, {QStringLiteral("A"), QStringLiteral("😀")}), UnencodableText);
-    EXPECT_EQ(test::readBytes(path), old);
-
     EXPECT_THROW(writeRecords(dir.path(QStringLiteral("no/such/folder.qvx")), {QStringLiteral("A")}), Failure);
+}
+
+// A FIFO would block an open for ever; a folder or a device is no cell file.
+TEST(CellFile, AnythingButARegularFileIsRefusedWithoutBlocking)
+{
+    test::TestFolder dir;
+    const QString fifo = dir.path(QStringLiteral("CABLE-PIPE.qvx"));
+    test::Fifo guard(fifo);
+    ASSERT_TRUE(guard.made());
+    for (const QString &path : {fifo, dir.folder()}) {
+        SCOPED_TRACE(path.toStdString());
+        EXPECT_THROW(CellFileReader{path}, Failure);
+        EXPECT_THROW(writeRecords(path, {QStringLiteral("A")}), Failure);
+    }
+    // A device is only read here: a save that let it through would replace it.
+    EXPECT_THROW(CellFileReader{QStringLiteral("/dev/null")}, Failure);
+    EXPECT_TRUE(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile()); // not replaced by a save
+
+    // Through a link too; a regular file behind a link reads as usual.
+    const QString link = dir.path(QStringLiteral("link.qvx"));
+    ASSERT_TRUE(QFile::link(fifo, link));
+    EXPECT_THROW(CellFileReader{link}, Failure);
+    EXPECT_FALSE(guard.fired());
+
+    writeRecords(dir.path(QStringLiteral("real.qvx")), {QStringLiteral("A")});
+    const QString realLink = dir.path(QStringLiteral("real-link.qvx"));
+    ASSERT_TRUE(QFile::link(dir.path(QStringLiteral("real.qvx")), realLink));
+    EXPECT_EQ(CellFileReader(realLink).readCell(1), u"A");
 }

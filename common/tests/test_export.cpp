@@ -4,7 +4,9 @@
 #include "export.h"
 #include "testenv.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -94,7 +96,6 @@ TEST(Export, VoltageDropGridReadsBackWithColoursAndNumbers)
     const QString path = folder.fake().openedDocuments.first();
     EXPECT_TRUE(path.endsWith(QStringLiteral(".xlsx")));
     const QJsonObject book = readBack(path);
-    QFile::remove(path);
 
     EXPECT_EQ(book["sheets"].toArray(), QJsonArray({"Sheet1"}));
     const QJsonObject cells = book["cells"].toObject();
@@ -133,28 +134,73 @@ TEST(Export, VoltageDropGridReadsBackWithColoursAndNumbers)
     EXPECT_FALSE(widths.contains("T"));
 }
 
-TEST(Export, OtherLayoutsSkipTheirOwnWay)
+// A heat analog row has no class (column 8); a refused room no coverage or count
+// (columns 9, 10): every column of the row goes out all the same.
+TEST(Export, FireAlarmRowsGoOutWholeWhateverCellIsEmpty)
+{
+    if (!haveReader())
+        GTEST_SKIP() << "no python3-openpyxl to read the workbook back";
+    test::TestFolder folder;
+    GridModel alarm;
+    alarm.setShape(101, 16);
+    for (int c = 1; c <= 15; ++c)
+        alarm.setTextMatrix(0, c, QStringLiteral("見出し%1").arg(c));
+    // As the calculators write them: a heat analog row leaves its class empty, 13 to 15 are dashes.
+    const QStringList heatAnalog = {"現場", "事務室", "10", "20", "4m未満", "0.6m未満", "熱アナログスポット", "", "70", "3", "耐火", "200", "-----", "-----", "-----"};
+    for (int c = 1; c <= heatAnalog.size(); ++c)
+        alarm.setTextMatrix(1, c, heatAnalog[c - 1]);
+    const QStringList refused = {"現場", "倉庫", "5", "5", "20m以上", "", "差動式スポット", "２種", "", "", "耐火", "25", "-----", "-----", "-----"};
+    for (int c = 1; c <= refused.size(); ++c)
+        alarm.setTextMatrix(2, c, refused[c - 1]);
+    alarm.setTextMatrix(3, 5, QStringLiteral("名前なし")); // column 1 empty: not exported
+    alarm.setTextMatrix(30, 1, QStringLiteral("最後"));
+    alarm.setTextMatrix(31, 1, QStringLiteral("範囲外"));
+
+    ASSERT_TRUE(exportGrid(alarm, exportlayout::FireAlarm));
+    const QJsonObject cells = readBack(folder.fake().openedDocuments.last())["cells"].toObject();
+    const auto value = [&](const QString &ref) -> QJsonValue { return cells[ref].toObject().value(QStringLiteral("v")); };
+    for (int c = 1; c <= 15; ++c) {
+        const QString column(QChar(u'A' + c - 1));
+        EXPECT_EQ(value(column + u'2').toVariant().toString(), heatAnalog[c - 1]) << c;
+        EXPECT_EQ(value(column + u'3').toVariant().toString(), refused[c - 1]) << c;
+    }
+    EXPECT_EQ(cells["L2"].toObject()["t"].toString(), "n");
+    EXPECT_EQ(cells["H2"].toObject()["rgb"].toString(), "FF0000FF"); // the empty class cell is there, blue and empty
+    EXPECT_FALSE(cells.contains("P2"));
+    for (const QString &ref : cells.keys())
+        EXPECT_FALSE(ref.mid(1) == u"4" || ref.mid(1) == u"32") << ref.toStdString();
+    EXPECT_EQ(value("A31").toString(), "最後");
+}
+
+// Earth (12) and bond (13) go out under their headings; 14 is the grid's spare.
+TEST(Export, PackageRowsCarryEarthAndBond)
+{
+    if (!haveReader())
+        GTEST_SKIP() << "no python3-openpyxl to read the workbook back";
+    test::TestFolder folder;
+    GridModel package;
+    package.setShape(101, 15);
+    for (int c = 1; c <= 14; ++c) {
+        package.setTextMatrix(0, c, QStringLiteral("見出し%1").arg(c));
+        package.setTextMatrix(1, c, QStringLiteral("値%1").arg(c));
+    }
+    ASSERT_TRUE(exportGrid(package, exportlayout::Package));
+    const QJsonObject cells = readBack(folder.fake().openedDocuments.last())["cells"].toObject();
+    EXPECT_EQ(cells["L1"].toObject()["v"].toString(), "見出し12");
+    EXPECT_EQ(cells["M1"].toObject()["v"].toString(), "見出し13");
+    EXPECT_EQ(cells["L2"].toObject()["v"].toString(), "値12");
+    EXPECT_EQ(cells["M2"].toObject()["v"].toString(), "値13");
+    EXPECT_FALSE(cells.contains("N1"));
+    EXPECT_FALSE(cells.contains("N2"));
+}
+
+TEST(Export, MotorLayoutHasTwoHeadingRowsAndNoFittedColumns)
 {
     if (!haveReader())
         GTEST_SKIP() << "no python3-openpyxl to read the workbook back";
     test::TestFolder folder;
 
-    // The fire-alarm layout ends a row at its first empty cell and exports grid row 30.
-    GridModel alarm;
-    alarm.setShape(101, 16);
-    for (int c = 1; c <= 15; ++c)
-        alarm.setTextMatrix(0, c, QStringLiteral("見出し%1").arg(c));
-    for (int c : {1, 2, 3, 5})
-        alarm.setTextMatrix(1, c, QString::number(c));
-    alarm.setTextMatrix(30, 1, QStringLiteral("最後"));
-    ASSERT_TRUE(exportGrid(alarm, exportlayout::FireAlarm));
-    QJsonObject cells = readBack(folder.fake().openedDocuments.last())["cells"].toObject();
-    EXPECT_TRUE(cells.contains("C2"));
-    EXPECT_FALSE(cells.contains("D2"));
-    EXPECT_FALSE(cells.contains("E2"));
-    EXPECT_EQ(cells["A31"].toObject()["v"].toString(), "最後");
-
-    // The motor layout: two heading rows, data from grid row 2 on sheet row 3, no fitted columns.
+    // Two heading rows, data from grid row 2 on sheet row 3, no fitted columns.
     GridModel motor;
     motor.setShape(101, 26);
     motor.setTextMatrix(0, 1, QStringLiteral("名　称"));
@@ -165,15 +211,13 @@ TEST(Export, OtherLayoutsSkipTheirOwnWay)
     motor.setTextMatrix(31, 3, QStringLiteral("400"));
     ASSERT_TRUE(exportGrid(motor, exportlayout::Motor));
     const QJsonObject book = readBack(folder.fake().openedDocuments.last());
-    cells = book["cells"].toObject();
+    const QJsonObject cells = book["cells"].toObject();
     EXPECT_EQ(cells["A2"].toObject()["v"].toString(), "単位");
     EXPECT_EQ(cells["A2"].toObject()["rgb"].toString(), "FFFF0000");
     EXPECT_EQ(cells["A3"].toObject()["v"].toString(), "M1");
     EXPECT_FALSE(cells.contains("A4"));
     EXPECT_EQ(cells["C32"].toObject()["v"].toDouble(), 400);
     EXPECT_TRUE(book["widths"].toObject().isEmpty());
-    for (const QString &p : folder.fake().openedDocuments)
-        QFile::remove(p);
 }
 
 TEST(Export, FailuresShowTheCommandsBox)
@@ -182,21 +226,66 @@ TEST(Export, FailuresShowTheCommandsBox)
     GridModel grid;
     fillVoltageDropGrid(grid);
 
-    // The spreadsheet program does not open the workbook.
+    // Written, but no program opened it: the box names the workbook, which stays for the user.
     folder.fake().openDocumentResult = false;
     EXPECT_FALSE(exportGrid(grid, exportlayout::VoltageDrop));
-    EXPECT_EQ(folder.messages(), QStringList({"エラーが発生しました。IDM_EXLSAVE"}));
-    for (const QString &p : folder.fake().openedDocuments)
-        QFile::remove(p);
+    ASSERT_EQ(folder.fake().openedDocuments.size(), 1);
+    const QString path = folder.fake().openedDocuments.first();
+    EXPECT_EQ(folder.messages(), QStringList{QStringLiteral("エラーが発生しました。IDM_EXLSAVE\n") + path});
+    EXPECT_TRUE(QFileInfo(path).isFile());
 
-    // A grid smaller than the layout: the heading step of a layout with its own box goes on to the data.
+    // A grid smaller than the layout: the heading step of a layout with its own box goes on
+    // to the data; no workbook is left, so the box names none.
     folder.fake().messages.clear();
     folder.fake().openDocumentResult = true;
+    const QStringList before = QDir(workbookFolder()).entryList(QDir::Files);
     GridModel small;
     small.setShape(40, 10);
     small.setTextMatrix(1, 1, QStringLiteral("x"));
     EXPECT_FALSE(exportGrid(small, exportlayout::Package));
     EXPECT_EQ(folder.messages(), QStringList({"エラーが発生しました。EXLNO_KOUMOKU", "エラーが発生しました。IDM_EXLSAVE"}));
-    for (const QString &p : folder.fake().openedDocuments)
-        QFile::remove(p);
+    EXPECT_EQ(QDir(workbookFolder()).entryList(QDir::Files), before);
+}
+
+// Workbooks go to the program's own folder in the user's cache folder, never loose in
+// the temporary folder; the test run points both into its own folder.
+TEST(Export, WorkbooksGoToTheProgramsCacheFolder)
+{
+    test::TestFolder folder;
+    const QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
+    ASSERT_FALSE(cache.isEmpty());
+    EXPECT_EQ(workbookFolder(), QDir(cache).filePath(QStringLiteral("kembrel")));
+
+    GridModel grid;
+    fillVoltageDropGrid(grid);
+    ASSERT_TRUE(exportGrid(grid, exportlayout::VoltageDrop));
+    const QFileInfo book(folder.fake().openedDocuments.last());
+    EXPECT_EQ(book.absolutePath(), QFileInfo(workbookFolder()).absoluteFilePath());
+    EXPECT_TRUE(book.fileName().startsWith(QStringLiteral("kembrel-")));
+    EXPECT_TRUE(QDir(QDir::tempPath()).entryList({QStringLiteral("*.xlsx")}, QDir::Files).isEmpty());
+}
+
+TEST(Export, WorkbooksOlderThanSevenDaysAreRemovedAtStart)
+{
+    test::TestFolder folder;
+    const QDateTime now = QDateTime::currentDateTime();
+    struct Case { const char *name; int ageHours; bool stays; };
+    const Case cases[] = {
+        {"new.xlsx", 1, true},
+        {"six-days.xlsx", 6 * 24 + 23, true},
+        {"eight-days.xlsx", 8 * 24, false},
+        {"a-year.xlsx", 365 * 24, false},
+        {"notes.txt", 30 * 24, true}, // not a workbook
+    };
+    for (const Case &c : cases) {
+        QFile f(folder.path(QLatin1String(c.name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.setFileTime(now.addSecs(-3600LL * c.ageHours), QFileDevice::FileModificationTime));
+    }
+    ASSERT_TRUE(QDir(folder.folder()).mkdir(QStringLiteral("old.xlsx"))); // a folder is left alone
+    EXPECT_EQ(removeOldWorkbooks(folder.folder(), now), 2);
+    for (const Case &c : cases)
+        EXPECT_EQ(QFile::exists(folder.path(QLatin1String(c.name))), c.stays) << c.name;
+    EXPECT_TRUE(QFileInfo(folder.path(QStringLiteral("old.xlsx"))).isDir());
+    EXPECT_EQ(removeOldWorkbooks(folder.path(QStringLiteral("missing")), now), 0);
 }

@@ -78,3 +78,14 @@ TEST(RowKinds, NameListsHoldAllFiftyCells)
     EXPECT_EQ(weak.mid(12).join(QString()), u"");
     EXPECT_EQ(cableNameList(t, CableKind::Communication, true).first(), u"eco");
 }
+
+// A FIFO in place of a database is refused; the load never waits for a writer.
+TEST(Loader, ADatabaseThatIsNoRegularFileFailsWithoutBlocking)
+{
+    test::TestFolder dir;
+    test::Fifo guard(databasePath(db::Kahou));
+    ASSERT_TRUE(guard.made());
+    TextTable t = emptyTable(db::Kahou);
+    EXPECT_THROW(loadDatabase(db::Kahou, t), Failure);
+    EXPECT_FALSE(guard.fired());
+}

@@ -193,3 +193,41 @@ TEST(ResultFile, CancelsAndFailuresShowTheCommandsBox)
     EXPECT_EQ(narrow.textMatrix(1, 3), QStringLiteral(""));
     EXPECT_EQ(narrow.textMatrix(1, 1), QStringLiteral("回路1"));
 }
+
+// A disk that fills up part-way through a save: the box, the old file byte for
+// byte, the status line as it was. A FIFO picked in the dialog is refused at once.
+TEST(ResultFile, AFullDiskOrAFileThatIsNoFileShowsTheCommandsBox)
+{
+    test::TestFolder folder;
+    GridModel grid;
+    shape(grid);
+    fillRow(grid, 1);
+    const ResultFile file(resultlayout::VoltageDrop);
+    const QString path = folder.path(QStringLiteral("old.qvx"));
+    const QByteArray old = QByteArray(3000, 'o');
+    test::writeBytes(path, old);
+    QString status = QStringLiteral("before");
+    {
+        test::FullDisk disk(40000);
+        folder.fake().fileAnswers << path;
+        EXPECT_FALSE(file.IDM_DSAVE_Click(nullptr, grid, status));
+        EXPECT_EQ(disk.refusedSaves(), 1);
+    }
+    EXPECT_EQ(folder.messages(), QStringList{QStringLiteral("中止しました。IDM_DSAVE")});
+    EXPECT_EQ(status, QStringLiteral("before"));
+    EXPECT_EQ(test::readBytes(path), old);
+
+    const QString fifo = folder.path(QStringLiteral("fifo.qvx"));
+    test::Fifo guard(fifo);
+    ASSERT_TRUE(guard.made());
+    GridModel other;
+    shape(other);
+    other.setTextMatrix(1, 1, QStringLiteral("keep"));
+    folder.fake().fileAnswers << fifo << fifo;
+    EXPECT_FALSE(file.IDM_DOPEN_Click(nullptr, other, status));
+    EXPECT_FALSE(file.IDM_DSAVE_Click(nullptr, grid, status));
+    EXPECT_EQ(folder.messages().mid(1), QStringList({QStringLiteral("中止しました。IDM_DOPEN"), QStringLiteral("中止しました。IDM_DSAVE")}));
+    EXPECT_EQ(other.textMatrix(1, 1), QStringLiteral("keep"));
+    EXPECT_EQ(status, QStringLiteral("before"));
+    EXPECT_FALSE(guard.fired());
+}

@@ -1,9 +1,12 @@
+#include "testenv.h"
+
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv)
 {
+    kb::test::TestRun run; // before the application reads the environment
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return run.finish(RUN_ALL_TESTS());
 }

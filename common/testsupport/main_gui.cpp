@@ -1,4 +1,5 @@
 #include "qtdialogs.h"
+#include "testenv.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +7,8 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    kb::test::TestRun run; // before the application reads the environment
     kb::Application app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return run.finish(RUN_ALL_TESTS());
 }

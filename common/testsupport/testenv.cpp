@@ -2,10 +2,41 @@
 
 #include "refdata.h"
 
+#include "cellfile.h"
+
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
+
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace kb::test {
+
+TestRun::TestRun() : m_dir(QDir(QDir::tempPath()).filePath(QStringLiteral("kembrel-test-XXXXXX")))
+{
+    if (!m_dir.isValid())
+        return;
+    const QDir dir(m_dir.path());
+    for (const char *name : {"tmp", "cache"})
+        dir.mkdir(QLatin1String(name));
+    qputenv("TMPDIR", QFile::encodeName(dir.filePath(QStringLiteral("tmp"))));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(dir.filePath(QStringLiteral("cache"))));
+}
+
+int TestRun::finish(int rc)
+{
+    const QDir tmp(QDir(m_dir.path()).filePath(QStringLiteral("tmp")));
+    const QStringList loose = tmp.entryList(QDir::Files | QDir::Hidden);
+    if (loose.isEmpty())
+        return rc;
+    std::fprintf(stderr, "A test left files in the temporary folder: %s\n", qPrintable(loose.join(QStringLiteral(", "))));
+    return rc ? rc : 1;
+}
 
 TestFolder::TestFolder()
 {
@@ -62,6 +93,111 @@ QVector<DataTextCell> readDataCells(const char *fileName, const DatabaseShape &s
 TextTable readDataText(const char *fileName, const DatabaseShape &shape)
 {
     return dataTextTable(readDataCells(fileName, shape), shape.fileRows, shape.columns);
+}
+
+// --- fault injection ------------------------------------------------------------
+namespace {
+
+constexpr qint64 kFileBuffer = 16384;
+
+class FullDiskSaveFile : public QSaveFile
+{
+public:
+    FullDiskSaveFile(const QString &path, qint64 room, int &refused) : QSaveFile(path), m_room(room), m_refused(refused) {}
+
+protected:
+    qint64 writeData(const char *data, qint64 len) override
+    {
+        const qint64 fits = qBound<qint64>(0, m_room, len);
+        const qint64 written = fits > 0 ? QSaveFile::writeData(data, fits) : 0;
+        if (written > 0)
+            m_room -= written;
+        if (fits == len)
+            return written;
+        if (!m_counted)
+            ++m_refused;
+        m_counted = true;
+        // QFileDevice keeps a write of up to 16 KB in its buffer and reports it written;
+        // the disk refuses it only at the flush, which QSaveFile::commit() does not check.
+        if (!(openMode() & QIODevice::Unbuffered) && len <= kFileBuffer)
+            return len;
+        setErrorString(QStringLiteral("No space left on device"));
+        return written > 0 ? written : -1;
+    }
+
+private:
+    qint64 m_room;
+    int &m_refused;
+    bool m_counted = false;
+};
+
+} // namespace
+
+FullDisk::FullDisk(qint64 room)
+{
+    setSaveFileFactory([this, room](const QString &path) -> std::unique_ptr<QSaveFile> {
+        return std::make_unique<FullDiskSaveFile>(path, room, m_refused);
+    });
+}
+
+FullDisk::~FullDisk()
+{
+    setSaveFileFactory(nullptr);
+}
+
+FileSizeLimit::FileSizeLimit(quint64 bytes)
+{
+    rlimit limit{};
+    if (getrlimit(RLIMIT_FSIZE, &limit) != 0)
+        return;
+    m_oldSoft = limit.rlim_cur;
+    m_oldHandler = std::signal(SIGXFSZ, SIG_IGN); // the write fails with EFBIG instead of ending the process
+    limit.rlim_cur = rlim_t(bytes);
+    m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    if (m_active) {
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = rlim_t(m_oldSoft);
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    std::signal(SIGXFSZ, m_oldHandler ? m_oldHandler : SIG_DFL);
+}
+
+
+Fifo::Fifo(const QString &path, int seconds) : m_path(path)
+{
+    m_made = ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    if (!m_made)
+        return;
+    m_watchdog = std::thread([this, seconds] {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        while (!m_done.wait_for(lock, std::chrono::seconds(seconds), [this] { return m_stop; })) {
+            // Someone is stuck in open(): a writer that comes and goes lets it read the end.
+            const int fd = ::open(QFile::encodeName(m_path).constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                m_fired = true;
+                ::close(fd);
+            }
+        }
+    });
+}
+
+Fifo::~Fifo()
+{
+    if (m_watchdog.joinable()) {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_stop = true;
+        }
+        m_done.notify_all();
+        m_watchdog.join();
+    }
+    if (m_made)
+        ::unlink(QFile::encodeName(m_path).constData());
 }
 
 } // namespace kb::test

@@ -8,9 +8,29 @@
 #include <QObject>
 #include <QString>
 #include <QTemporaryDir>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 #include <gtest/gtest.h>
 
 namespace kb::test {
+
+// The test program's own folder for the run, made before the application: the
+// temporary folder (TMPDIR) and the user's cache folder (XDG_CACHE_HOME, where
+// exported workbooks go) point into it, so no test leaves a file outside. A file
+// left loose in that temporary folder fails the run; the folder goes at the end.
+class TestRun
+{
+public:
+    TestRun();
+    // The program's exit code: rc, or 1 when a test left a file behind.
+    int finish(int rc);
+    QString folder() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+};
 
 // A fresh folder for the databases and result files of one test, set as the
 // database folder for the test's lifetime, with recording dialogs installed.
@@ -49,5 +69,64 @@ QString binDir();
 // the cells as written, and the table they make. Throws Failure when the file is missing.
 QVector<DataTextCell> readDataCells(const char *fileName, const DatabaseShape &shape);
 TextTable readDataText(const char *fileName, const DatabaseShape &shape);
+
+// --- fault injection ------------------------------------------------------------
+// While it lives, every save's QSaveFile takes the first `room` bytes and then
+// fails each write as a full disk does (the writes before it reach the file).
+class FullDisk
+{
+public:
+    explicit FullDisk(qint64 room);
+    ~FullDisk();
+    FullDisk(const FullDisk &) = delete;
+    FullDisk &operator=(const FullDisk &) = delete;
+
+    // Saves that ran into the full disk so far.
+    int refusedSaves() const { return m_refused; }
+
+private:
+    int m_refused = 0;
+};
+
+// While it lives, the kernel refuses to grow any file of this process past `bytes`
+// (RLIMIT_FSIZE, its signal ignored): the real failure under QSaveFile, buffer and all.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(quint64 bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+    bool active() const { return m_active; }
+
+private:
+    bool m_active = false;
+    quint64 m_oldSoft = 0;
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+
+// A FIFO made in a test folder, with a watchdog: should anything open it for reading
+// and block, the watchdog opens its other end every few seconds so that the test
+// ends (and fails on fired()) instead of hanging the suite.
+class Fifo
+{
+public:
+    explicit Fifo(const QString &path, int seconds = 5);
+    ~Fifo();
+    Fifo(const Fifo &) = delete;
+    Fifo &operator=(const Fifo &) = delete;
+    bool made() const { return m_made; }
+    bool fired() const { return m_fired; }
+
+private:
+    QString m_path;
+    bool m_made = false;
+    std::atomic<bool> m_fired{false};
+    std::mutex m_mutex;
+    std::condition_variable m_done;
+    bool m_stop = false;
+    std::thread m_watchdog;
+};
 
 } // namespace kb::test

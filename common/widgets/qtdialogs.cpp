@@ -4,8 +4,10 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QMimeDatabase>
 #include <QPrinter>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace kb {
@@ -53,9 +55,25 @@ QPagedPaintDevice *QtDialogs::choosePrinter(QObject *window)
     return m_printer.get();
 }
 
+bool desktopHasProgramFor(const QString &path)
+{
+    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (xdgMime.isEmpty())
+        return true;
+    QProcess query;
+    query.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), QMimeDatabase().mimeTypeForFile(path).name()});
+    if (!query.waitForFinished(5000)) {
+        query.kill();
+        query.waitForFinished(1000);
+        return true;
+    }
+    return query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0
+           || !query.readAllStandardOutput().trimmed().isEmpty();
+}
+
 bool QtDialogs::openDocument(const QString &path)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return desktopHasProgramFor(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 bool QtDialogs::startProgram(const QString &program)

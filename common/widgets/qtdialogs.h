@@ -25,6 +25,11 @@ private:
     std::unique_ptr<QPrinter> m_printer;
 };
 
+// Whether the desktop names a program for the file's type (xdg-mime). xdg-open
+// starts even where none does, and then nothing opens; without xdg-mime to ask,
+// the answer is yes and the desktop is left to it.
+bool desktopHasProgramFor(const QString &path);
+
 // Turns a filter of the form "データファイル(*.qvx)|*.qvx" into Qt's form.
 QString qtFileFilter(const QString &filter);
 

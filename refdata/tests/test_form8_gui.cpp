@@ -161,3 +161,19 @@ TEST_F(EditorWindow, BlockCommandsReadTheBoxesEndTheBusyStateAndFocusTheTextBox)
     trigger("IDM_PRINT");
     EXPECT_EQ(folder.messages().last(), QStringLiteral("プリントを中止しました。IDM_PRINT"));
 }
+
+// The refusal of a save brings the first cell that cannot be saved into view.
+TEST_F(EditorWindow, ARefusedSaveShowsTheCellToMend)
+{
+    trigger("IDM_OPENA");
+    const QByteArray before = test::readBytes(folder.path(QStringLiteral("CABLE-PIPE.qvx")));
+    grid->setTextMatrix(2500, 4, QStringLiteral("😀"));
+    grid->setTextMatrix(2900, 1, QStringLiteral("한"));
+    trigger("IDM_HOZON");
+    EXPECT_EQ(folder.messages(), QStringList{QStringLiteral("この文字はデータベースに保存できません。")});
+    EXPECT_TRUE(w->isEnabled());
+    const QModelIndex current = grid->currentIndex();
+    EXPECT_EQ(grid->model()->data(current).toString(), QStringLiteral("😀"));
+    EXPECT_TRUE(grid->viewport()->rect().intersects(grid->visualRect(current)));
+    EXPECT_EQ(test::readBytes(folder.path(QStringLiteral("CABLE-PIPE.qvx"))), before);
+}

@@ -150,6 +150,17 @@ TEST_F(EditorTest, AFailedLoadKeepsTheHeadingsAndRefusesToSaveUntilAnOpenSucceed
     EXPECT_EQ(QFileInfo(path).size(), 600000);
 }
 
+// A FIFO in place of a database: the load's box at once, and a save refused as well.
+TEST_F(EditorTest, ADatabaseThatIsAFifoIsRefusedWithoutBlocking)
+{
+    test::Fifo guard(folder.path(QStringLiteral("KAHOU.qvx")));
+    ASSERT_TRUE(guard.made());
+    m.IDM_OPENC_Click();
+    EXPECT_EQ(folder.messages(), QStringList{kErase + QStringLiteral("IDM_OPEN")});
+    EXPECT_EQ(cell(300, 0), QStringLiteral("300"));
+    EXPECT_FALSE(guard.fired());
+}
+
 // --- saving --------------------------------------------------------------------------
 
 TEST_F(EditorTest, DefaultDatabasesSaveBackTheirExactBytesWithAnEditAndReopen)
@@ -200,16 +211,25 @@ TEST_F(EditorTest, SaveRewritesOnlyTheTableKeepsTheTailAndCutsAndSqueezesTexts)
     EXPECT_EQ(cell(1, 2), QStringLiteral("CV5.5-3C"));
 }
 
-TEST_F(EditorTest, ACellTheFileCannotHoldAgainStopsTheSaveWithItsOwnBox)
+// The refusal takes the user to the first cell that cannot be saved.
+TEST_F(EditorTest, ACellTheFileCannotHoldStopsTheSaveAndBecomesCurrent)
 {
     const QString path = folder.path(QStringLiteral("KAHOU.qvx"));
     QByteArray bytes(120000, ' ');
-    bytes[0] = char(0xFF); // a stray byte reads as a replacement character
+    bytes[(20 - 1) * 10 * 40] = char(0xFF);       // row 20, column 1
+    bytes[((7 - 1) * 10 + 3 - 1) * 40] = char(0xFF); // row 7, column 3: a stray byte reads as a replacement character
     test::writeBytes(path, bytes);
     m.IDM_OPENC_Click();
+    click(2, 2);
     m.IDM_HOZON_Click();
     EXPECT_EQ(folder.messages(), QStringList{QStringLiteral("この文字はデータベースに保存できません。")});
+    EXPECT_EQ(current(), qMakePair(7, 3));
+    EXPECT_FALSE(m.MSFlexGrid1.hasBackColor(2, 2)); // the picked cell is left
     EXPECT_EQ(test::readBytes(path), bytes);
+
+    m.MSFlexGrid1.setText(QStringLiteral("直した"));
+    m.IDM_HOZON_Click();
+    EXPECT_EQ(current(), qMakePair(20, 1));
 }
 
 TEST_F(EditorTest, ClearingTheTableThenSavingWritesEveryCellEmpty)
@@ -239,8 +259,11 @@ TEST_F(EditorTest, SaveFailuresNameTheirDatabaseAndWriteNothing)
         const QByteArray before = test::readBytes(folder.path(QLatin1String(e.shape.fileName)));
         (m.*e.open)();
         m.MSFlexGrid1.setTextMatrix(1, 1, QStringLiteral("変更"));
-        kb::testing::failNextWriteAfter(1000);
-        m.IDM_HOZON_Click();
+        {
+            test::FullDisk disk(1000);
+            m.IDM_HOZON_Click();
+            EXPECT_EQ(disk.refusedSaves(), 1);
+        }
         EXPECT_EQ(folder.messages().last(), QLatin1String(e.name) + QStringLiteral("ファイルの読み取り専用を解除してください。IDM_HOZON"));
         EXPECT_EQ(test::readBytes(folder.path(QLatin1String(e.shape.fileName))), before);
     }
