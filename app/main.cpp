@@ -1,3 +1,4 @@
+#include "export.h"
 #include "language.h"
 #include "qtdialogs.h"
 #include "registry.h"
@@ -11,6 +12,7 @@ int main(int argc, char **argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("kembrel"));
     kb::QtDialogs dialogs;
     kb::setDialogs(&dialogs);
+    kb::removeOldWorkbooks(); // exports older than seven days
     kb::registerAllWindows();
     auto &registry = kb::WindowRegistry::instance();
     registry.setQuitWhenLastClosed(true);

@@ -246,7 +246,7 @@ TEST_F(VdGui, SaveOpenAndExportTheGrid)
 
     folder.fake().openDocumentResult = false;
     trigger("IDM_EXLSAVE");
-    EXPECT_EQ(folder.messages().last(), u"エラーが発生しました。IDM_EXLSAVE");
+    EXPECT_EQ(folder.messages().last(), QStringLiteral("エラーが発生しました。IDM_EXLSAVE\n") + folder.fake().openedDocuments.last());
     EXPECT_TRUE(w->isEnabled());
 }
 
