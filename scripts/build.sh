@@ -5,4 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j "$jobs" ${1:+--target "$@"}
+if [ $# -gt 0 ]; then
+  cmake --build build -j "$jobs" --target "$@"
+else
+  cmake --build build -j "$jobs"
+fi
