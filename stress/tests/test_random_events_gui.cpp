@@ -413,7 +413,10 @@ protected:
                 s += QChar(random.chance(50) ? u'電' : char16_t(u'0' + random.below(10)));
             return s;
         }
-        return QString::number(random.below(2000000) - 1000000) + QStringLiteral("e%1").arg(random.below(40));
+        // Drawn one after the other: the operands of + may be evaluated in either order.
+        const int mantissa = random.below(2000000) - 1000000;
+        const int exponent = random.below(40);
+        return QStringLiteral("%1e%2").arg(mantissa).arg(exponent);
     }
 
     // One event on a window (or a control inside it, menu children of the fire-alarm frame included).
