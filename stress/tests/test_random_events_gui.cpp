@@ -66,7 +66,7 @@ volatile sig_atomic_t dumped = 0;
 
 void note(const QString &line)
 {
-    const QByteArray bytes = QStringLiteral("%1 %2").arg(count).arg(line).toUtf8();
+    const QByteArray bytes = line.toUtf8();
     char *slot = lines[count % kLines];
     const size_t n = std::min<size_t>(size_t(bytes.size()), kWidth - 2);
     std::memcpy(slot, bytes.constData(), n);
@@ -325,8 +325,8 @@ protected:
     // window has closed: the watch drives the modal window meanwhile.
     void run(const QString &what, const std::function<void()> &event)
     {
-        trail::note(what);
         ++events;
+        trail::note(QStringLiteral("%1 %2").arg(events).arg(what));
         const bool outer = !m_drivingModal;
         if (outer)
             m_modalWatch.start();
