@@ -167,10 +167,13 @@ void VoltageDropModel::FUKA_DENRYU_step()
 {
     const double P = CDbl(Text4);
     const double pf = powerFactor();
-    // A power factor is a ratio of powers; 0 fails the division below.
+    // A power factor is a ratio of powers; 0 fails the division below, as does a supply of 0 V.
     if (pf < 0 || pf > 1)
         throw Failure(QStringLiteral("power factor outside 0 to 1"));
-    Label12 = Str(vd::FUKA_DENRYU(P, pf, readVoltage(Combo3, m_variant->loadCurrentVoltage)));
+    const double V = readVoltage(Combo3, m_variant->loadCurrentVoltage);
+    if (V < 0)
+        throw Failure(QStringLiteral("negative supply voltage"));
+    Label12 = Str(vd::FUKA_DENRYU(P, pf, V));
 }
 
 void VoltageDropModel::DENSEN_SAIZU_step()

@@ -320,6 +320,8 @@ TEST_F(Engine, AFailingStepEndsTheCalculationWithItsOwnBox)
         {"negative power factor", &threePhaseThreeWire(), [](VoltageDropModel &m) { m.Combo2 = "-0.8"; }, " FUKA_DENRYU"},
         {"power factor 0", &singlePhaseThreeWire(), [](VoltageDropModel &m) { m.Combo2 = "0"; }, " FUKA_DENRYU"},
         {"voltage", &dcTwoWire(), [](VoltageDropModel &m) { m.Combo3 = "V"; }, " FUKA_DENRYU"},
+        {"negative voltage", &singlePhaseTwoWire(), [](VoltageDropModel &m) { m.Combo3 = "-105V"; }, " FUKA_DENRYU"},
+        {"negative voltage, DC", &dcTwoWire(), [](VoltageDropModel &m) { m.Combo3 = "-105V"; }, " FUKA_DENRYU"},
         {"bare number", &singlePhaseTwoWire(), [](VoltageDropModel &m) { m.Combo1 = "22"; }, "DENSEN_SUCHI"},
         {"other type's name", &threePhaseThreeWire(), [](VoltageDropModel &m) { m.Combo1 = "CV14-2C"; }, "DENSEN_SUCHI"},
         {"length", &singlePhaseThreeWire(), [](VoltageDropModel &m) { m.Text1 = "abc"; }, " DENATU_KOUKA"},
