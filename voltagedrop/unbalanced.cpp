@@ -17,6 +17,12 @@ constexpr int kGridCols = 21;
 
 int32_t toWatts(double x) { return CLng(x); }
 
+bool isNegative(const QString &figure)
+{
+    const std::optional<double> x = tryReadNumber(figure);
+    return x && *x < 0;
+}
+
 // A sum or difference of loads that must still fit the 32-bit load values.
 int32_t checked32(int64_t x)
 {
@@ -143,17 +149,18 @@ void Form16Model::calculate()
     for (const Check &c : {Check{Text3, Text4, "Ｒ相の負荷をを入力して下さい。"},
                            Check{Text5, Text6, "Ｔ相の負荷をを入力して下さい。"},
                            Check{Text7, Text8, "Ｒ相－Ｔ相間の負荷をを入力して下さい。"}}) {
-        if (c.a.isEmpty() && c.b.isEmpty()) {
+        // A negative load would pass for a load on the other line.
+        if ((c.a.isEmpty() && c.b.isEmpty()) || isNegative(c.a) || isNegative(c.b)) {
             message(QString::fromUtf8(c.prompt));
             return;
         }
     }
-    // A kW figure without a usable power factor would silently count as no load:
-    // ask for the factor and calculate nothing.
+    // A kW figure without a usable power factor (none, 0, or above 1) would count
+    // as no load or as more than its kVA: ask for the factor and calculate nothing.
     for (const Check &c : {Check{Text4, Combo1, "Ｒ相の力率を設定して下さい。"},
                            Check{Text6, Combo2, "Ｔ相の力率を設定して下さい。"},
                            Check{Text8, Combo3, "Ｒ－Ｔ相の力率を設定して下さい。"}}) {
-        if (!c.a.isEmpty() && !(Val(c.b) > 0)) {
+        if (!c.a.isEmpty() && !(Val(c.b) > 0 && Val(c.b) <= 1)) {
             message(QString::fromUtf8(c.prompt));
             return;
         }

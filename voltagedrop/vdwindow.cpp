@@ -66,6 +66,16 @@ bool runStep(const QString &tag, F &&f)
 
 const QString kGuidance = QStringLiteral("電圧降下及び降下率で設定変更が出来ます。(１回に付１箇所)");
 
+// A cable length or a load is missing when its box is empty or holds a figure
+// not above zero; a text that is no number at all is reported by the step that reads it.
+bool missingFigure(const QString &text)
+{
+    if (text.isEmpty())
+        return true;
+    const std::optional<double> x = tryReadNumber(text);
+    return x && *x <= 0;
+}
+
 } // namespace
 
 void VoltageDropModel::Command1_Click()
@@ -92,11 +102,11 @@ void VoltageDropModel::calculate()
 {
     const VoltageDropVariant &v = *m_variant;
     Label1 = kGuidance;
-    if (Text1.isEmpty()) {
+    if (missingFigure(Text1)) {
         message(QStringLiteral("ケーブルの長さを入力して下さい。"));
         return;
     }
-    if (Text4.isEmpty()) {
+    if (missingFigure(Text4)) {
         message(QStringLiteral("負荷の容量を入力して下さい。"));
         return;
     }
@@ -157,7 +167,13 @@ void VoltageDropModel::FUKA_DENRYU_step()
 {
     const double P = CDbl(Text4);
     const double pf = powerFactor();
-    Label12 = Str(vd::FUKA_DENRYU(P, pf, readVoltage(Combo3, m_variant->loadCurrentVoltage)));
+    // A power factor is a ratio of powers; 0 fails the division below, as does a supply of 0 V.
+    if (pf < 0 || pf > 1)
+        throw Failure(QStringLiteral("power factor outside 0 to 1"));
+    const double V = readVoltage(Combo3, m_variant->loadCurrentVoltage);
+    if (V < 0)
+        throw Failure(QStringLiteral("negative supply voltage"));
+    Label12 = Str(vd::FUKA_DENRYU(P, pf, V));
 }
 
 void VoltageDropModel::DENSEN_SAIZU_step()

@@ -232,6 +232,47 @@ TEST_F(Engine, StopsBeforeCountingOnEmptyInputsAndOnTooLargeALoad)
     }
 }
 
+TEST_F(Engine, RefusesALengthOrLoadNotAboveZeroAndChangesNothing)
+{
+    const struct
+    {
+        const char *length;
+        const char *load;
+        const char *box; // null: the calculation runs
+    } cases[] = {
+        {"0", "1", "ケーブルの長さを入力して下さい。"},
+        {"-5", "1", "ケーブルの長さを入力して下さい。"},
+        {"－５", "1", "ケーブルの長さを入力して下さい。"},
+        {"50", "0", "負荷の容量を入力して下さい。"},
+        {"50", "-2", "負荷の容量を入力して下さい。"},
+        {"0.1", "0.01", nullptr},
+    };
+    for (const VoltageDropVariant *v : {&singlePhaseTwoWire(), &singlePhaseThreeWire(), &threePhaseThreeWire(), &dcTwoWire()}) {
+        for (const auto &c : cases) {
+            SCOPED_TRACE(std::string(v->formName) + " " + c.length + " m, " + c.load + " kW");
+            folder.fake().messages.clear();
+            auto m = window(*v, v->twoWire ? "105V" : "210V", v->twoWire ? "CV-2C" : "CV-3C");
+            m->Text1 = QString::fromUtf8(c.length);
+            m->Text4 = QString::fromUtf8(c.load);
+            m->Label12 = "old";
+            m->Combo4 = "old";
+            m->Command1_Click();
+            if (!c.box) {
+                EXPECT_TRUE(boxes().isEmpty()) << boxes().join('\n').toStdString();
+                EXPECT_EQ(m->KEISAN_KAISUU, 1);
+                EXPECT_NE(m->MSFlexGrid1.textMatrix(1, 2), "");
+                continue;
+            }
+            EXPECT_EQ(boxes(), QStringList({QString::fromUtf8(c.box)}));
+            EXPECT_EQ(m->Label12, "old");
+            EXPECT_EQ(m->Combo4, "old");
+            EXPECT_EQ(m->KEISAN_KAISUU, 0);
+            EXPECT_TRUE(m->ZENKAI.isEmpty());
+            EXPECT_EQ(m->MSFlexGrid1.textMatrix(1, 2), "");
+        }
+    }
+}
+
 TEST_F(Engine, OneEditAtATimeAndTheCommandsOwnArithmetic)
 {
     auto m = window(singlePhaseTwoWire(), "105V", "IV");
@@ -275,7 +316,12 @@ TEST_F(Engine, AFailingStepEndsTheCalculationWithItsOwnBox)
     };
     const Case cases[] = {
         {"power factor", &singlePhaseTwoWire(), [](VoltageDropModel &m) { m.Combo2 = ""; }, " FUKA_DENRYU"},
+        {"power factor above 1", &singlePhaseTwoWire(), [](VoltageDropModel &m) { m.Combo2 = "2"; }, " FUKA_DENRYU"},
+        {"negative power factor", &threePhaseThreeWire(), [](VoltageDropModel &m) { m.Combo2 = "-0.8"; }, " FUKA_DENRYU"},
+        {"power factor 0", &singlePhaseThreeWire(), [](VoltageDropModel &m) { m.Combo2 = "0"; }, " FUKA_DENRYU"},
         {"voltage", &dcTwoWire(), [](VoltageDropModel &m) { m.Combo3 = "V"; }, " FUKA_DENRYU"},
+        {"negative voltage", &singlePhaseTwoWire(), [](VoltageDropModel &m) { m.Combo3 = "-105V"; }, " FUKA_DENRYU"},
+        {"negative voltage, DC", &dcTwoWire(), [](VoltageDropModel &m) { m.Combo3 = "-105V"; }, " FUKA_DENRYU"},
         {"bare number", &singlePhaseTwoWire(), [](VoltageDropModel &m) { m.Combo1 = "22"; }, "DENSEN_SUCHI"},
         {"other type's name", &threePhaseThreeWire(), [](VoltageDropModel &m) { m.Combo1 = "CV14-2C"; }, "DENSEN_SUCHI"},
         {"length", &singlePhaseThreeWire(), [](VoltageDropModel &m) { m.Text1 = "abc"; }, " DENATU_KOUKA"},
