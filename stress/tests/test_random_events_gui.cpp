@@ -35,6 +35,7 @@
 #include <cstdio>
 #include <cstring>
 #include <random>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -158,6 +159,8 @@ public:
             noise.append(char(m_random.below(256)));
         test::writeBytes(path(QStringLiteral("noise.qvx")), noise);
         test::writeBytes(path(QStringLiteral("blanks.qvx")), QByteArray(80000, ' '));
+        // A pipe where a file is expected must be refused, never waited on.
+        mkfifo(QFile::encodeName(path(QStringLiteral("pipe.qvx"))).constData(), 0600);
     }
 
     QString path(const QString &name) const { return QDir(m_folder).filePath(name); }
@@ -188,7 +191,7 @@ public:
             answer = m_random.pick(m_saved);
         else
             answer = path(m_random.pick(QStringList{QStringLiteral("empty.qvx"), QStringLiteral("noise.qvx"),
-                                                    QStringLiteral("blanks.qvx"), QStringLiteral("a folder.qvx"),
+                                                    QStringLiteral("blanks.qvx"), QStringLiteral("a folder.qvx"), QStringLiteral("pipe.qvx"),
                                                     QStringLiteral("missing/none.qvx")}));
         if (!answer.isEmpty() && answer.startsWith(path(QStringLiteral("results"))) && !m_saved.contains(answer))
             m_saved << answer;
