@@ -147,12 +147,22 @@ TEST(CableSizeFeeder, MotorDesignRows)
         }
         EXPECT_EQ(dd.at(12, r), vd::bondSize(std::max(CDbl(dd.at(8, r)), CDbl(dd.at(9, r))))) << "row " << r;
 
-        // The length that goes with a size is a run on which it drops at most 2 % of the voltage.
+        // The length that goes with a size is a run on which it drops at most 2 % of the
+        // voltage (the published lengths to the table's rounding). The estimated IV lengths
+        // hold both on the real section and as the motor window works the drop out, on
+        // the whole mm² (2.0 mm counts 3), so the window never shows more than 2 % on them.
         const double amps = CDbl(dd.at(2, r));
         for (const MotorWire &w : kMotorWires) {
             const QString size = dd.at(w.sizeColumn, r);
-            const double drop = vd::koukaKeisuu::ThreePhaseThreeWire * CDbl(dd.at(w.sizeColumn + 1, r)) * amps / (1000 * section(size));
-            EXPECT_LE(drop, 0.0202 * d.volts) << "row " << r << ": " << size.toStdString() << " on " << dd.at(w.sizeColumn + 1, r).toStdString() << " m";
+            const bool estimated = w.sizeColumn == 3;
+            const double run = CDbl(dd.at(w.sizeColumn + 1, r));
+            for (const double area : {section(size), double(CInt(section(size)))}) {
+                const double drop = vd::koukaKeisuu::ThreePhaseThreeWire * run * amps / (1000 * area);
+                EXPECT_LE(drop, (estimated ? 0.02 : 0.0202) * d.volts + 1e-9)
+                    << "row " << r << ": " << size.toStdString() << " on " << run << " m, " << area << " mm²";
+                if (!estimated)
+                    break;
+            }
         }
     }
 }
