@@ -40,6 +40,17 @@ bool trappedStep(const QString &tag, const std::function<void()> &f)
     return trapped(tag, f);
 }
 
+EditedBoxes editedBoxes(const QStringList &now, const QStringList &last)
+{
+    EditedBoxes e;
+    for (int i = 0; i < now.size(); ++i)
+        if (!sameText(now[i], last.value(i))) {
+            e.index = i;
+            ++e.count;
+        }
+    return e;
+}
+
 void numberRows(GridModel &grid, int last)
 {
     for (int r = 1; r <= last; ++r)

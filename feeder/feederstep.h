@@ -82,6 +82,15 @@ int dataRow(const QString &dataNo, const GridModel &grid);
 // at the row's first column, so that the grid shows the row from its name on.
 void writeRow(GridModel &grid, int row, const QStringList &cells);
 
+// The result boxes a user edited since the last calculation: how many texts of
+// `now` differ from `last` (case-blind), and the index of the last that does.
+struct EditedBoxes
+{
+    int count = 0;
+    int index = -1;
+};
+EditedBoxes editedBoxes(const QStringList &now, const QStringList &last);
+
 // Row numbers "1" .. "last" in column 0.
 void numberRows(GridModel &grid, int last);
 // The headings of row 0 from column `first` on.

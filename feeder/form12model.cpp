@@ -6,7 +6,6 @@
 #include "numtext.h"
 #include "refdata.h"
 
-#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -22,12 +21,6 @@ const vd::EarthRung kEarth[] = {{30, "2"}, {50, "3.5"}, {100, "5.5"}, {150, "8"}
 const QString kTooLarge = QStringLiteral("負荷を小さくして下さい");
 
 // The smallest frame for the breaker product; 0 above the largest.
-bool sameCircuit(const QStringList &a, const QStringList &b)
-{
-    return a.size() == b.size()
-        && std::equal(a.begin(), a.end(), b.begin(), [](const QString &x, const QString &y) { return sameText(x, y); });
-}
-
 int breakerFrame(int16_t x)
 {
     for (int frame : kFrames)
@@ -98,7 +91,7 @@ void Form12Model::calculate()
     // A later press re-derives the primary size of the circuit last calculated;
     // other lamps, voltages, lengths or wire settings are another circuit,
     // calculated afresh, so that no row joins new inputs to old currents.
-    if (KEISAN_KAISUU > 0 && !sameCircuit(circuit(), ZENKAI_JOUKEN))
+    if (KEISAN_KAISUU > 0 && editedBoxes(circuit(), ZENKAI_JOUKEN).count > 0)
         KEISAN_KAISUU = 0;
     KEISAN_KAISUU = CInt(KEISAN_KAISUU + 1);
     if (KEISAN_KAISUU == 1) {
@@ -249,14 +242,9 @@ void Form12Model::GR_TENSOU()
 
 void Form12Model::NANKAI_ME()
 {
-    const QString now[] = {Text12, Text13, Text14, Text15};
-    int edited = -1, count = 0;
-    for (int i = 0; i < 4; ++i)
-        if (!sameText(now[i], ZENKAI.value(i))) {
-            edited = i;
-            ++count;
-        }
-    if (count == 1 && edited <= 1) {
+    const EditedBoxes e = editedBoxes({Text12, Text13, Text14, Text15}, ZENKAI);
+    const int edited = e.index;
+    if (e.count == 1 && edited <= 1) {
         const double L = CDbl(Text1);
         const double tenTimesDrop = edited == 0 ? CDbl(Text12) * 10 : CInt(CInt(CDbl(Text13) * (Val(Combo4) / 100)) * 10);
         const int16_t needed = CInt(vd::divide(L * kK * SHIDOU_DENRYU / 100, tenTimesDrop));

@@ -293,19 +293,13 @@ void Form7Model::NANKAI_ME()
 {
     // Only one result may be edited per click: which one decides what is re-derived.
     static const char *const codes[] = {"C4", "T1", "C5", "C6"};
-    const QString now[] = {Combo4, Text1, Combo5, Combo6};
-    int edited = -1, count = 0;
-    for (int i = 0; i < 4; ++i)
-        if (!sameText(now[i], ZENKAI.value(i))) {
-            edited = i;
-            ++count;
-        }
-    if (count > 1)
+    const EditedBoxes edited = editedBoxes({Combo4, Text1, Combo5, Combo6}, ZENKAI);
+    if (edited.count > 1)
         endWith(QStringLiteral("変更は１回につき１箇所です。"));
-    if (count == 0)
+    if (edited.count == 0)
         return; // nothing edited: the results stand as the last calculation left them
     KEISAN_KAISUU = CInt(KEISAN_KAISUU + 1);
-    HENKOU_CODE = QLatin1String(codes[edited]);
+    HENKOU_CODE = QLatin1String(codes[edited.index]);
     DENSEN_SUCHI();
     if (HENKOU_CODE == QLatin1String("T1") || HENKOU_CODE == QLatin1String("C4")) {
         writeDrop();
