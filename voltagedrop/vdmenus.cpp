@@ -9,39 +9,6 @@
 
 namespace kb {
 
-namespace {
-
-MenuItemDesc item(const char *name, const char *caption, const char *handler = nullptr)
-{
-    return {QString::fromUtf8(name), QString::fromUtf8(caption),
-            handler ? QString::fromUtf8(handler) : QString::fromUtf8(name) + QStringLiteral("_Click")};
-}
-
-MenuItemDesc separator(const char *name)
-{
-    return {QString::fromUtf8(name), QStringLiteral("-"), QString()};
-}
-
-} // namespace
-
-MenuDesc fileMenu()
-{
-    return {QStringLiteral("IDM_FILE"), QStringLiteral("ファイル"),
-            {item("IDM_DOPEN", "開　く"), item("IDM_DSAVE", "保　存"), separator("IDM_KUGIRI1"), item("IDM_PRINT", "印　刷"),
-             item("IDM_END", "終　了")}};
-}
-
-MenuDesc clearAllMenu()
-{
-    return {QStringLiteral("IDM_HYOJI"), QStringLiteral("表　示"), {item("IDM_ALLCLIA", "全てクリアーする")}};
-}
-
-MenuDesc exportMenu(const QString &itemCaption)
-{
-    return {QStringLiteral("IDM_EXL"), QStringLiteral("エクセル"),
-            {{QStringLiteral("IDM_EXLSAVE"), itemCaption, QStringLiteral("IDM_EXLSAVE_Click")}}};
-}
-
 namespace vd {
 
 namespace {
@@ -119,7 +86,7 @@ QVector<WireTypeDesc> twoCoreTypes()
 MenuDesc supplyMenu(const char *jikayoItem)
 {
     return {QStringLiteral("IDM_DENGEN"), QStringLiteral("電源種別"),
-            {item(jikayoItem, "自家用", "IDM_JIKAYO_Click"), item("IDM_TODEN", "東京電力")}};
+            {menuItem(jikayoItem, "自家用", "IDM_JIKAYO_Click"), menuItem("IDM_TODEN", "東京電力")}};
 }
 
 MenuDesc wireMenu(const char *name, const QVector<WireTypeDesc> &types)
@@ -132,7 +99,7 @@ MenuDesc wireMenu(const char *name, const QVector<WireTypeDesc> &types)
 
 MenuDesc layingMenu(const char *title, const char *conduitItem)
 {
-    return {QString::fromUtf8(title), QStringLiteral("配管種別"), {item(conduitItem, "配管に布設"), item("IDM_RACK", "ラックに布設")}};
+    return {QString::fromUtf8(title), QStringLiteral("配管種別"), {menuItem(conduitItem, "配管に布設"), menuItem("IDM_RACK", "ラックに布設")}};
 }
 
 // The menu bar of the three-wire windows and of the two-wire windows.

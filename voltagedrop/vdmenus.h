@@ -6,6 +6,7 @@
 // calculate command: load defaults, clears, 次の計算, データ読込み, the grid
 // click and the wire-type, laying and supply setters.
 
+#include "menudesc.h"
 #include "vdwindow.h"
 
 #include <QString>
@@ -13,26 +14,6 @@
 #include <QVector>
 
 namespace kb {
-
-// A menu bar as data: each item names the handler (a slot of the window) it runs.
-struct MenuItemDesc
-{
-    QString name;    // objectName of the QAction ("IDM_DOPEN"); a separator has no handler
-    QString caption; // "-" for a separator
-    QString handler; // slot name ("IDM_DOPEN_Click"), empty for a separator
-};
-
-struct MenuDesc
-{
-    QString name;    // objectName of the menu title ("IDM_FILE")
-    QString caption;
-    QVector<MenuItemDesc> items;
-};
-
-// The commands of the file menu and the clear and export menus, the same in every calculator window.
-MenuDesc fileMenu();
-MenuDesc clearAllMenu();
-MenuDesc exportMenu(const QString &itemCaption);
 
 namespace vd {
 

@@ -1,6 +1,6 @@
 #include "feederpicture.h"
 
-#include "circuitpicture.h"
+#include "drawing.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -38,9 +38,7 @@ void breaker(QPainter &p, const QRect &box)
 void earth(QPainter &p, QPoint top)
 {
     p.setPen(QPen(kEarthGreen, 2));
-    p.drawLine(top.x() - 10, top.y(), top.x() + 10, top.y());
-    p.drawLine(top.x() - 6, top.y() + 4, top.x() + 6, top.y() + 4);
-    p.drawLine(top.x() - 2, top.y() + 8, top.x() + 2, top.y() + 8);
+    earthSymbol(p, top);
 }
 
 // A dashed wire (earth or bond) along the points.

@@ -7,16 +7,6 @@
 
 namespace kb::feederui {
 
-MenuItemDesc item(const char *name, const char *caption)
-{
-    return {QString::fromLatin1(name), QString::fromUtf8(caption), QString::fromLatin1(name) + QStringLiteral("_Click")};
-}
-
-MenuItemDesc separator(const char *name)
-{
-    return {QString::fromLatin1(name), QStringLiteral("-"), QString()};
-}
-
 QGroupBox *newFrame(const char *name, const char *caption, QWidget *parent, const QRect &at)
 {
     auto *frame = new QGroupBox(QString::fromUtf8(caption), parent);

@@ -13,9 +13,6 @@ class QRadioButton;
 
 namespace kb::feederui {
 
-MenuItemDesc item(const char *name, const char *caption);
-MenuItemDesc separator(const char *name);
-
 QGroupBox *newFrame(const char *name, const char *caption, QWidget *parent, const QRect &at);
 // A pair of option buttons "<name>(0)" and "<name>(1)" in a frame.
 QVector<QRadioButton *> newOptions(const char *name, const char *first, const char *second, QWidget *parent,

@@ -24,9 +24,9 @@ QVector<MenuDesc> packageMenus()
     return {
         fileMenu(),
         {QStringLiteral("IDM_SETTEI"), QStringLiteral("設　定"),
-         {item("IDM_MCB", "過電流遮断器"), item("IDM_KS", "開閉器"), separator("IDM_KUGIRI2"), item("IDM_KUREI", "空冷式"),
-          item("IDM_SUIREI", "水冷式"), separator("IDM_KUGIRI3"), item("IDM_USUI", "薄鋼配管"), item("IDM_ATUKO", "厚鋼配管")}},
-        {QStringLiteral("IDM_HYOJI"), QStringLiteral("表　示"), {item("IDM_ALLCLIA", "全てをクリアーする")}},
+         {menuItem("IDM_MCB", "過電流遮断器"), menuItem("IDM_KS", "開閉器"), menuSeparator("IDM_KUGIRI2"), menuItem("IDM_KUREI", "空冷式"),
+          menuItem("IDM_SUIREI", "水冷式"), menuSeparator("IDM_KUGIRI3"), menuItem("IDM_USUI", "薄鋼配管"), menuItem("IDM_ATUKO", "厚鋼配管")}},
+        {QStringLiteral("IDM_HYOJI"), QStringLiteral("表　示"), {menuItem("IDM_ALLCLIA", "全てをクリアーする")}},
         exportMenu(QStringLiteral("エクセルへ出力")),
     };
 }

@@ -23,10 +23,10 @@ QVector<MenuDesc> lampMenus()
     return {
         fileMenu(),
         {QStringLiteral("IDM_SETTEI"), QStringLiteral("設　定"),
-         {item("IDM_USUI", "薄鋼配管"), item("IDM_ATUKOU", "厚鋼配管"), item("IDM_RACK", "ケーブルラック"), separator("KUGIRI2"),
-          item("IDM_IV", "IV電線"), item("IDM_CV", "CVケーブル")}},
+         {menuItem("IDM_USUI", "薄鋼配管"), menuItem("IDM_ATUKOU", "厚鋼配管"), menuItem("IDM_RACK", "ケーブルラック"), menuSeparator("KUGIRI2"),
+          menuItem("IDM_IV", "IV電線"), menuItem("IDM_CV", "CVケーブル")}},
         {QStringLiteral("IDM_HYOUJI"), QStringLiteral("表　示"),
-         {item("IDM_ALLCLIA", "全てクリアーする"), item("IDM_INCLIA", "入力欄全てクリア"), item("IDM_GRCLA", "表をクリアーする")}},
+         {menuItem("IDM_ALLCLIA", "全てクリアーする"), menuItem("IDM_INCLIA", "入力欄全てクリア"), menuItem("IDM_GRCLA", "表をクリアーする")}},
         exportMenu(QStringLiteral("エクセルへ出力")),
     };
 }

@@ -20,17 +20,17 @@ QVector<MenuDesc> motorMenus()
 {
     return {
         {QStringLiteral("IDM_FILE"), QStringLiteral("ファイル"),
-         {item("IDM_DOPEN", "開 く"), item("IDM_DSAVE", "保 存"), separator("IDM_KUGIRI1"), item("IDM_PRINT", "印 刷"),
-          item("IDM_END", "終 了")}},
+         {menuItem("IDM_DOPEN", "開 く"), menuItem("IDM_DSAVE", "保 存"), menuSeparator("IDM_KUGIRI1"), menuItem("IDM_PRINT", "印 刷"),
+          menuItem("IDM_END", "終 了")}},
         {QStringLiteral("IDM_DENGEN"), QStringLiteral("電　源"),
-         {item("IDM_TOKYO", "東京電力"), item("IDM_JIKAYO", "自 家 用"), separator("IDM_KUGIRI"), item("IDM_GOJU", "周波数 50Hz"),
-          item("IDM_ROKUJU", "周波数 60Hz")}},
-        {QStringLiteral("IDM_DENSEN"), QStringLiteral("電線種別"), {item("IDM_IV", "IV 電線"), item("IDM_CV3C", "CV-3C ケーブル")}},
+         {menuItem("IDM_TOKYO", "東京電力"), menuItem("IDM_JIKAYO", "自 家 用"), menuSeparator("IDM_KUGIRI"), menuItem("IDM_GOJU", "周波数 50Hz"),
+          menuItem("IDM_ROKUJU", "周波数 60Hz")}},
+        {QStringLiteral("IDM_DENSEN"), QStringLiteral("電線種別"), {menuItem("IDM_IV", "IV 電線"), menuItem("IDM_CV3C", "CV-3C ケーブル")}},
         {QStringLiteral("IDM_HOUHOU"), QStringLiteral("配管種別"),
-         {item("IDM_USUI", "薄鋼配管"), item("IDM_ATUKOU", "厚鋼配管"), separator("IDM_KUGIRI5"), item("IDM_RACK", "ケーブルラック")}},
+         {menuItem("IDM_USUI", "薄鋼配管"), menuItem("IDM_ATUKOU", "厚鋼配管"), menuSeparator("IDM_KUGIRI5"), menuItem("IDM_RACK", "ケーブルラック")}},
         {QStringLiteral("IDM_SETEI"), QStringLiteral("設　定"),
-         {item("IDM_KVAR", "コンデンサ(kVar)表示"), item("IDM_MICRO", "コンデンサ(μF)表示")}},
-        {QStringLiteral("IDMDISP"), QStringLiteral("表　示"), {item("IDM_ALLCLIA", "全てクリアーする"), item("IDM_GRCLA", "明細表クリア")}},
+         {menuItem("IDM_KVAR", "コンデンサ(kVar)表示"), menuItem("IDM_MICRO", "コンデンサ(μF)表示")}},
+        {QStringLiteral("IDMDISP"), QStringLiteral("表　示"), {menuItem("IDM_ALLCLIA", "全てクリアーする"), menuItem("IDM_GRCLA", "明細表クリア")}},
         exportMenu(QStringLiteral("エクセルヘ出力")),
     };
 }

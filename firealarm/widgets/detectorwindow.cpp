@@ -4,7 +4,7 @@
 #include "flexgrid.h"
 #include "loader.h"
 #include "registry.h"
-#include "vdmenus.h"
+#include "menudesc.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

@@ -1,18 +1,13 @@
 #include "circuitpicture.h"
 
+#include "drawing.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
 namespace kb {
 
 namespace {
-
-void drawEarth(QPainter &p, QPoint top)
-{
-    p.drawLine(top.x() - 10, top.y(), top.x() + 10, top.y());
-    p.drawLine(top.x() - 6, top.y() + 4, top.x() + 6, top.y() + 4);
-    p.drawLine(top.x() - 2, top.y() + 8, top.x() + 2, top.y() + 8);
-}
 
 void drawBreaker(QPainter &p, const QRect &box)
 {
@@ -36,23 +31,6 @@ QFont sized(const QFont &base, double points, bool bold = false)
 }
 
 } // namespace
-
-void setUpPicture(QWidget *picture)
-{
-    picture->setObjectName(QStringLiteral("Image1"));
-    picture->setAutoFillBackground(true);
-    QPalette pal = picture->palette();
-    pal.setColor(QPalette::Window, QColor(255, 255, 240));
-    picture->setPalette(pal);
-}
-
-void beginPicture(QPainter &p, QWidget *picture, QSize own)
-{
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(picture->width() / double(own.width()), picture->height() / double(own.height()));
-    p.setPen(QPen(Qt::darkGray, 1));
-    p.drawRect(0, 0, own.width() - 1, own.height() - 1);
-}
 
 FeederPicture::FeederPicture(const QString &circuitMark, const QString &panelLabel, bool showsPowerFactor, QWidget *parent)
     : QWidget(parent), m_mark(circuitMark), m_panel(panelLabel), m_powerFactor(showsPowerFactor)
@@ -106,7 +84,7 @@ void FeederPicture::paintEvent(QPaintEvent *)
     p.setPen(QPen(QColor(0, 150, 0), 2, Qt::DashLine));
     p.drawLine(28, breaker.bottom(), 28, 250);
     p.setPen(QPen(QColor(0, 150, 0), 2));
-    drawEarth(p, QPoint(28, 252));
+    earthSymbol(p, QPoint(28, 252));
     p.setPen(Qt::black);
     p.drawText(QRect(earthLabel().left(), earthLabel().top() - 18, 80, 16), Qt::AlignLeft | Qt::AlignBottom,
                QStringLiteral("接地線"));

@@ -5,14 +5,7 @@
 
 #include <QWidget>
 
-class QPainter;
-
 namespace kb {
-
-// The picture control of a window (objectName "Image1"): its own paper colour behind the drawing.
-void setUpPicture(QWidget *picture);
-// Starts a painter drawn for the picture's own size and stretched to the widget, with its border.
-void beginPicture(QPainter &p, QWidget *picture, QSize own);
 
 // A feeder: the breaker, the cable with its size and length, the panel with its
 // load (and power factor), the grounding wire (green) and the bonding wire (red).

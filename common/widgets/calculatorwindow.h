@@ -1,14 +1,14 @@
 #pragma once
 
-// What the voltage-drop and unbalanced-load windows share around their own
-// procedures: the menu bar built from its description, the copy of control
-// texts into the display-free state and back, and the result-grid commands of
-// the file and spreadsheet menus.
+// The frame of every calculator window with a result grid (the voltage-drop,
+// feeder and fire-alarm windows): the menu bar built from its description, the
+// copy of control texts into the display-free state and back, and the
+// result-grid commands of the file and spreadsheet menus.
 
 #include "export.h"
 #include "fieldbinding.h"
 #include "resultfile.h"
-#include "vdmenus.h"
+#include "menudesc.h"
 #include "window.h"
 
 #include <functional>
