@@ -76,29 +76,32 @@ bool encodeInto(const QString &text, QByteArray &out)
 }
 
 SaveFileFactory g_saveFileFactory;
+InPlaceFileFactory g_inPlaceFileFactory;
 
-// Opens an existing file for reading, or returns false. A FIFO would block the
-// open until a writer came, and a device or folder is no cell file: anything but
-// a regular file is refused before it is opened, and checked again on the open
-// handle in case it was swapped in between.
-bool openRegularFile(QFile &file, const QString &path)
+// Opens an existing file for reading (or, with ReadWrite, for writing into it), or
+// returns false; never creates or truncates one. A FIFO would block the open until
+// a writer came, and a device or folder is no cell file: anything but a regular
+// file is refused before it is opened, and checked again on the open handle in
+// case it was swapped in between.
+bool openRegularFile(QFile &file, const QString &path, QIODevice::OpenMode mode = QIODevice::ReadOnly)
 {
     if (!QFileInfo(path).isFile())
         return false;
 #ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int access = mode & QIODevice::WriteOnly ? O_RDWR : O_RDONLY;
+    const int fd = ::open(QFile::encodeName(path).constData(), access | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
     struct stat st;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0
-        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        || !file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return false;
     }
     return true;
 #else
     file.setFileName(path);
-    return file.open(QIODevice::ReadOnly);
+    return file.open(mode | QIODevice::ExistingOnly);
 #endif
 }
 
@@ -198,26 +201,48 @@ std::unique_ptr<QSaveFile> newSaveFile(const QString &path)
     return g_saveFileFactory ? g_saveFileFactory(path) : std::make_unique<QSaveFile>(path);
 }
 
-// Replaces the file by these bytes atomically: on any failure the old file stays as it was.
-// Unbuffered, because QSaveFile keeps a small write in its buffer and a failure to flush
-// it on a full disk would not stop commit() from replacing the old file.
-void commitFile(const QString &path, const QByteArray &all)
+std::unique_ptr<QFile> newInPlaceFile()
 {
-    const std::unique_ptr<QSaveFile> file = newSaveFile(path);
-    if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw Failure(QStringLiteral("cannot write ") + path);
+    return g_inPlaceFileFactory ? g_inPlaceFileFactory() : std::make_unique<QFile>();
+}
+
+// Writes every byte and flushes; false at the first write or flush that fails.
+bool writeAll(QFileDevice &file, const QByteArray &all)
+{
     const char *p = all.constData();
     qint64 left = all.size();
     while (left > 0) {
-        const qint64 n = file->write(p, left);
-        if (n <= 0) {
-            file->cancelWriting();
-            throw Failure(QStringLiteral("cannot write ") + path);
-        }
+        const qint64 n = file.write(p, left);
+        if (n <= 0)
+            return false;
         p += n;
         left -= n;
     }
-    if (!file->flush() || file->error() != QFileDevice::NoError) {
+    return file.flush() && file.error() == QFileDevice::NoError;
+}
+
+// Writes the bytes over the existing file from its start: it keeps its inode,
+// owner and permissions, and the bytes past the new ones.
+void writeInPlace(const QString &path, const QByteArray &all)
+{
+    const std::unique_ptr<QFile> file = newInPlaceFile();
+    if (!openRegularFile(*file, path, QIODevice::ReadWrite | QIODevice::Unbuffered) || !writeAll(*file, all))
+        throw Failure(QStringLiteral("cannot write ") + path);
+}
+
+// Replaces the file by these bytes atomically: on any failure the old file stays as it was.
+// Unbuffered, because QSaveFile keeps a small write in its buffer and a failure to flush
+// it on a full disk would not stop commit() from replacing the old file.
+// Where the folder takes no new file but the file itself may be written (a program
+// folder shared read-only with writable databases), the bytes go into the file itself.
+void commitFile(const QString &path, const QByteArray &all)
+{
+    const std::unique_ptr<QSaveFile> file = newSaveFile(path);
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        writeInPlace(path, all);
+        return;
+    }
+    if (!writeAll(*file, all)) {
         file->cancelWriting();
         throw Failure(QStringLiteral("cannot write ") + path);
     }
@@ -291,6 +316,11 @@ void writeTable(const QString &path, int rows, int columns, const TextTable &tab
 void setSaveFileFactory(SaveFileFactory factory)
 {
     g_saveFileFactory = std::move(factory);
+}
+
+void setInPlaceFileFactory(InPlaceFileFactory factory)
+{
+    g_inPlaceFileFactory = std::move(factory);
 }
 
 } // namespace kb

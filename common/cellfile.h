@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 
+class QFile;
 class QSaveFile;
 
 namespace kb {
@@ -73,6 +74,9 @@ void readTable(const QString &path, int rows, int columns, TextTable &table);
 // Writes records 1..N with the given cells in order, atomically: the file keeps
 // whatever it held past record N, and a failure at any point (a write, the flush,
 // the replacement of the old file) leaves the old file byte for byte as it was.
+// Where the folder lets no new file be created beside the old one, an existing
+// file that may be written is written into instead, each write and the flush
+// checked; a failure there can leave the records before it written.
 // Every text is checked first; an unencodable one throws UnencodableText with its
 // record number and nothing is written. Throws Failure when the write fails, and
 // when the path names something other than a regular file.
@@ -90,5 +94,9 @@ void writeTable(const QString &path, int rows, int columns, const TextTable &tab
 // path. Tests put one in its place that fails on write, as a full disk does.
 using SaveFileFactory = std::function<std::unique_ptr<QSaveFile>(const QString &path)>;
 void setSaveFileFactory(SaveFileFactory factory); // empty: the real QSaveFile
+// The device a save writes into when the folder takes no new file: a QFile, not
+// yet open, that is opened on the existing file. Tests put one in its place that fails.
+using InPlaceFileFactory = std::function<std::unique_ptr<QFile>()>;
+void setInPlaceFileFactory(InPlaceFileFactory factory); // empty: the real QFile
 
 } // namespace kb

@@ -3,9 +3,13 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace kb;
 
@@ -171,6 +175,145 @@ TEST(CellFile, ASaveThatRunsOutOfRoomFailsAndLeavesTheOldFile)
             EXPECT_EQ(test::readBytes(path).size(), c.records * kRecordSize);
         }
     }
+}
+
+namespace {
+
+// The saves a closed folder has to take: a whole table over a file with a tail,
+// one that grows a short file, and single records into a long one.
+struct InPlaceCase
+{
+    const char *name;
+    QByteArray old;
+    std::function<void(const QString &)> save;
+};
+const InPlaceCase kInPlaceCases[] = {
+    {"table over a longer file", QByteArray(3000, 'o'), [](const QString &p) { writeRecords(p, numberedCells(50)); }},
+    {"table over a shorter file", QByteArray(100, 'o'), [](const QString &p) { writeRecords(p, numberedCells(50)); }},
+    {"records", QByteArray(3000, 'o'),
+     [](const QString &p) { writeRecordsAt(p, {{2, QStringLiteral("配管")}, {90, QStringLiteral("末尾")}}); }},
+};
+
+struct stat statOf(const QString &path)
+{
+    struct stat st{};
+    ::stat(QFile::encodeName(path).constData(), &st);
+    return st;
+}
+
+} // namespace
+
+// Where the folder takes no new file, the save goes into the file itself: the
+// same bytes the atomic save would leave, in the same inode, with its permissions.
+TEST(CellFile, AFolderThatTakesNoNewFileIsSavedIntoTheFileItself)
+{
+    for (const InPlaceCase &c : kInPlaceCases) {
+        SCOPED_TRACE(c.name);
+        test::TestFolder open, closed;
+        const QString expected = open.path(QStringLiteral("KAHOU.qvx")), path = closed.path(QStringLiteral("KAHOU.qvx"));
+        test::writeBytes(expected, c.old);
+        c.save(expected);
+        test::writeBytes(path, c.old);
+        ::chmod(QFile::encodeName(path).constData(), 0640);
+        const ino_t before = statOf(path).st_ino;
+        {
+            test::ClosedFolder folder;
+            c.save(path);
+        }
+        EXPECT_EQ(test::readBytes(path), test::readBytes(expected));
+        EXPECT_EQ(statOf(path).st_ino, before);
+        EXPECT_EQ(statOf(path).st_mode & 07777, 0640u);
+        EXPECT_EQ(QDir(closed.folder()).entryList(QDir::Files), QStringList{QStringLiteral("KAHOU.qvx")});
+    }
+
+    // No file to write into: nothing is created. A write into the file that fails is reported.
+    test::TestFolder dir;
+    const QString path = dir.path(QStringLiteral("KAHOU.qvx"));
+    {
+        test::ClosedFolder folder;
+        EXPECT_THROW(writeRecords(path, numberedCells(3)), Failure);
+    }
+    EXPECT_FALSE(QFileInfo::exists(path));
+    test::writeBytes(path, QByteArray(3000, 'o'));
+    test::ClosedFolder folder(100);
+    EXPECT_THROW(writeRecords(path, numberedCells(50)), Failure);
+    EXPECT_EQ(folder.refusedWrites(), 1);
+    EXPECT_EQ(test::readBytes(path).size(), 3000);
+}
+
+// A real folder closed to an ordinary user (root runs the saves as nobody): a file
+// the user may write is saved into, one the user may not write is kept byte for byte.
+TEST(CellFile, ARealFolderClosedToTheUserTakesTheSaveInTheFileItself)
+{
+    test::TestFolder dir;
+    const bool root = ::geteuid() == 0;
+    const QString writable = dir.path(QStringLiteral("CABLE-PIPE.qvx")), readOnly = dir.path(QStringLiteral("KAHOU.qvx"));
+    const QByteArray old(3000, 'o');
+    test::writeBytes(writable, old);
+    test::writeBytes(readOnly, old);
+    // Root writes any file; as nobody, root's file must be open to others.
+    ::chmod(QFile::encodeName(writable).constData(), root ? 0666 : 0644);
+    ::chmod(QFile::encodeName(readOnly).constData(), 0444);
+    const ino_t before = statOf(writable).st_ino;
+
+    // The folders on the way must let the user through; the folder itself takes no new file.
+    QVector<QPair<QString, mode_t>> opened; // with their modes, given back at the end
+    if (root) {
+        for (QDir d(dir.folder()); d.cdUp();) {
+            const struct stat st = statOf(d.path());
+            if (st.st_uid == 0 && !(st.st_mode & S_IXOTH)) {
+                opened.append({d.path(), st.st_mode & 07777});
+                ::chmod(QFile::encodeName(d.path()).constData(), (st.st_mode & 07777) | 0011);
+            }
+            if (d.isRoot())
+                break;
+        }
+    }
+    const mode_t folderMode = statOf(dir.folder()).st_mode & 07777;
+    ::chmod(QFile::encodeName(dir.folder()).constData(), 0555);
+
+    // Each save's outcome as a bit: 1 the writable file saved, 2 the read-only one refused.
+    const auto saves = [&] {
+        int bits = 0;
+        try {
+            writeRecords(writable, numberedCells(50));
+            bits |= 1;
+        } catch (const Failure &) {
+        }
+        try {
+            writeRecords(readOnly, numberedCells(50));
+        } catch (const Failure &) {
+            bits |= 2;
+        }
+        return bits;
+    };
+    int bits = 0;
+    if (root) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            const bool dropped = ::setgid(65534) == 0 && ::setuid(65534) == 0;
+            ::_exit(dropped ? saves() : 64);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        bits = WIFEXITED(status) ? WEXITSTATUS(status) : 128;
+    } else {
+        bits = saves();
+    }
+    for (const auto &[path, mode] : opened)
+        ::chmod(QFile::encodeName(path).constData(), mode);
+    ::chmod(QFile::encodeName(dir.folder()).constData(), folderMode);
+
+    ASSERT_NE(bits, 64) << "could not become nobody";
+    EXPECT_EQ(bits, 3);
+    const QByteArray saved = test::readBytes(writable);
+    ASSERT_EQ(saved.size(), 3000);
+    EXPECT_EQ(saved.left(40), padded("1"));
+    EXPECT_EQ(saved.mid(2000), old.mid(2000));
+    EXPECT_EQ(statOf(writable).st_ino, before);
+    EXPECT_EQ(test::readBytes(readOnly), old);
+    EXPECT_EQ(QDir(dir.folder()).entryList(QDir::Files).size(), 2);
 }
 
 TEST(CellFile, ARefusedTextNamesItsRecordAndWritesNothing)

@@ -100,16 +100,21 @@ namespace {
 
 constexpr qint64 kFileBuffer = 16384;
 
-class FullDiskSaveFile : public QSaveFile
+// A file device on a disk that takes `room` more bytes, then fails each write.
+template<class Base>
+class FullDiskFile : public Base
 {
 public:
-    FullDiskSaveFile(const QString &path, qint64 room, int &refused) : QSaveFile(path), m_room(room), m_refused(refused) {}
+    template<class... Args>
+    FullDiskFile(qint64 room, int &refused, Args &&...args) : Base(std::forward<Args>(args)...), m_room(room), m_refused(refused)
+    {
+    }
 
 protected:
     qint64 writeData(const char *data, qint64 len) override
     {
         const qint64 fits = qBound<qint64>(0, m_room, len);
-        const qint64 written = fits > 0 ? QSaveFile::writeData(data, fits) : 0;
+        const qint64 written = fits > 0 ? Base::writeData(data, fits) : 0;
         if (written > 0)
             m_room -= written;
         if (fits == len)
@@ -119,9 +124,9 @@ protected:
         m_counted = true;
         // QFileDevice keeps a write of up to 16 KB in its buffer and reports it written;
         // the disk refuses it only at the flush, which QSaveFile::commit() does not check.
-        if (!(openMode() & QIODevice::Unbuffered) && len <= kFileBuffer)
+        if (!(this->openMode() & QIODevice::Unbuffered) && len <= kFileBuffer)
             return len;
-        setErrorString(QStringLiteral("No space left on device"));
+        this->setErrorString(QStringLiteral("No space left on device"));
         return written > 0 ? written : -1;
     }
 
@@ -131,18 +136,49 @@ private:
     bool m_counted = false;
 };
 
+using FullDiskSaveFile = FullDiskFile<QSaveFile>;
+
+// A save file in a folder that takes no new file: it cannot be opened.
+class ClosedFolderSaveFile : public QSaveFile
+{
+public:
+    using QSaveFile::QSaveFile;
+    bool open(OpenMode) override
+    {
+        setErrorString(QStringLiteral("Permission denied"));
+        return false;
+    }
+};
+
 } // namespace
 
 FullDisk::FullDisk(qint64 room)
 {
     setSaveFileFactory([this, room](const QString &path) -> std::unique_ptr<QSaveFile> {
-        return std::make_unique<FullDiskSaveFile>(path, room, m_refused);
+        return std::make_unique<FullDiskSaveFile>(room, m_refused, path);
     });
 }
 
 FullDisk::~FullDisk()
 {
     setSaveFileFactory(nullptr);
+}
+
+ClosedFolder::ClosedFolder(qint64 inPlaceRoom)
+{
+    setSaveFileFactory([](const QString &path) -> std::unique_ptr<QSaveFile> {
+        return std::make_unique<ClosedFolderSaveFile>(path);
+    });
+    if (inPlaceRoom >= 0)
+        setInPlaceFileFactory([this, inPlaceRoom]() -> std::unique_ptr<QFile> {
+            return std::make_unique<FullDiskFile<QFile>>(inPlaceRoom, m_refused);
+        });
+}
+
+ClosedFolder::~ClosedFolder()
+{
+    setSaveFileFactory(nullptr);
+    setInPlaceFileFactory(nullptr);
 }
 
 FileSizeLimit::FileSizeLimit(quint64 bytes)

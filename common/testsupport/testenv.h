@@ -88,6 +88,24 @@ private:
     int m_refused = 0;
 };
 
+// While it lives, no save can make its new file beside the old one, as in a
+// folder closed to the user; with a room of 0 or more, the write into the file
+// itself also takes that many bytes and then fails as on a full disk.
+class ClosedFolder
+{
+public:
+    explicit ClosedFolder(qint64 inPlaceRoom = -1);
+    ~ClosedFolder();
+    ClosedFolder(const ClosedFolder &) = delete;
+    ClosedFolder &operator=(const ClosedFolder &) = delete;
+
+    // Writes into the file itself that ran out of room so far.
+    int refusedWrites() const { return m_refused; }
+
+private:
+    int m_refused = 0;
+};
+
 // While it lives, the kernel refuses to grow any file of this process past `bytes`
 // (RLIMIT_FSIZE, its signal ignored): the real failure under QSaveFile, buffer and all.
 class FileSizeLimit

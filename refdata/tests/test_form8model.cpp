@@ -269,6 +269,38 @@ TEST_F(EditorTest, SaveFailuresNameTheirDatabaseAndWriteNothing)
     }
 }
 
+// A program folder shared read-only with databases the user may write: the edit
+// lands in the database file itself; a write there that fails shows the save box.
+TEST_F(EditorTest, AFolderThatTakesNoNewFileSavesIntoTheDatabaseItself)
+{
+    for (const Editor &e : kEditors) {
+        SCOPED_TRACE(e.name);
+        writeNumbered(e.shape, e.shape.fileRows);
+        const QString path = folder.path(QLatin1String(e.shape.fileName));
+        test::writeBytes(path, test::readBytes(path) + QByteArray(100, 'x')); // a tail past the table
+        const QByteArray before = test::readBytes(path);
+        (m.*e.open)();
+        m.MSFlexGrid1.setTextMatrix(1, 1, QStringLiteral("変更"));
+        const int boxes = int(folder.messages().size());
+        {
+            test::ClosedFolder closed;
+            m.IDM_HOZON_Click();
+        }
+        EXPECT_EQ(folder.messages().size(), boxes);
+        const QByteArray saved = test::readBytes(path);
+        EXPECT_EQ(saved, QByteArray(before).replace(0, kRecordSize, encodeCell(QStringLiteral("変更"))));
+
+        m.MSFlexGrid1.setTextMatrix(1, 1, QStringLiteral("再変更"));
+        {
+            test::ClosedFolder closed(0);
+            m.IDM_HOZON_Click();
+            EXPECT_EQ(closed.refusedWrites(), 1);
+        }
+        EXPECT_EQ(folder.messages().last(), QLatin1String(e.name) + QStringLiteral("ファイルの読み取り専用を解除してください。IDM_HOZON"));
+        EXPECT_EQ(test::readBytes(path), saved);
+    }
+}
+
 // --- picking and storing one cell ------------------------------------------------------
 
 TEST_F(EditorTest, AClickPicksTheCellGreysItAndAnotherClickTakesTheGreyAlong)
