@@ -21,6 +21,18 @@ enum DesignColumn {
 };
 
 const QString kStarDelta = QStringLiteral("ｽﾀｰﾃﾞﾙﾀ");
+const QStringList kVoltageClasses = {QStringLiteral("200V級"), QStringLiteral("400V級")};
+
+// The voltage of a grid cell as the voltage box shows it: the list item of its
+// class ("200V級" for "200V級" or "200"), any other voltage by its number.
+QString voltageOf(const QString &cell)
+{
+    const double v = Val(cell);
+    for (const QString &item : kVoltageClasses)
+        if (Val(item) == v)
+            return item;
+    return Str(v);
+}
 
 // The motor output of a grid cell, without the unit the grid row appends to it.
 QString capacityOf(const QString &cell)
@@ -425,8 +437,8 @@ void Form7Model::setDefaults()
     else if (KEISAN_MODE == QLatin1String("SEKOU"))
         Text4Enabled = true;
     trapped(QStringLiteral("SHOKI_KA"), [&] { SHOKI_KA(); });
-    Combo2 = QStringLiteral("200V級");
-    Combo2Items = {QStringLiteral("200V級"), QStringLiteral("400V級")};
+    Combo2 = kVoltageClasses.first();
+    Combo2Items = kVoltageClasses;
     Combo3 = QStringLiteral("直入れ");
     Combo3Items = {QStringLiteral("直入れ"), kStarDelta};
     Combo5Items.clear();
@@ -504,7 +516,7 @@ void Form7Model::Command5_Click()
     Text2 = g.number(0);
     Text3 = g.trimmed(1);
     DENGEN_SHUBETU = g.trimmed(2) == QStringLiteral("自家用") ? QStringLiteral("JIKAYO") : QStringLiteral("TODEN");
-    Combo2 = g.number(3);
+    Combo2 = voltageOf(g.cell(3));
     Label10 = g.trimmed(4);
     Label11 = g.trimmed(5);
     Combo1 = capacityOf(g.trimmed(6));
