@@ -339,7 +339,7 @@ void Form12Model::Command2_Click()
 {
     KEISAN_KAISUU = 0;
     Text1.clear();
-    Text2 = Str(CDbl(Text2) + 1);
+    Text2 = Str(MSFlexGrid1.nextDataNumber(CDbl(Text2)));
     for (QString *text : {&Text3, &Text4, &Combo1, &Combo3, &Text8, &Text9, &Text10, &Text12, &Text13, &Text14, &Text15,
                           &Label19, &Label20, &Label25, &Label26, &Label27, &Label28, &Label29, &Label30, &Label31})
         text->clear();

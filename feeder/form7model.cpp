@@ -469,7 +469,7 @@ void Form7Model::SHOKI_KA()
 
 void Form7Model::Command2_Click()
 {
-    Text2 = Str(CDbl(Text2) + 1);
+    Text2 = Str(MSFlexGrid1.nextDataNumber(CDbl(Text2)));
     KEISAN_KAISUU = 0;
     Combo1.clear();
     Combo3 = QStringLiteral("直入れ");

@@ -231,6 +231,37 @@ TEST(MotorWindow, SettingMenus)
     EXPECT_EQ(m.Combo4, ""); // the wire-type switch empties the size
 }
 
+TEST(MotorWindow, RowReadBackIsRecalculatedInPlaceAndTheNextMotorGoesBelowTheStoredRows)
+{
+    Loaded w({"", "", "設計", "", "", "IV", "KVAR", "C"});
+    Form7Model &m = w.m;
+    for (const char *name : {"P-1", "P-2"}) {
+        m.Combo1 = "22";
+        m.Text3 = QString::fromUtf8(name);
+        m.Command1_Click();
+        m.Command2_Click();
+    }
+    ASSERT_EQ(m.Text2, "3");
+
+    m.MSFlexGrid1.setRow(1);
+    m.MSFlexGrid1_Click();
+    m.Command5_Click();
+    m.Text1 = "60";
+    m.Command1_Click(); // the read-back row itself is what 計算 rewrites
+    EXPECT_EQ(m.MSFlexGrid1.textMatrix(1, 20), "60");
+    EXPECT_EQ(m.MSFlexGrid1.textMatrix(1, 3), "200V級");
+
+    m.Command2_Click();
+    EXPECT_EQ(m.Text2, "3");
+    m.Combo1 = "22";
+    m.Text3 = "P-3";
+    m.Command1_Click();
+    EXPECT_EQ(w.folder.messages(), QStringList());
+    EXPECT_EQ(feedertest::gridRow(m.MSFlexGrid1, 3, 1), QStringList({"P-3"}));
+    EXPECT_EQ(feedertest::gridRow(m.MSFlexGrid1, 2, 1), QStringList({"P-2"}));
+    EXPECT_EQ(m.MSFlexGrid1.textMatrix(3, 3), "200V級");
+}
+
 TEST(MotorWindow, ReadBackShowsTheVoltageClassAsItsListItem)
 {
     Loaded w({});
