@@ -157,14 +157,13 @@ TEST_F(Lamp, EditedPrimaryDropOrRateChoosesTheSize)
     EXPECT_EQ(m.Text12, "1.6");
     EXPECT_EQ(m.Text13, "0.8");
 
-    // Two edits re-derive nothing; the total is built from the typed rates.
-    m.Text13 = "0";
-    m.Text15 = "5";
+    // An edited secondary rate re-derives nothing; the total is built from the typed rate.
+    m.Text15 = "4.23";
     m.Command1_Click();
     EXPECT_EQ(m.Label28, "22X2");
     EXPECT_EQ(m.Label25, "5");
     EXPECT_EQ(boxes(), QStringList({"合計の電圧降下率が５％以上ではランプが点灯しない場合があります。"}));
-    m.Text15 = "4.99";
+    m.Text15 = "4.22";
     m.Command1_Click();
     EXPECT_EQ(m.Label25, "4.99");
     EXPECT_EQ(boxes().size(), 1);
