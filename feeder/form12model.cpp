@@ -267,12 +267,16 @@ void Form12Model::NANKAI_ME()
         const vd::WireType *w = wire();
         if (!w)
             throw Failure(QStringLiteral("no wire type"));
-        const std::optional<QString> name = vd::SAIZU_CHOSEI(*w, needed);
+        std::optional<QString> name = vd::SAIZU_CHOSEI(*w, needed);
         if (!name) {
             // The boxes show the row again, so that the next edit is judged on its own.
             setResultBoxes(ZENKAI);
             endWith(QStringLiteral("サイズをオーバーしました、325m㎡以下にして下さい。"));
         }
+        // A larger drop never takes a wire that cannot carry the starting current.
+        if (const int16_t carrying = sizeRow(SHIDOU_DENRYU, false))
+            if (section(DD.at(4, carrying), false) > section(*name, false))
+                name = DD.at(4, carrying);
         DANMENSEKI = needed;
         CHOSEI_SAIZU = *name;
         Label28 = CHOSEI_SAIZU;
