@@ -12,18 +12,10 @@ using namespace kb::feedertest;
 
 namespace {
 
-const char *const kRows = R"(
+const QByteArray kRows = QByteArray(R"(
 @row 5
 1 | 0.85 | 2
-@row 251
-IV電線
-1.6X3 | 19 | 19 | 1.6X2 | 19 | 19
-2.0X3 | 24 | 24 | 2.0X2 | 24 | 24
-3.5X3 | 26 | 26 | 3.5X2 | 26 | 26
-5.5X3 | 34 | 34 | 5.5X2 | 34 | 34
-8X3 | 42 | 42 | 8X2 | 42 | 42
-14X3 | 61 | 61 | 14X2 | 61 | 61
-22X3 | 80 | 80 | 22X2 | 80 | 80
+)") + kIvRows + R"(
 @row 272
 CV2-3C | 19 | 23 | CV2-2C | 22 | 27
 CV3.5-3C | 26 | 32 | CV3.5-2C | 30 | 37
