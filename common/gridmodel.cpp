@@ -107,6 +107,20 @@ void GridModel::clear()
     endResetModel();
 }
 
+int GridModel::rowAfterData() const
+{
+    for (int r = m_rows - 1; r >= m_fixedRows; --r)
+        for (int c = m_fixedCols; c < m_cols; ++c)
+            if (!m_texts[r * m_cols + c].isEmpty())
+                return r + 1;
+    return m_fixedRows;
+}
+
+double GridModel::nextDataNumber(double dataNo) const
+{
+    return qMax(dataNo + 1, double(rowAfterData()));
+}
+
 int GridModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : qMax(0, m_rows - m_fixedRows);

@@ -66,6 +66,15 @@ public:
     // Empties every cell, fixed ones included, and drops the colours.
     void clear();
 
+    // The row after the last row that holds text outside the fixed column; the
+    // first data row when none does.
+    int rowAfterData() const;
+    // The data number 次の計算 moves on to: one past `dataNo`, or the row after
+    // the last row that holds data when that lies further down, so that the next
+    // calculation never writes over a stored row (after a read-back above them,
+    // for one).
+    double nextDataNumber(double dataNo) const;
+
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;

@@ -200,7 +200,7 @@ void Form11Model::setDefaults()
 void Form11Model::Command2_Click()
 {
     Text1.clear();
-    Text2 = Str(CDbl(Text2) + 1);
+    Text2 = Str(MSFlexGrid1.nextDataNumber(CDbl(Text2)));
     Text3.clear();
     Text4.clear();
     Text5.clear();

@@ -131,8 +131,21 @@ void Form12Model::calculate()
     step(QStringLiteral("GR_TENSOU"), [&] { GR_TENSOU(); });
     if (Val(Label25) >= 5)
         message(QStringLiteral("合計の電圧降下率が５％以上ではランプが点灯しない場合があります。"));
-    ZENKAI = {Text12, Text13, Text14, Text15};
+    ZENKAI = resultBoxes();
     ZENKAI_JOUKEN = circuit();
+}
+
+QStringList Form12Model::resultBoxes() const
+{
+    return {Text12, Text13, Text14, Text15};
+}
+
+void Form12Model::setResultBoxes(const QStringList &texts)
+{
+    Text12 = texts.value(0);
+    Text13 = texts.value(1);
+    Text14 = texts.value(2);
+    Text15 = texts.value(3);
 }
 
 // Every input the first calculation reads.
@@ -242,7 +255,9 @@ void Form12Model::GR_TENSOU()
 
 void Form12Model::NANKAI_ME()
 {
-    const EditedBoxes e = editedBoxes({Text12, Text13, Text14, Text15}, ZENKAI);
+    const EditedBoxes e = editedBoxes(resultBoxes(), ZENKAI);
+    if (e.count > 1)
+        endWith(QStringLiteral("変更は１回につき１箇所です。"));
     const int edited = e.index;
     if (e.count == 1 && edited <= 1) {
         const double L = CDbl(Text1);
@@ -252,9 +267,16 @@ void Form12Model::NANKAI_ME()
         const vd::WireType *w = wire();
         if (!w)
             throw Failure(QStringLiteral("no wire type"));
-        const std::optional<QString> name = vd::SAIZU_CHOSEI(*w, needed);
-        if (!name)
+        std::optional<QString> name = vd::SAIZU_CHOSEI(*w, needed);
+        if (!name) {
+            // The boxes show the row again, so that the next edit is judged on its own.
+            setResultBoxes(ZENKAI);
             endWith(QStringLiteral("サイズをオーバーしました、325m㎡以下にして下さい。"));
+        }
+        // A larger drop never takes a wire that cannot carry the starting current.
+        if (const int16_t carrying = sizeRow(SHIDOU_DENRYU, false))
+            if (section(DD.at(4, carrying), false) > section(*name, false))
+                name = DD.at(4, carrying);
         DANMENSEKI = needed;
         CHOSEI_SAIZU = *name;
         Label28 = CHOSEI_SAIZU;
@@ -339,7 +361,7 @@ void Form12Model::Command2_Click()
 {
     KEISAN_KAISUU = 0;
     Text1.clear();
-    Text2 = Str(CDbl(Text2) + 1);
+    Text2 = Str(MSFlexGrid1.nextDataNumber(CDbl(Text2)));
     for (QString *text : {&Text3, &Text4, &Combo1, &Combo3, &Text8, &Text9, &Text10, &Text12, &Text13, &Text14, &Text15,
                           &Label19, &Label20, &Label25, &Label26, &Label27, &Label28, &Label29, &Label30, &Label31})
         text->clear();

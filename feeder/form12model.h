@@ -100,6 +100,9 @@ private:
     };
     QString settingsText() const;
     QStringList circuit() const;
+    // Text12..Text15, the results a later press watches.
+    QStringList resultBoxes() const;
+    void setResultBoxes(const QStringList &texts);
     // 計算 under its trap; false when a box ended it.
     bool click();
     void calculate();

@@ -21,6 +21,19 @@ enum DesignColumn {
 };
 
 const QString kStarDelta = QStringLiteral("ｽﾀｰﾃﾞﾙﾀ");
+const QStringList kVoltageClasses = {QStringLiteral("200V級"), QStringLiteral("400V級")};
+const QString kCurrentPrompt = QStringLiteral("必須条件３箇所,定格電流,電線長さを入力してください。");
+
+// The voltage of a grid cell as the voltage box shows it: the list item of its
+// class ("200V級" for "200V級" or "200"), any other voltage by its number.
+QString voltageOf(const QString &cell)
+{
+    const double v = Val(cell);
+    for (const QString &item : kVoltageClasses)
+        if (Val(item) == v)
+            return item;
+    return Str(v);
+}
 
 // The motor output of a grid cell, without the unit the grid row appends to it.
 QString capacityOf(const QString &cell)
@@ -110,8 +123,7 @@ void Form7Model::calculate()
 
     // A later click recalculates the motor of the last calculation; another
     // output, voltage class or start method is another motor, calculated afresh.
-    const bool recalculation = KEISAN_KAISUU > 0 && sameText(Combo1, ZENKAI.value(4))
-        && sameText(Combo2, ZENKAI.value(5)) && sameText(Combo3, ZENKAI.value(6));
+    const bool recalculation = KEISAN_KAISUU > 0 && editedBoxes(motor(), ZENKAI.mid(watched().size())).count == 0;
     HENKOU_CODE.clear();
     KEISAN_KAISUU = recalculation ? CInt(KEISAN_KAISUU + 1) : int16_t(1);
     if (recalculation)
@@ -131,6 +143,10 @@ void Form7Model::calculate()
             rowChosen = true;
         }
     }
+    // The current of a first calculation is refused before any box is written;
+    // without a design row HYOU_JI has nothing to show and fails on its own.
+    if (KEISAN_KAISUU == 1 && (rowChosen || !designMode))
+        checkRatedCurrent(rowChosen ? design(RatedCurrent) : Text4);
     if (KEISAN_KAISUU == 1 && designMode)
         step(QStringLiteral("HYOU_JI"), [&] {
             if (!rowChosen)
@@ -163,10 +179,39 @@ void Form7Model::calculate()
     // Nothing re-derived: remind the user how a recalculation is asked for.
     if (HENKOU_CODE.isEmpty())
         Label1 = QStringLiteral("設定変更は１回につき１箇所だけです。");
-    ZENKAI = {Combo4, Text1, Combo5, Combo6, Combo1, Combo2, Combo3};
+    ZENKAI = watched() + motor();
     GR_HYOJI();
     step(QStringLiteral("KYOYOU_CHECK"), [&] { KYOYOU_CHECK(); });
     overloadTest();
+}
+
+QStringList Form7Model::watched() const
+{
+    return {Combo4, Text1, Combo5, Combo6, Text4};
+}
+
+QStringList Form7Model::motor() const
+{
+    return {Combo1, Combo2, Combo3};
+}
+
+void Form7Model::checkRatedCurrent(const QString &current) const
+{
+    // The output, voltage or current that is no number is left to the steps
+    // that read them; a current the motor's output cannot draw is refused.
+    const std::optional<double> P = tryReadNumber(Combo1);
+    const double V = Val(Combo2);
+    if (!P || V <= 0)
+        return;
+    const std::optional<double> I = tryReadNumber(current);
+    // The factor as its label would show it, in whole percent.
+    if (!I || *I <= 0 || CInt(qMin(powerFactorPercent(*P, *I), 32767.0)) > 100)
+        endWith(kCurrentPrompt);
+}
+
+double Form7Model::powerFactorPercent(double P, double I) const
+{
+    return vd::divide(P * 100000, I * (Val(Combo2) * vd::kRoot3));
 }
 
 void Form7Model::checkClassLimits() const
@@ -291,20 +336,23 @@ void Form7Model::KOUKA_LITU()
 
 void Form7Model::NANKAI_ME()
 {
-    // Only one result may be edited per click: which one decides what is re-derived.
-    static const char *const codes[] = {"C4", "T1", "C5", "C6"};
-    const EditedBoxes edited = editedBoxes({Combo4, Text1, Combo5, Combo6}, ZENKAI);
+    // Only one box may be edited per click: which one decides what is re-derived.
+    static const char *const codes[] = {"C4", "T1", "C5", "C6", "T4"};
+    const EditedBoxes edited = editedBoxes(watched(), ZENKAI);
     if (edited.count > 1)
         endWith(QStringLiteral("変更は１回につき１箇所です。"));
+    // Every result below is worked out on the current in the box.
+    checkRatedCurrent(Text4);
     if (edited.count == 0)
         return; // nothing edited: the results stand as the last calculation left them
     KEISAN_KAISUU = CInt(KEISAN_KAISUU + 1);
     HENKOU_CODE = QLatin1String(codes[edited.index]);
     DENSEN_SUCHI();
-    if (HENKOU_CODE == QLatin1String("T1") || HENKOU_CODE == QLatin1String("C4")) {
+    if (HENKOU_CODE == QLatin1String("T1") || HENKOU_CODE == QLatin1String("C4") || HENKOU_CODE == QLatin1String("T4")) {
         writeDrop();
         Combo6 = Str(vd::KOUKA_LITU(CDbl(Combo5), CDbl(QStringView(Combo2).left(3))));
-        Label1 = QStringLiteral("電線のサイズ又は長さの変更計算をしました。");
+        Label1 = HENKOU_CODE == QLatin1String("T4") ? QStringLiteral("定格電流の変更計算をしました。")
+                                                    : QStringLiteral("電線のサイズ又は長さの変更計算をしました。");
     } else if (HENKOU_CODE == QLatin1String("C5")) {
         backCalculate(CDbl(Combo5) * 10);
         Label1 = QStringLiteral("電圧降下変更計算をしました。");
@@ -340,8 +388,7 @@ void Form7Model::SAIZU_CHOSEI()
 
 void Form7Model::powerFactor()
 {
-    const double P = CDbl(Combo1), I = CDbl(Text4);
-    const int16_t p = CInt(vd::divide(P * 100000, I * (Val(Combo2) * vd::kRoot3)));
+    const int16_t p = CInt(powerFactorPercent(CDbl(Combo1), CDbl(Text4)));
     Label9 = QStringLiteral("CosΘ=") + Str(p / 100.0);
 }
 
@@ -425,8 +472,8 @@ void Form7Model::setDefaults()
     else if (KEISAN_MODE == QLatin1String("SEKOU"))
         Text4Enabled = true;
     trapped(QStringLiteral("SHOKI_KA"), [&] { SHOKI_KA(); });
-    Combo2 = QStringLiteral("200V級");
-    Combo2Items = {QStringLiteral("200V級"), QStringLiteral("400V級")};
+    Combo2 = kVoltageClasses.first();
+    Combo2Items = kVoltageClasses;
     Combo3 = QStringLiteral("直入れ");
     Combo3Items = {QStringLiteral("直入れ"), kStarDelta};
     Combo5Items.clear();
@@ -457,7 +504,7 @@ void Form7Model::SHOKI_KA()
 
 void Form7Model::Command2_Click()
 {
-    Text2 = Str(CDbl(Text2) + 1);
+    Text2 = Str(MSFlexGrid1.nextDataNumber(CDbl(Text2)));
     KEISAN_KAISUU = 0;
     Combo1.clear();
     Combo3 = QStringLiteral("直入れ");
@@ -504,7 +551,7 @@ void Form7Model::Command5_Click()
     Text2 = g.number(0);
     Text3 = g.trimmed(1);
     DENGEN_SHUBETU = g.trimmed(2) == QStringLiteral("自家用") ? QStringLiteral("JIKAYO") : QStringLiteral("TODEN");
-    Combo2 = g.number(3);
+    Combo2 = voltageOf(g.cell(3));
     Label10 = g.trimmed(4);
     Label11 = g.trimmed(5);
     Combo1 = capacityOf(g.trimmed(6));
@@ -529,7 +576,7 @@ void Form7Model::Command5_Click()
     // The row stands for a completed calculation of its motor: the next 計算
     // recalculates it from the one result the user edits.
     KEISAN_KAISUU = 1;
-    ZENKAI = {Combo4, Text1, Combo5, Combo6, Combo1, Combo2, Combo3};
+    ZENKAI = watched() + motor();
 }
 
 void Form7Model::MSFlexGrid1_Click()

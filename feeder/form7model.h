@@ -70,7 +70,9 @@ public:
     int16_t KYOYOU_DENRYU = 0;
     int16_t DANMENSEKI = 0;
     int16_t SENTAKU_GYOU = 0;
-    QStringList ZENKAI; // size, length, drop, rate, capacity, voltage, start method
+    // Size, length, drop, rate and rated current (the boxes a later click
+    // watches), then capacity, voltage and start method (the motor).
+    QStringList ZENKAI;
     QString HENKOU_CODE; // the result edited on this click, empty when none
 
     TextTable DD; // the window's copy of CABLE-SIZE
@@ -113,6 +115,12 @@ private:
     bool click();
     void calculate();
     void checkClassLimits() const;
+    QStringList watched() const;
+    QStringList motor() const;
+    // Ends the click with the current's prompt when the motor's output cannot
+    // draw that current: none, or one that needs a power factor above 1.
+    void checkRatedCurrent(const QString &current) const;
+    double powerFactorPercent(double P, double I) const;
     void SEKKEI(int firstRow, const QString &tag);
     void HYOU_JI();
     void HAIKAN_SAIZU();

@@ -584,7 +584,7 @@ void DetectorModel::Command4_Click()
             Label16 = SearchPrompt;
         if (Text1.isEmpty())
             Text1 = QStringLiteral("0");
-        Text1 = Str(CDbl(Text1) + 1);
+        Text1 = Str(MSFlexGrid1.nextDataNumber(CDbl(Text1)));
         blankResults();
         emptyResults(true);
         Combo5.clear();

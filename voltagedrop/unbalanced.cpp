@@ -197,7 +197,7 @@ void Form16Model::GR_HYOJI()
 void Form16Model::Command2_Click()
 {
     trapped(QStringLiteral("Command2_Click"), [this] {
-        Text2 = Str(CDbl(Text2) + 1);
+        Text2 = Str(MSFlexGrid1.nextDataNumber(CDbl(Text2)));
         Text1.clear();
         for (QString *box : {&Text3, &Text4, &Text5, &Text6, &Text7, &Text8})
             box->clear();

@@ -309,7 +309,7 @@ void WindowProcedures::Command2_Click()
 
 void WindowProcedures::nextCalculation()
 {
-    m.Text2 = Str(CDbl(m.Text2) + 1);
+    m.Text2 = Str(m.MSFlexGrid1.nextDataNumber(CDbl(m.Text2)));
     m.KEISAN_KAISUU = 0;
     const int16_t n = CInt(CDbl(m.Text2));
     const QString powerFactor = m.Combo2;

@@ -31,6 +31,20 @@ inline const char *const kMotor22Rows = R"(
 38X3 | 113 | 113
 )";
 
+// Allowable-current rows of IV from 1.6 to 22 mm² under their title row (rows 251..258):
+// three-core name, conduit and rack amperes, then the same for two cores.
+inline const char *const kIvRows = R"(
+@row 251
+IV電線
+1.6X3 | 19 | 19 | 1.6X2 | 19 | 19
+2.0X3 | 24 | 24 | 2.0X2 | 24 | 24
+3.5X3 | 26 | 26 | 3.5X2 | 26 | 26
+5.5X3 | 34 | 34 | 5.5X2 | 34 | 34
+8X3 | 42 | 42 | 8X2 | 42 | 42
+14X3 | 61 | 61 | 14X2 | 61 | 61
+22X3 | 80 | 80 | 22X2 | 80 | 80
+)";
+
 // The default CABLE-SIZE rows of data/CABLE-SIZE.txt (rows 1..300, as the windows load them).
 inline TextTable defaultCableSize()
 {

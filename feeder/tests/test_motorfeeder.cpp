@@ -61,10 +61,11 @@ protected:
         m.Text3 = "P-1";
     }
 
-    // A construction-mode motor of 50 A on 100 m of 22X3 (drop 7 V, rate 3.5 %).
+    // A construction-mode motor of 15 kW, 50 A on 100 m of 22X3 (drop 7 V, rate 3.5 %).
     void construction()
     {
         m.KEISAN_MODE = "SEKOU";
+        m.Combo1 = "15";
         m.FUSETU_HOUHOU = "RACK";
         m.Text4 = "50";
         m.Text1 = "100";
@@ -100,7 +101,7 @@ TEST_F(Motor, DesignModeTakesTheFirstDesignRowAndWritesTheGridRow)
     EXPECT_EQ(m.Combo6, "1.02");
     EXPECT_EQ(m.Label9, "CosΘ=0.76");
     EXPECT_EQ(m.KYOYOU_DENRYU, 113);
-    EXPECT_EQ(m.ZENKAI, QStringList({"38X3", "30", "2.04", "1.02", " 22 ", "200V級", "直入れ"}));
+    EXPECT_EQ(m.ZENKAI, QStringList({"38X3", "30", "2.04", "1.02", "84", " 22 ", "200V級", "直入れ"}));
     EXPECT_EQ(row(1), QStringList({"P-1", "東京電力", "200V級", "150 AF", "125 AT", " 22 kW", "CosΘ=0.76", "-----",
                                    "-----", "84", "38X3", "2.04", "1.02", "-----", "配管", "30℃", "51・可とう管50",
                                    "E14", "ﾎﾞﾝﾄﾞ5.5", "30", "", "", "", "14mm2", ""}));
@@ -158,6 +159,16 @@ TEST_F(Motor, RecalculationFromOneEditedResult)
     EXPECT_EQ(m.Combo5, "8.4");
     EXPECT_EQ(m.Combo6, "4.2");
     EXPECT_EQ(m.Label1, "電線のサイズ又は長さの変更計算をしました。");
+
+    folder.fake().messages.clear(); // the length band's box for 4.2 %
+    m.Text4 = "45";
+    m.Command1_Click();
+    EXPECT_EQ(m.HENKOU_CODE, "T4");
+    EXPECT_EQ(m.Combo5, "7.56");
+    EXPECT_EQ(m.Combo6, "3.78");
+    EXPECT_EQ(m.Label9, "CosΘ=0.96");
+    EXPECT_EQ(m.Label1, "定格電流の変更計算をしました。");
+    EXPECT_TRUE(boxes().isEmpty()) << boxes().join('\n').toStdString();
 }
 
 TEST_F(Motor, EachClickReDerivesFromItsOwnEditOnly)
@@ -374,8 +385,8 @@ TEST_F(Motor, FailedStepsEndTheCalculationWithoutAGridRow)
         w.FUSETU_HOUHOU = "RACK";
         w.Combo2 = QString::fromUtf8(c.voltage);
         w.Combo4 = QString::fromUtf8(c.size);
-        w.Text1 = "100";
-        w.Text4 = "50";
+        w.Text1 = "30";
+        w.Text4 = "84";
         w.Text2 = QString::fromUtf8(c.dataNo);
         w.Command1_Click();
         EXPECT_EQ(f.messages(), QStringList({err(c.box)})) << c.box;

@@ -71,7 +71,7 @@ TEST(MotorReloadGui, SavedRowReadBackRecalculatesAfterALengthEdit)
     EXPECT_EQ(folder.messages(), QStringList());
     EXPECT_EQ(test::child<QLabel>(w, "Label1")->text(), "電線のサイズ又は長さの変更計算をしました。");
     EXPECT_EQ(feedertest::gridRow(*grid->gridModel(), 1, 20),
-              QStringList({"M-1", "東京電力", "200", "150AF", "125AT", "22kW", "CosΘ=0.76", "-----", "-----", "84", "38X3",
+              QStringList({"M-1", "東京電力", "200V級", "150AF", "125AT", "22kW", "CosΘ=0.76", "-----", "-----", "84", "38X3",
                            "4.09", "2.04", "-----", "配管", "30℃", "51・可とう管50", "E14", "ﾎﾞﾝﾄﾞ5.5", "60"}));
     EXPECT_EQ(combo("Combo5")->currentText(), "4.09");
     EXPECT_EQ(combo("Combo6")->currentText(), "2.04");

@@ -109,7 +109,7 @@ TEST(MotorWindow, NextCalculationReadBackAndStartAgain)
     EXPECT_EQ(m.SENTAKU_GYOU, 0);
     EXPECT_EQ(m.Text2, "1");
     EXPECT_EQ(m.Text3, "P-1");
-    EXPECT_EQ(m.Combo2, "200");
+    EXPECT_EQ(m.Combo2, "200V級"); // the list item, which later rows then show
     EXPECT_EQ(m.Combo5, "2.04");
     EXPECT_EQ(m.Text4, "84");
     EXPECT_EQ(m.FUSETU_HOUHOU, "C"); // thick steel comes back as thin steel
@@ -229,4 +229,52 @@ TEST(MotorWindow, SettingMenus)
         EXPECT_EQ(m.Label1, QString::fromUtf8(c.status));
     }
     EXPECT_EQ(m.Combo4, ""); // the wire-type switch empties the size
+}
+
+TEST(MotorWindow, RowReadBackIsRecalculatedInPlaceAndTheNextMotorGoesBelowTheStoredRows)
+{
+    Loaded w({"", "", "設計", "", "", "IV", "KVAR", "C"});
+    Form7Model &m = w.m;
+    for (const char *name : {"P-1", "P-2"}) {
+        m.Combo1 = "22";
+        m.Text3 = QString::fromUtf8(name);
+        m.Command1_Click();
+        m.Command2_Click();
+    }
+    ASSERT_EQ(m.Text2, "3");
+
+    m.MSFlexGrid1.setRow(1);
+    m.MSFlexGrid1_Click();
+    m.Command5_Click();
+    m.Text1 = "60";
+    m.Command1_Click(); // the read-back row itself is what 計算 rewrites
+    EXPECT_EQ(m.MSFlexGrid1.textMatrix(1, 20), "60");
+    EXPECT_EQ(m.MSFlexGrid1.textMatrix(1, 3), "200V級");
+
+    m.Command2_Click();
+    EXPECT_EQ(m.Text2, "3");
+    m.Combo1 = "22";
+    m.Text3 = "P-3";
+    m.Command1_Click();
+    EXPECT_EQ(w.folder.messages(), QStringList());
+    EXPECT_EQ(feedertest::gridRow(m.MSFlexGrid1, 3, 1), QStringList({"P-3"}));
+    EXPECT_EQ(feedertest::gridRow(m.MSFlexGrid1, 2, 1), QStringList({"P-2"}));
+    EXPECT_EQ(m.MSFlexGrid1.textMatrix(3, 3), "200V級");
+}
+
+TEST(MotorWindow, ReadBackShowsTheVoltageClassAsItsListItem)
+{
+    Loaded w({});
+    Form7Model &m = w.m;
+    const struct
+    {
+        const char *cell, *box;
+    } cases[] = {{"200V級", "200V級"}, {"200", "200V級"}, {"400V級", "400V級"}, {"400", "400V級"}, {"300", "300"}};
+    for (const auto &c : cases) {
+        m.MSFlexGrid1.setTextMatrix(5, 3, QString::fromUtf8(c.cell));
+        m.MSFlexGrid1.setRow(5);
+        m.MSFlexGrid1_Click();
+        m.Command5_Click();
+        EXPECT_EQ(m.Combo2, QString::fromUtf8(c.box)) << c.cell;
+    }
 }

@@ -516,6 +516,38 @@ TEST_F(Model, NextDataNumberWrapsAtTheMemoryLimit)
     EXPECT_EQ(m->Text1, "1");
 }
 
+TEST_F(Model, NextDataNumberGoesBelowTheStoredRows)
+{
+    open(ordinaryRoom());
+    for (const char *row : {"1", "2"}) {
+        room("10", "15", u"煙感知器", 2, 0);
+        m->Text1 = QString::fromLatin1(row);
+        m->Command2_Click();
+    }
+    boxes();
+    m->MSFlexGrid1.setRow(1);
+    m->MSFlexGrid1_Click();
+    m->Command1_Click();
+    ASSERT_EQ(m->Text1, "1");
+    m->Command4_Click();
+    EXPECT_EQ(m->Text1, "3");
+
+    // At the memory limit the box still shows, and the number goes on below the
+    // stored rows; with the table cleared it starts again at 1.
+    open(rowOfRooms());
+    for (int r = 1; r <= 30; ++r)
+        m->MSFlexGrid1.setTextMatrix(r, 1, QStringLiteral("本社ビル"));
+    m->Text1 = "30";
+    m->Command4_Click();
+    EXPECT_EQ(boxes(), QStringList{"メモリーは30迄です｡"});
+    EXPECT_EQ(m->Text1, "31");
+    m->IDM_GRCLA_Click();
+    m->Text1 = "30";
+    m->Command4_Click();
+    EXPECT_EQ(boxes(), QStringList{"メモリーは30迄です｡"});
+    EXPECT_EQ(m->Text1, "1");
+}
+
 TEST_F(Model, PickedRowLoadsBackIntoTheInputs)
 {
     open(ordinaryRoom());

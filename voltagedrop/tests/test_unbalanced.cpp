@@ -169,6 +169,24 @@ TEST_F(Unbalanced, NextCalculationAdvancesAndKeepsChosenPowerFactors)
     EXPECT_EQ(m.Text3, u"1"); // nothing cleared
 }
 
+TEST_F(Unbalanced, NextCalculationAfterAReadBackGoesBelowTheStoredRows)
+{
+    for (const char *row : {"1", "2"}) {
+        m.Text2 = QString::fromLatin1(row);
+        m.Text3 = QStringLiteral("10");
+        m.Text5 = QStringLiteral("10");
+        m.Text7 = QStringLiteral("0");
+        m.Command1_Click();
+    }
+    m.MSFlexGrid1.setRow(1);
+    m.MSFlexGrid1_Click();
+    m.Command3_Click();
+    ASSERT_EQ(m.Text2, u"1");
+    m.Command2_Click();
+    EXPECT_EQ(m.Text2, u"3");
+    EXPECT_EQ(folder.messages(), QStringList());
+}
+
 TEST_F(Unbalanced, ReadBackTakesNumbersByPrefixAndNeedsAPick)
 {
     m.Command3_Click();

@@ -228,6 +228,25 @@ TEST(VdWindowProcedures, ReadBackConvertsByColumnAndSetsTheLaying)
         EXPECT_EQ(*zero, u"0");
 }
 
+TEST(VdWindowProcedures, NextCalculationAfterAReadBackGoesBelowTheStoredRows)
+{
+    for (const WindowDesc *desc : {&singlePhaseTwoWireWindow(), &singlePhaseThreeWireWindow(),
+                                   &threePhaseThreeWireWindow(), &dcTwoWireWindow()}) {
+        test::TestFolder folder;
+        Loaded w(*desc);
+        VoltageDropModel &m = w.model;
+        for (int r : {1, 2, 40})
+            writeRow(m.MSFlexGrid1, r, kRackRow);
+        m.MSFlexGrid1.setRow(2);
+        w.procedures.MSFlexGrid1_Click();
+        w.procedures.Command3_Click();
+        ASSERT_EQ(m.Text2, u"2");
+        w.procedures.Command2_Click();
+        EXPECT_EQ(m.Text2, u"41");
+        EXPECT_EQ(folder.messages(), QStringList());
+    }
+}
+
 TEST(VdWindowProcedures, DcReadBackLeavesThePowerFactorColumn)
 {
     test::TestFolder folder;

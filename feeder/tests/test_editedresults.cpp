@@ -1,0 +1,250 @@
+// What a later 計算 makes of the boxes a user edited in the motor and lamp
+// windows: each case makes a first calculation, edits and presses, then checks
+// the boxes and the written row against the drop, rate and power factor worked
+// out again from the row's own size, length and current.
+
+#include "form12model.h"
+#include "form7model.h"
+#include "feedertest.h"
+#include "numtext.h"
+
+#include <QHash>
+#include <QRegularExpression>
+#include <cmath>
+#include <functional>
+#include <gtest/gtest.h>
+#include <vector>
+
+using namespace kb;
+using namespace kb::feeder;
+using namespace kb::feedertest;
+
+namespace {
+
+// Row 5: lamp power factors and breaker factor; row 31: a 5.5 kW motor of 26 A
+// on 17 m of CV3.5-3C; the IV sizes up to 60 mm² and the motor's CV size (rack 32 A).
+const QByteArray kRows = QByteArray(R"(
+@row 5
+0.9 | 0.85 | 1.5
+@row 31
+5.5 | 26 | 5.5X3 | 20 | CV3.5-3C | 17 | 5.5 | 50 | 50 | | 5.5 | 2.0 | 100 | 2 | 75 | 1.5 | 2.0 | 2.0 | 40
+)") + kIvRows + R"(38X3 | 113 | 113 | 38X2 | 113 | 113
+60X3 | 152 | 152 | 60X2 | 152 | 152
+@row 272
+CV3.5-3C | 26 | 32 | CV3.5-2C | 30 | 37
+)";
+
+const QString kCurrentPrompt = QStringLiteral("必須条件３箇所,定格電流,電線長さを入力してください。");
+const QString kOneChange = QStringLiteral("変更は１回につき１箇所です。");
+const QString kOversize = QStringLiteral("サイズをオーバーしました、325m㎡以下にして下さい。");
+
+// The whole mm² a size name stands for ("CV3.5-3C" 4, "38X2" 38).
+double sectionOf(QString name)
+{
+    if (name.startsWith(QLatin1String("CV")))
+        name = name.mid(2);
+    const qsizetype end = name.indexOf(QRegularExpression(QStringLiteral("[X-]")));
+    return std::nearbyint(name.left(end).toDouble());
+}
+
+double cell(const QStringList &row, int column)
+{
+    return Val(row.at(column - 1));
+}
+
+// One window under test: its 計算, the boxes a case may edit, and its figures
+// (size, length, current, drop, rate …) as the boxes show them and as row 1 holds them.
+struct Window
+{
+    std::function<void()> press;
+    QHash<QString, QString *> editable;
+    QList<const QString *> figureBoxes;
+    const GridModel *grid;
+    QList<int> figureColumns;
+    // The figures worked out again from the row's own size, length, current and voltage.
+    std::function<QStringList(const QStringList &row)> recompute;
+    // The allowable current of a size, and the column of the current it must carry; none for the motor.
+    std::function<double(const QString &size)> allowable;
+    int currentColumn = 0;
+
+    QStringList row() const { return gridRow(*grid, 1, 24); }
+    QStringList boxFigures() const
+    {
+        QStringList out;
+        for (const QString *box : figureBoxes)
+            out << *box;
+        return out;
+    }
+    QStringList rowFigures() const
+    {
+        QStringList out;
+        for (int c : figureColumns)
+            out << row().at(c - 1);
+        return out;
+    }
+};
+
+// A 5.5 kW motor of the 200 V class, CV-3C on a cable rack, design mode.
+Window motor(Form7Model &m, Form12Model &)
+{
+    m.DD = table(kRows);
+    m.DENGEN_SHUBETU = "TODEN";
+    m.SHUHASU = "60";
+    m.KEISAN_MODE = "SEKKEI";
+    m.DENSEN_SHUBETU = "CV-3C";
+    m.FUSETU_HOUHOU = "RACK";
+    m.Combo1 = "5.5";
+    m.Combo2 = "200V級";
+    m.Combo3 = "直入れ";
+    m.Text2 = "1";
+    return {[&m] { m.Command1_Click(); },
+            {{"Combo4", &m.Combo4}, {"Text1", &m.Text1}, {"Text4", &m.Text4}, {"Combo5", &m.Combo5},
+             {"Combo6", &m.Combo6}},
+            {&m.Combo4, &m.Text1, &m.Text4, &m.Combo5, &m.Combo6, &m.Label9},
+            &m.MSFlexGrid1,
+            {11, 20, 10, 12, 13, 7},
+            [](const QStringList &r) {
+                const double A = sectionOf(r.at(10)), L = cell(r, 20), I = cell(r, 10), V = cell(r, 3), P = cell(r, 6);
+                const double drop = std::nearbyint((L / 100 * 30.8) * (I / A) * 100 / 10) / 100;
+                const double rate = std::nearbyint(drop * 10000 / V) / 100;
+                const double pf = std::nearbyint(P * 100000 / (I * (V * 1.73205))) / 100;
+                return QStringList({r.at(10), r.at(19), r.at(9), Str(drop), Str(rate), QStringLiteral("CosΘ=") + Str(pf)});
+            },
+            {}};
+}
+
+// A lamp circuit, IV in thin-steel conduit: `count` lamps of `watts` W with the
+// starting `ratio`, at V1 / V2 on L1 and L2 m of primary and secondary.
+Window lamp(Form12Model &m, const char *watts, const char *count, const char *ratio, const char *v1, const char *v2,
+            const char *l1, const char *l2)
+{
+    m.DD = table(kRows);
+    m.DENSEN_SHUBETU = "IV";
+    m.FUSETU_HOUHOU = "C";
+    m.Combo2 = watts;
+    m.Combo3 = count;
+    m.Combo1 = ratio;
+    m.Combo4 = v1;
+    m.Combo5 = v2;
+    m.Text1 = l1;
+    m.Text4 = l2;
+    m.Text2 = "1";
+    return {[&m] { m.Command1_Click(); },
+            {{"Text12", &m.Text12}, {"Text13", &m.Text13}, {"Text14", &m.Text14}, {"Text15", &m.Text15}},
+            {&m.Label28, &m.Text1, &m.Label19, &m.Text12, &m.Text13},
+            &m.MSFlexGrid1,
+            {19, 10, 12, 14, 15},
+            [](const QStringList &r) {
+                const double A = sectionOf(r.at(18)), L = cell(r, 10), I = cell(r, 12), V = cell(r, 7);
+                const double drop = std::nearbyint(L * 35.6 / 100 * I / A) / 10;
+                const double rate = std::nearbyint(drop * 1000 / V) / 10;
+                return QStringList({r.at(18), r.at(9), r.at(11), Str(drop), Str(rate)});
+            },
+            [&m](const QString &size) {
+                for (int r = 251; r <= 270; ++r)
+                    if (m.DD.at(4, r) == size)
+                        return Val(m.DD.at(5, r));
+                return 0.0;
+            },
+            12};
+}
+
+// 10 lamps of 400 W, ratio 2: 44 A starting current, carried by 14X2 over 20 m.
+Window lamps400(Form7Model &, Form12Model &m)
+{
+    return lamp(m, "400", "10", "2", "200", "130", "20", "20");
+}
+
+// 12 lamps of 660 W, ratio 1.2, 105 V / 120 V: 84 A stable, 101 A starting, 38X2 over 13 m.
+Window lamps660(Form7Model &, Form12Model &m)
+{
+    return lamp(m, "660", "12", "1.2", "105", "120", "13", "11");
+}
+
+struct Edit
+{
+    const char *box, *text;
+};
+
+// How the last press ends: with a written row, or refused, the typed texts
+// left in their boxes or the boxes showing the row again.
+enum class Ending { Written, RefusedTyped, RefusedShowsRow };
+
+struct Case
+{
+    const char *name;
+    Window (*open)(Form7Model &, Form12Model &);
+    std::vector<std::vector<Edit>> presses;
+    QStringList boxes;
+    Ending ending;
+    const char *size;
+};
+
+} // namespace
+
+TEST(EditedResults, LaterPressesWriteRowsTrueToTheirSizeLengthAndCurrent)
+{
+    const Case cases[] = {
+        {"motor: the current alone gives the drop, rate and power factor of the row's size and length", motor,
+         {{{"Text4", "20"}}}, {}, Ending::Written, "CV3.5-3C"},
+        {"motor: a current after a length edit works on the new length", motor,
+         {{{"Text1", "30"}}, {{"Text4", "20"}}}, {}, Ending::Written, "CV3.5-3C"},
+        {"motor: a current the output cannot draw below a power factor of 1", motor, {{{"Text4", "10"}}},
+         {kCurrentPrompt}, Ending::RefusedTyped, "CV3.5-3C"},
+        {"motor: no current", motor, {{{"Text4", "0"}}}, {kCurrentPrompt}, Ending::RefusedTyped, "CV3.5-3C"},
+        {"motor: the current and the length together", motor, {{{"Text4", "20"}, {"Text1", "30"}}}, {kOneChange},
+         Ending::RefusedTyped, "CV3.5-3C"},
+        {"lamp: primary drop and rate together", lamps400, {{{"Text12", "1"}}, {{"Text12", "0.3"}, {"Text13", "0.1"}}},
+         {kOneChange}, Ending::RefusedTyped, "38X2"},
+        {"lamp: a primary and a secondary box together", lamps400, {{{"Text12", "1"}, {"Text15", "1"}}}, {kOneChange},
+         Ending::RefusedTyped, "14X2"},
+        {"lamp: a drop above the ladder shows the row again", lamps400, {{{"Text12", "1"}}, {{"Text12", "0.05"}}},
+         {kOversize}, Ending::RefusedShowsRow, "38X2"},
+        {"lamp: after a refused drop one edited rate counts as one edit", lamps400,
+         {{{"Text12", "1"}}, {{"Text12", "0.3"}}, {{"Text12", "0.05"}}, {{"Text13", "0.5"}}}, {kOversize},
+         Ending::Written, "38X2"},
+        {"lamp: a larger drop keeps the wire that carries the starting current", lamps400, {{{"Text12", "5"}}}, {},
+         Ending::Written, "14X2"},
+        {"lamp: a drop of 1 then 3 on 101 A", lamps660, {{{"Text12", "1"}}, {{"Text12", "3"}}}, {}, Ending::Written,
+         "38X2"},
+        {"lamp: a rate that asks for a wire below the current's", lamps660, {{{"Text13", "3"}}}, {}, Ending::Written,
+         "38X2"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TestFolder folder;
+        Form7Model motorWindow;
+        Form12Model lampWindow;
+        const Window w = c.open(motorWindow, lampWindow);
+        w.press();
+        ASSERT_EQ(folder.messages(), QStringList());
+        ASSERT_EQ(w.rowFigures(), w.boxFigures());
+
+        QStringList before;
+        for (const std::vector<Edit> &edits : c.presses) {
+            before = w.rowFigures();
+            for (const Edit &e : edits)
+                *w.editable.value(QString::fromUtf8(e.box)) = QString::fromUtf8(e.text);
+            w.press();
+        }
+        EXPECT_EQ(folder.messages(), c.boxes);
+        EXPECT_EQ(w.rowFigures().first(), QString::fromUtf8(c.size));
+        EXPECT_EQ(w.rowFigures(), w.recompute(w.row()));
+        if (w.allowable)
+            EXPECT_GT(w.allowable(w.rowFigures().first()), cell(w.row(), w.currentColumn));
+        switch (c.ending) {
+        case Ending::Written:
+            EXPECT_EQ(w.boxFigures(), w.rowFigures());
+            break;
+        case Ending::RefusedTyped:
+            EXPECT_EQ(w.rowFigures(), before);
+            for (const Edit &e : c.presses.back())
+                EXPECT_EQ(*w.editable.value(QString::fromUtf8(e.box)), QString::fromUtf8(e.text));
+            break;
+        case Ending::RefusedShowsRow:
+            EXPECT_EQ(w.rowFigures(), before);
+            EXPECT_EQ(w.boxFigures(), w.rowFigures());
+            break;
+        }
+    }
+}
