@@ -14,7 +14,9 @@
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <map>
 #include <memory>
+#include <utility>
 
 namespace kb {
 
@@ -35,18 +37,43 @@ void check(lxw_error e)
         throw Failure(QString::fromUtf8(lxw_strerror(e)));
 }
 
-// Writes one cell: a decimal number as a number, any other text as a string,
-// an empty text as a coloured blank.
-void writeCell(lxw_worksheet *ws, int sheetRow, int column, const QString &text, lxw_format *format)
+// The workbook's cell formats, one per colour and number format, made on first use.
+class Formats
+{
+public:
+    explicit Formats(lxw_workbook *wb) : m_wb(wb) {}
+
+    lxw_format *get(lxw_color_t color, const QString &numberFormat = {})
+    {
+        lxw_format *&made = m_made[{color, numberFormat}];
+        if (!made) {
+            made = workbook_add_format(m_wb);
+            if (!made)
+                throw Failure(QStringLiteral("no format"));
+            format_set_font_color(made, color);
+            if (!numberFormat.isEmpty())
+                format_set_num_format(made, numberFormat.toLatin1().constData());
+        }
+        return made;
+    }
+
+private:
+    lxw_workbook *m_wb;
+    std::map<std::pair<lxw_color_t, QString>, lxw_format *> m_made;
+};
+
+// Writes one cell: a decimal number as a number showing the text's decimals, any
+// other text as a string, an empty text as a coloured blank.
+void writeCell(lxw_worksheet *ws, Formats &formats, lxw_color_t color, int sheetRow, int column, const QString &text)
 {
     const lxw_row_t r = lxw_row_t(sheetRow - 1);
     const lxw_col_t c = lxw_col_t(column - 1);
     if (text.isEmpty())
-        check(worksheet_write_blank(ws, r, c, format));
+        check(worksheet_write_blank(ws, r, c, formats.get(color)));
     else if (isDecimalNumber(text))
-        check(worksheet_write_number(ws, r, c, text.toDouble(), format));
+        check(worksheet_write_number(ws, r, c, text.toDouble(), formats.get(color, numberFormatOf(text))));
     else
-        check(worksheet_write_string(ws, r, c, text.toUtf8().constData(), format));
+        check(worksheet_write_string(ws, r, c, text.toUtf8().constData(), formats.get(color)));
 }
 
 // The width in character units that shows the text: wide (full-width) characters count two.
@@ -60,48 +87,46 @@ double fitWidth(const QString &text)
     return units + 1;
 }
 
-void writeHeadings(lxw_worksheet *ws, lxw_format *red, const GridModel &grid, const ExportLayout &layout)
+void writeHeadings(lxw_worksheet *ws, Formats &formats, const GridModel &grid, const ExportLayout &layout)
 {
     for (int i = 0; i < layout.headingRows; ++i)
         for (int c = 1; c <= layout.headingColumns; ++c) {
             const QString text = grid.textMatrix(i, c);
-            writeCell(ws, i + 1, c, text, red);
+            writeCell(ws, formats, kHeadingRed, i + 1, c, text);
             if (layout.autoFit && !text.isEmpty())
                 check(worksheet_set_column(ws, lxw_col_t(c - 1), lxw_col_t(c - 1), std::max(kDefaultWidth, fitWidth(text)), nullptr));
         }
 }
 
-void writeData(lxw_worksheet *ws, lxw_format *blue, const GridModel &grid, const ExportLayout &layout)
+// Every row down to the grid's last: a result far down the grid is as much the user's as the first.
+void writeData(lxw_worksheet *ws, Formats &formats, const GridModel &grid, const ExportLayout &layout)
 {
-    for (int i = 0; i < layout.dataRows; ++i) {
-        const int g = layout.firstGridRow + i;
+    for (int g = layout.firstGridRow; g < grid.rows(); ++g) {
         if (grid.textMatrix(g, layout.skipColumn).isEmpty())
             continue;
+        const int sheetRow = layout.firstSheetRow + g - layout.firstGridRow;
         for (int c = 1; c <= layout.dataColumns; ++c)
-            writeCell(ws, layout.firstSheetRow + i, c, trimBlanks(grid.textMatrix(g, c)), blue);
+            writeCell(ws, formats, kDataBlue, sheetRow, c, trimBlanks(grid.textMatrix(g, c)));
     }
 }
 
 void fillWorkbook(lxw_workbook *wb, const GridModel &grid, const ExportLayout &layout)
 {
     lxw_worksheet *ws = workbook_add_worksheet(wb, "Sheet1");
-    lxw_format *red = workbook_add_format(wb);
-    lxw_format *blue = workbook_add_format(wb);
-    if (!ws || !red || !blue)
+    if (!ws)
         throw Failure(QStringLiteral("no sheet"));
-    format_set_font_color(red, kHeadingRed);
-    format_set_font_color(blue, kDataBlue);
+    Formats formats(wb);
 
     if (layout.headingTag) {
         try {
-            writeHeadings(ws, red, grid, layout);
+            writeHeadings(ws, formats, grid, layout);
         } catch (...) {
             errorBox(QString::fromLatin1(layout.headingTag));
         }
     } else {
-        writeHeadings(ws, red, grid, layout);
+        writeHeadings(ws, formats, grid, layout);
     }
-    writeData(ws, blue, grid, layout);
+    writeData(ws, formats, grid, layout);
 }
 
 } // namespace
@@ -110,6 +135,17 @@ bool isDecimalNumber(const QString &text)
 {
     static const QRegularExpression number(QStringLiteral("^[+-]?([0-9]+(\\.[0-9]*)?|\\.[0-9]+)$"));
     return number.match(text).hasMatch();
+}
+
+QString numberFormatOf(const QString &decimalText)
+{
+    const qsizetype point = decimalText.indexOf(QLatin1Char('.'));
+    const QStringView whole = QStringView(decimalText).left(point < 0 ? decimalText.size() : point);
+    const bool hasWholeDigits = std::any_of(whole.begin(), whole.end(), [](QChar ch) { return ch.isDigit(); });
+    QString format = hasWholeDigits ? QStringLiteral("0") : QStringLiteral("#");
+    if (point >= 0)
+        format += QLatin1Char('.') + QString(decimalText.size() - point - 1, QLatin1Char('0'));
+    return format;
 }
 
 QString workbookFolder()

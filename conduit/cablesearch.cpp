@@ -86,6 +86,18 @@ CableListing cableListing(const TextTable &t, int row)
     return {trimTrailingBlanks(t.at(1, row)), Str(Val(t.at(2, row))), Str(Val(t.at(3, row)))};
 }
 
+CableNumbers cableNumbers(const TextTable &t, int row)
+{
+    if (row == 0)
+        return {};
+    const auto positive = [](QStringView cell) -> std::optional<double> {
+        const std::optional<double> v = tryReadNumber(cell);
+        return v && *v > 0 ? v : std::nullopt;
+    };
+    const CableRow cable = cableRow(t, row);
+    return {positive(cable.outerDiameter), positive(cable.sectionArea), positive(cable.unitWeight)};
+}
+
 const QVector<CableKindMenuItem> &cableKindMenu()
 {
     static const QVector<CableKindMenuItem> items = {

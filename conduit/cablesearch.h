@@ -11,6 +11,7 @@
 #include <QString>
 #include <QVector>
 #include <functional>
+#include <optional>
 
 namespace kb {
 
@@ -53,6 +54,19 @@ struct CableListing
     QString sectionArea;
 };
 CableListing cableListing(const TextTable &cablePipe, int row);
+
+// The numbers of a cable row that the calculations take, each only when its cell
+// reads whole as a number above 0: an empty cell, a 0 or a cell whose bytes the
+// database holds damaged gives none, and a window refuses to register a cable that
+// lacks one it calculates with, or every calculation on it would run on a 0 without
+// a word. Row 0 (no cable) gives none at all.
+struct CableNumbers
+{
+    std::optional<double> outerDiameter; // mm
+    std::optional<double> sectionArea;   // mm²
+    std::optional<double> unitWeight;    // g/m
+};
+CableNumbers cableNumbers(const TextTable &cablePipe, int row);
 
 // The ten items of the 電線種別 menu.
 struct CableKindMenuItem

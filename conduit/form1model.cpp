@@ -211,7 +211,9 @@ void Form1Model::Command1_Click()
         for (int i = 0; i < count; ++i) {
             // An empty name (a box of blanks) names no cable, not an empty row.
             const int row = name.isEmpty() ? 0 : findCableRow(CABLE_DATA, name);
-            if (row == 0) {
+            const CableNumbers numbers = cableNumbers(CABLE_DATA, row);
+            // A row without a usable diameter or section is as good as no row.
+            if (!numbers.outerDiameter || !numbers.sectionArea) {
                 message(u"該当電線がありません、電線名称をかくにんしてやり直して下さい。"_qs);
                 return;
             }
@@ -219,8 +221,8 @@ void Form1Model::Command1_Click()
                 throw Failure(u"the list holds 100 cables"_qs);
             CableRecord &x = DENSEN_TOROKU[++TOROKU_SUU];
             x.cableName = name;
-            x.outerDiameter = float(Val(CABLE_DATA.at(2, row)));
-            x.sectionArea = float(Val(CABLE_DATA.at(3, row)));
+            x.outerDiameter = float(*numbers.outerDiameter);
+            x.sectionArea = float(*numbers.sectionArea);
             x.conditionText = CABLE_DATA.at(4, row);
             x.weightText = CABLE_DATA.at(5, row);
             writeRecordRow(TOROKU_SUU);

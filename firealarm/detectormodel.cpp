@@ -616,6 +616,11 @@ void DetectorModel::Command1_Click()
             return MSFlexGrid1.text();
         };
         auto number = [&](int c) { return Str(Val(cell(c))); };
+        // A room refused before its count has none: a "0" would read as no detector needed.
+        auto result = [&](int c) {
+            const QString text = trimBlanks(cell(c));
+            return text.isEmpty() ? text : Str(Val(text));
+        };
         cell(0);
         Text1 = Str(int(row));
         Combo4 = trimBlanks(cell(1));
@@ -627,8 +632,8 @@ void DetectorModel::Command1_Click()
         Combo1 = trimBlanks(cell(7));
         if (const int option = classOption(trimBlanks(cell(8))); option >= 0)
             Option1 = option;
-        Text3 = number(9);
-        Text7 = number(10);
+        Text3 = result(9);
+        Text7 = result(10);
         const QString structure = trimBlanks(cell(11));
         if (sameText(structure, u"耐火"))
             Option2 = 0;

@@ -19,6 +19,7 @@ const QString kRecalculate = QStringLiteral("条件を変更して計算する�
 const QString kSizeHeading = QStringLiteral("　配 管 サ イ ズ");
 const QString kNoSize = QStringLiteral("配管サイズを選択して下さい。");
 const QString kEightTiers = QStringLiteral("段数は８段まで登録可脳です。");
+const QString kAngleSentence = QStringLiteral("補強アングルは");
 const QString kOn = QStringLiteral("ON");
 const QString kOff = QStringLiteral("OFF");
 constexpr int kGridRows = 22;      // heading and 21 conduits; grows to list all 50
@@ -291,23 +292,18 @@ void PullBoxModel::Command2_Click()
         // After 初期設定表示 the first cell holds a settings name, not a conduit.
         if (MSFlexGrid1.text().isEmpty() || !s.hasConduits()) {
             message(QStringLiteral("配管サイズを入力して下さい。"));
+            clearResults();
             return;
         }
-        switch (makeCalculation(design.geometry, s)->run()) {
-        case Calculation::Outcome::Done:
+        if (makeCalculation(design.geometry, s)->run() == Calculation::Outcome::Done)
             writeResults();
-            break;
-        case Calculation::Outcome::Failed:
+        else
             clearResults();
-            break;
-        case Calculation::Outcome::Refused:
-            break;
-        }
     });
 }
 
-// A calculation that ended on its error box shows no box at all, rather than the
-// previous one beside the conduits now registered.
+// A calculation that ended on a box, refused or failed, shows no box at all, rather
+// than the previous one beside the conduits now registered (or none).
 void PullBoxModel::clearResults()
 {
     Label3.clear();
@@ -316,7 +312,9 @@ void PullBoxModel::clearResults()
     Label6.clear();
     if (!design.tiers) {
         Label9.clear();
-        Label1.clear(); // the row windows state the angle in the status line
+        // The row windows state the angle in the status line; a prompt or a registration there stays.
+        if (Label1.startsWith(kAngleSentence))
+            Label1.clear();
     }
 }
 
@@ -331,7 +329,7 @@ void PullBoxModel::writeResults()
     } else {
         Label6 = Str(s.sideValue);
         Label9 = QStringLiteral("登録配管は") + Str(s.HONSUU) + QStringLiteral("本です");
-        Label1 = QStringLiteral("補強アングルは") + Str(s.ANGURU_SUNPOU) + QStringLiteral("です。条件を変更して計算する事が出来ます。");
+        Label1 = kAngleSentence + Str(s.ANGURU_SUNPOU) + QStringLiteral("です。条件を変更して計算する事が出来ます。");
     }
 }
 

@@ -115,9 +115,13 @@ void CableListModel::registerCable()
         Label1 = u"電線本数を設定して下さい。"_qs;
         return;
     }
-    // Rows that run out without the end marker name no cable either.
+    // Rows that run out without the end marker name no cable either; a row without a
+    // usable diameter (section) or weight is as good as no row.
     const int r = findCableRow(CABLE_DATA, DENSEN_MEI);
-    if (r == 0) {
+    const CableNumbers numbers = cableNumbers(CABLE_DATA, r);
+    const std::optional<double> size = m_field3 == Field3::OuterDiameter ? numbers.outerDiameter : numbers.sectionArea;
+    const std::optional<double> weight = numbers.unitWeight;
+    if (!size || !weight) {
         message(u"該当電線がありません、電線名称を確認してやり直して下さい。"_qs);
         return;
     }
@@ -127,9 +131,9 @@ void CableListModel::registerCable()
     Row row;
     row[0] = DENSEN_MEI;
     row[1] = Combo5;
-    row[2] = Str(Val(CABLE_DATA.at(m_field3 == Field3::OuterDiameter ? 2 : 3, r)));
+    row[2] = Str(*size);
     row[3] = Str(CDbl(row[2]) * CDbl(row[1]));
-    row[4] = Str(Val(CABLE_DATA.at(5, r)) / 1000);
+    row[4] = Str(*weight / 1000);
     row[5] = Str(CDbl(row[4]) * CDbl(row[1]));
     DENSEN_TOROKU[n] = row;
     TOROKU_SUU = n;

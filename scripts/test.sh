@@ -22,7 +22,11 @@ CC=clang CXX=clang++ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=De
   -DKB_SANITIZE=ON -DKB_FUZZ=ON >/dev/null
 cmake --build build-sanitize -j "$jobs"
 stamp "clang build"
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+# The runtime of clang 14 takes a malloc'd dynamic-TLS block that happens to start
+# 16 bytes into a page for a pre-2.25 glibc one and reads a bogus range from it: the
+# leak check then dies in its tracer after a passing test. Not intercepting
+# __tls_get_addr avoids that; the leak check itself stays.
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:intercept_tls_get_addr=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # Debian's fontconfig is not instrumented and keeps its caches to the end.
 export LSAN_OPTIONS=suppressions=$PWD/.ci/lsan-suppressions.txt:print_suppressions=0

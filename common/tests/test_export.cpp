@@ -11,7 +11,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSet>
 #include <gtest/gtest.h>
+
+#include <iterator>
 
 using namespace kb;
 
@@ -19,7 +22,8 @@ namespace {
 
 const char *const kPython = "/usr/bin/python3";
 
-// Every cell of every sheet as {"sheets": [...], "cells": {"B3": {"v": value, "t": type, "rgb": colour}}, "widths": {"B": w}}.
+// Every cell of every sheet as {"sheets": [...], "cells": {"B3": {"v": value, "t": type, "rgb": colour, "fmt": number format}},
+// "widths": {"B": w}}.
 const char *const kReader = R"(
 import json, sys, openpyxl
 wb = openpyxl.load_workbook(sys.argv[1])
@@ -29,7 +33,7 @@ for row in ws.iter_rows():
     for c in row:
         if c.value is None and not c.has_style:
             continue
-        cells[c.coordinate] = {"v": c.value, "t": c.data_type, "rgb": (c.font.color.rgb if c.font and c.font.color else None)}
+        cells[c.coordinate] = {"v": c.value, "t": c.data_type, "rgb": (c.font.color.rgb if c.font and c.font.color else None), "fmt": c.number_format}
 widths = {k: v.width for k, v in ws.column_dimensions.items() if v.customWidth}
 print(json.dumps({"sheets": wb.sheetnames, "cells": cells, "widths": widths}, ensure_ascii=False))
 )";
@@ -50,7 +54,7 @@ QJsonObject readBack(const QString &path)
     return QJsonDocument::fromJson(p.readAllStandardOutput()).object();
 }
 
-// A voltage-drop grid: headings, results in rows 1, 3 and 29 and 30, row 2 without a voltage.
+// A voltage-drop grid: headings, results in rows 1, 3, 29 and 30, row 2 without a voltage.
 void fillVoltageDropGrid(GridModel &g)
 {
     g.setShape(101, 21);
@@ -123,9 +127,8 @@ TEST(Export, VoltageDropGridReadsBackWithColoursAndNumbers)
     for (const QString &ref : cells.keys())
         EXPECT_FALSE(ref.endsWith(QLatin1Char('3')) && ref.size() == 2) << ref.toStdString();
     EXPECT_EQ(cell("A4")["v"].toString(), "動力3");
-    // Grid row 29 is the last one exported; row 30 is not.
     EXPECT_EQ(cell("A30")["v"].toString(), "動力29");
-    EXPECT_FALSE(cells.contains("A31"));
+    EXPECT_EQ(cell("A31")["v"].toString(), "動力30");
 
     // Each heading's column is widened to its heading; columns without a heading keep the default.
     const QJsonObject widths = book["widths"].toObject();
@@ -153,8 +156,6 @@ TEST(Export, FireAlarmRowsGoOutWholeWhateverCellIsEmpty)
     for (int c = 1; c <= refused.size(); ++c)
         alarm.setTextMatrix(2, c, refused[c - 1]);
     alarm.setTextMatrix(3, 5, QStringLiteral("名前なし")); // column 1 empty: not exported
-    alarm.setTextMatrix(30, 1, QStringLiteral("最後"));
-    alarm.setTextMatrix(31, 1, QStringLiteral("範囲外"));
 
     ASSERT_TRUE(exportGrid(alarm, exportlayout::FireAlarm));
     const QJsonObject cells = readBack(folder.fake().openedDocuments.last())["cells"].toObject();
@@ -168,8 +169,7 @@ TEST(Export, FireAlarmRowsGoOutWholeWhateverCellIsEmpty)
     EXPECT_EQ(cells["H2"].toObject()["rgb"].toString(), "FF0000FF"); // the empty class cell is there, blue and empty
     EXPECT_FALSE(cells.contains("P2"));
     for (const QString &ref : cells.keys())
-        EXPECT_FALSE(ref.mid(1) == u"4" || ref.mid(1) == u"32") << ref.toStdString();
-    EXPECT_EQ(value("A31").toString(), "最後");
+        EXPECT_NE(ref.mid(1), u"4") << ref.toStdString();
 }
 
 // Earth (12) and bond (13) go out under their headings; 14 is the grid's spare.
@@ -194,30 +194,116 @@ TEST(Export, PackageRowsCarryEarthAndBond)
     EXPECT_FALSE(cells.contains("N2"));
 }
 
-TEST(Export, MotorLayoutHasTwoHeadingRowsAndNoFittedColumns)
+// The motor window calculates into grid row 1 first: that row is a result, blue on sheet row 2.
+TEST(Export, MotorsFirstResultRowIsDataAndNoColumnIsFitted)
 {
     if (!haveReader())
         GTEST_SKIP() << "no python3-openpyxl to read the workbook back";
     test::TestFolder folder;
 
-    // Two heading rows, data from grid row 2 on sheet row 3, no fitted columns.
     GridModel motor;
     motor.setShape(101, 26);
     motor.setTextMatrix(0, 1, QStringLiteral("名　称"));
-    motor.setTextMatrix(1, 1, QStringLiteral("単位"));
-    motor.setTextMatrix(2, 1, QStringLiteral("M1"));
-    motor.setTextMatrix(2, 3, QStringLiteral("200V級"));
-    motor.setTextMatrix(3, 1, QStringLiteral("電圧なし"));
-    motor.setTextMatrix(31, 3, QStringLiteral("400"));
+    motor.setTextMatrix(1, 1, QStringLiteral("M1"));
+    motor.setTextMatrix(1, 3, QStringLiteral("200V級"));
+    motor.setTextMatrix(2, 1, QStringLiteral("電圧なし"));
     ASSERT_TRUE(exportGrid(motor, exportlayout::Motor));
     const QJsonObject book = readBack(folder.fake().openedDocuments.last());
     const QJsonObject cells = book["cells"].toObject();
-    EXPECT_EQ(cells["A2"].toObject()["v"].toString(), "単位");
-    EXPECT_EQ(cells["A2"].toObject()["rgb"].toString(), "FFFF0000");
-    EXPECT_EQ(cells["A3"].toObject()["v"].toString(), "M1");
-    EXPECT_FALSE(cells.contains("A4"));
-    EXPECT_EQ(cells["C32"].toObject()["v"].toDouble(), 400);
+    EXPECT_EQ(cells["A1"].toObject()["rgb"].toString(), "FFFF0000");
+    EXPECT_EQ(cells["A2"].toObject()["v"].toString(), "M1");
+    EXPECT_EQ(cells["A2"].toObject()["rgb"].toString(), "FF0000FF");
+    EXPECT_EQ(cells["C2"].toObject()["rgb"].toString(), "FF0000FF");
+    EXPECT_FALSE(cells.contains("A3"));
     EXPECT_TRUE(book["widths"].toObject().isEmpty());
+}
+
+// Every row that holds data goes out, however far down the grid, on sheet row r + 1, and
+// each layout's skip rule still leaves a row out: a window that calculated 60 rows
+// finds all 60 in the workbook.
+TEST(Export, EveryRowWithDataGoesOutHoweverFarDown)
+{
+    if (!haveReader())
+        GTEST_SKIP() << "no python3-openpyxl to read the workbook back";
+    test::TestFolder folder;
+    struct Case { const char *window; ExportLayout layout; int columns; };
+    const Case cases[] = {
+        {"Form9", exportlayout::VoltageDrop, 21},
+        {"Form16", exportlayout::Unbalanced, 21},
+        {"Form7", exportlayout::Motor, 26},
+        {"Form11", exportlayout::Package, 15},
+        {"Form12", exportlayout::MercuryLamp, 26},
+        {"Frm1", exportlayout::FireAlarm, 16},
+    };
+    const int filled[] = {1, 29, 30, 31, 40, 60, 100};
+    const int skipped = 50;
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.window);
+        GridModel grid;
+        grid.setShape(101, k.columns);
+        grid.setTextMatrix(0, 1, QStringLiteral("見出し"));
+        const int other = k.layout.skipColumn == 1 ? 2 : 1;
+        for (int r : filled) {
+            grid.setTextMatrix(r, 0, QString::number(r));
+            grid.setTextMatrix(r, k.layout.skipColumn, QStringLiteral("値"));
+            grid.setTextMatrix(r, other, QStringLiteral("行%1").arg(r));
+        }
+        grid.setTextMatrix(skipped, other, QStringLiteral("行%1").arg(skipped));
+
+        ASSERT_TRUE(exportGrid(grid, k.layout));
+        const QJsonObject cells = readBack(folder.fake().openedDocuments.last())["cells"].toObject();
+        QSet<int> sheetRows;
+        for (const QString &ref : cells.keys())
+            sheetRows.insert(ref.mid(1).toInt());
+        QSet<int> expected{1};
+        for (int r : filled) {
+            expected.insert(r + 1);
+            const QJsonObject cell = cells[QStringLiteral("%1%2").arg(QChar(u'A' + other - 1)).arg(r + 1)].toObject();
+            EXPECT_EQ(cell["v"].toString(), QStringLiteral("行%1").arg(r)) << r;
+            EXPECT_EQ(cell["rgb"].toString(), "FF0000FF") << r;
+        }
+        EXPECT_EQ(sheetRows, expected);
+    }
+}
+
+// A number keeps the digits the grid shows: a 2.0 mm bond wire stays 2.0, not 2.
+TEST(Export, NumbersKeepTheGridsDecimals)
+{
+    if (!haveReader())
+        GTEST_SKIP() << "no python3-openpyxl to read the workbook back";
+    test::TestFolder folder;
+    struct Case { const char *text; const char *type; double value; const char *format; };
+    const Case cases[] = {
+        {"2.0", "n", 2, "0.0"},
+        {"3.50", "n", 3.5, "0.00"},
+        {"4", "n", 4, "0"},
+        {"-0.125", "n", -0.125, "0.000"},
+        {".5", "n", 0.5, "#.0"},
+        {"105V", "s", 0, "General"},
+        {"5.5-2C", "s", 0, "General"},
+    };
+    GridModel grid;
+    grid.setShape(101, 21);
+    grid.setTextMatrix(0, 1, QStringLiteral("3.0")); // a heading that reads as a number keeps its point too
+    for (int i = 0; i < int(std::size(cases)); ++i) {
+        grid.setTextMatrix(i + 1, 2, QStringLiteral("200"));
+        grid.setTextMatrix(i + 1, 13, QString::fromLatin1(cases[i].text));
+    }
+    ASSERT_TRUE(exportGrid(grid, exportlayout::VoltageDrop));
+    const QJsonObject cells = readBack(folder.fake().openedDocuments.last())["cells"].toObject();
+    EXPECT_EQ(cells["A1"].toObject()["fmt"].toString(), "0.0");
+    for (int i = 0; i < int(std::size(cases)); ++i) {
+        const Case &k = cases[i];
+        const QJsonObject cell = cells[QStringLiteral("M%1").arg(i + 2)].toObject();
+        EXPECT_EQ(cell["t"].toString(), QLatin1String(k.type)) << k.text;
+        EXPECT_EQ(cell["fmt"].toString(), QLatin1String(k.format)) << k.text;
+        EXPECT_EQ(cell["rgb"].toString(), "FF0000FF") << k.text;
+        if (*k.type == 'n')
+            EXPECT_EQ(cell["v"].toDouble(), k.value) << k.text;
+        else
+            EXPECT_EQ(cell["v"].toString(), QLatin1String(k.text));
+    }
+    EXPECT_EQ(cells["B2"].toObject()["fmt"].toString(), "0");
 }
 
 TEST(Export, FailuresShowTheCommandsBox)

@@ -71,6 +71,16 @@ void writeBytes(const QString &path, const QByteArray &bytes)
         f.write(bytes);
 }
 
+void writeCellBytes(const QString &path, int columns, int row, int column, const QByteArray &bytes)
+{
+    QByteArray file = readBytes(path);
+    const qsizetype at = (qsizetype(row - 1) * columns + column - 1) * kRecordSize;
+    if (file.size() < at + kRecordSize)
+        file.resize(at + kRecordSize, ' ');
+    file.replace(at, kRecordSize, bytes.leftJustified(kRecordSize, ' ', true));
+    writeBytes(path, file);
+}
+
 QString sourceDir()
 {
     return qEnvironmentVariable("KB_SOURCE_DIR");

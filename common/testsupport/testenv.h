@@ -60,6 +60,9 @@ T *child(const QObject *window, const char *name)
 
 QByteArray readBytes(const QString &path);
 void writeBytes(const QString &path, const QByteArray &bytes);
+// Puts these bytes, padded with blanks, into cell (row, column) of a cell file of
+// `columns` columns as they stand: a cell damaged on disk, which no writer makes.
+void writeCellBytes(const QString &path, int columns, int row, int column, const QByteArray &bytes);
 
 // The source tree (for data/) and the folder of the built program and databases.
 QString sourceDir();

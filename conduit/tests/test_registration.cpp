@@ -154,6 +154,44 @@ TEST_F(Loaded, RefusedRegistrations)
     EXPECT_EQ(m.TOROKU_SUU, 2);
 }
 
+// A cable row whose diameter or section holds no positive number (a cell the database
+// holds damaged, a 0, nothing) would size the conduit on a 0: it is refused as a cable
+// that is not there, and nothing of it is registered. The weight is only shown.
+TEST(Form1Registration, ACableWithoutAUsableDiameterOrSectionIsRefused)
+{
+    const struct { const char *name; int column; QByteArray bytes; bool registered; } cases[] = {
+        {"diameter of damaged bytes", 2, "\xFF\xFF" "3.4", false},
+        {"diameter damaged after a digit", 2, "3\x80" "4", false},
+        {"section of damaged bytes", 3, "\xFD", false},
+        {"diameter 0", 2, "0", false},
+        {"section empty", 3, "", false},
+        {"section negative", 3, "-9.1", false},
+        {"weight of damaged bytes", 5, "\xFF", true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        TestFolder folder;
+        writeDatabase(conduitFixture());
+        writeCellBytes(databasePath(db::CablePipe), 5, 301, c.column, c.bytes); // IV2.0
+        Form1Model m;
+        m.Form_Load();
+        registerCables(m, u"IV5.5"_qs);
+        m.Command1 = u"電線登録"_qs;
+        registerCables(m, u"IV2.0"_qs, 2);
+        if (c.registered) {
+            EXPECT_TRUE(folder.messages().isEmpty());
+            EXPECT_EQ(m.TOROKU_SUU, 3);
+            EXPECT_EQ(gridRow(m, 3, 4, 6), (QStringList{u"3.4"_qs, QString(), u"9.1"_qs}));
+            continue;
+        }
+        EXPECT_EQ(folder.messages(), QStringList{kNotFound});
+        EXPECT_EQ(m.TOROKU_SUU, 1);
+        EXPECT_EQ(gridRow(m, 2, 1, 10), QStringList(10, QString()));
+        EXPECT_EQ(m.Command1, u"電線登録");
+        EXPECT_EQ(m.Combo5, u"2");
+    }
+}
+
 TEST_F(Loaded, TheListHoldsAHundredRows)
 {
     registerCables(m, u"CV22"_qs, 30);

@@ -580,7 +580,34 @@ TEST_F(Model, PickedRowLoadsBackIntoTheInputs)
     EXPECT_EQ(m->Text4, "0");
     EXPECT_EQ(m->Combo4, "");
     EXPECT_EQ(m->Option1, 3);
+    EXPECT_EQ((QStringList{m->Text3, m->Text7}), (QStringList{"", ""}));
     EXPECT_TRUE(m->Text7Enabled);
+}
+
+// A room refused before its count has an empty coverage and count: they reload
+// empty, never as "0", which would read as "no detector needed".
+TEST_F(Model, ReloadOfARowWithoutCountShowsNoCount)
+{
+    open(ordinaryRoom());
+    room("10", "15", u"差動スポット", 1, 0, u"4m未満", u"1m以上");
+    m->Command2_Click();
+    ASSERT_EQ(boxes(), QStringList{"梁が規定以上です「小区画が連続」又は部屋の寸法を梁のところで計算して下さい。"});
+    ASSERT_EQ(m->MSFlexGrid1.textMatrix(1, 4), "15");
+    ASSERT_EQ(m->MSFlexGrid1.textMatrix(1, 10), "");
+    m->Text3 = "90";
+    m->Text7 = "4";
+    m->MSFlexGrid1.setRow(1);
+    m->MSFlexGrid1_Click();
+    m->Command1_Click();
+    EXPECT_TRUE(boxes().isEmpty());
+    EXPECT_EQ((QStringList{m->Text4, m->Text5, m->Text3, m->Text7}), (QStringList{"10", "15", "", ""}));
+
+    // A count cell with blanks around it still reads as its number.
+    m->MSFlexGrid1.setTextMatrix(1, 9, QStringLiteral(" 12.50 "));
+    m->MSFlexGrid1.setTextMatrix(1, 10, QStringLiteral(" 0"));
+    m->MSFlexGrid1_Click();
+    m->Command1_Click();
+    EXPECT_EQ((QStringList{m->Text3, m->Text7}), (QStringList{"12.5", "0"}));
 }
 
 TEST_F(Model, TableClearEmptiesTheFirstThirtyRows)

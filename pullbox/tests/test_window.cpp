@@ -277,7 +277,7 @@ TEST(PullBoxWindow, CalculationTextsAndItsGuard)
     bend.m.IDM_ANGL_Click();
     bend.m.Command2_Click();
     EXPECT_EQ(bend.folder.messages(), QStringList{"配管サイズを入力して下さい。"});
-    EXPECT_EQ(bend.m.Label3, "W=300");
+    EXPECT_EQ(bend.m.Label3, "");
     bend.m.IDM_SHOKI_Click();
     EXPECT_EQ(bend.m.MSFlexGrid1.textMatrix(1, 0), "項目170");
     EXPECT_EQ(bend.m.MSFlexGrid1.textMatrix(1, 1), "ON");
@@ -344,15 +344,37 @@ TEST(PullBoxWindow, CalculationRefusedWithoutConduitsOrConditions)
         EXPECT_EQ((Dims{w.m.s.HABA, w.m.s.OKUYUKI, w.m.s.TAKASA, w.m.s.ANGURU_SUNPOU}), (Dims{0, 0, 0, 0}));
     }
 
-    // After 表をクリアー and the settings display the earlier box stays, and no new one is made.
-    Window w(leftBend());
-    w.add("22");
-    w.m.Command2_Click();
-    w.m.Command1_Click();
-    w.m.IDM_SHOKI_Click();
-    w.m.Command2_Click();
-    EXPECT_EQ(w.folder.messages(), QStringList{"配管サイズを入力して下さい。"});
-    EXPECT_EQ(w.m.Label3, "W=100");
+}
+
+// A 計算 refused for want of a conduit ends on its box like a failed one: the box of
+// the earlier calculation goes, whether 表をクリアー ended the registration or
+// 表を全てクリアー only blanked the grid. A prompt in the status line stays.
+TEST(PullBoxWindow, RefusedCalculationShowsNoBox)
+{
+    for (const Design *d : {&leftBend(), &rightBend(), &straight(), &drop(), &leftTwist(), &rightTwist()}) {
+        for (const bool wholeRegistration : {true, false}) {
+            SCOPED_TRACE(d->formName.toStdString() + (wholeRegistration ? " 表をクリアー" : " 表を全てクリアー"));
+            Window w(*d);
+            w.add("54");
+            w.m.Command2_Click();
+            ASSERT_FALSE(w.m.Label3.isEmpty());
+            if (wholeRegistration)
+                w.m.Command1_Click();
+            else
+                w.m.IDM_GRCLIA_Click();
+            const QString status = w.m.Label1;
+            w.m.Command2_Click();
+            EXPECT_EQ(w.folder.messages(), QStringList{"配管サイズを入力して下さい。"});
+            EXPECT_EQ((QStringList{w.m.Label3, w.m.Label4, w.m.Label5, w.m.Label6}), (QStringList{"", "", "", ""}));
+            if (d->tiers) {
+                EXPECT_EQ(w.m.Label1, status);
+            } else {
+                EXPECT_EQ(w.m.Label9, "");
+                // The row windows' status line held the earlier box's angle unless 表をクリアー put the prompt back.
+                EXPECT_EQ(w.m.Label1, wholeRegistration ? d->prompt : QString());
+            }
+        }
+    }
 }
 
 // A calculation that ends on its error box shows no box: the labels of the
@@ -371,7 +393,7 @@ TEST(PullBoxWindow, FailedCalculationShowsNoBox)
         EXPECT_EQ(w.folder.messages(), QStringList{"エラーが発生しました。SUNPOU_CHOSEI"});
         EXPECT_EQ((QStringList{w.m.Label3, w.m.Label4, w.m.Label5, w.m.Label6}), (QStringList{"", "", "", ""}));
         if (!d->tiers)
-            EXPECT_EQ((QStringList{w.m.Label1, w.m.Label9}), (QStringList{"", ""}));
+            EXPECT_EQ((QStringList{w.m.Label1, w.m.Label9}), (QStringList{"113を登録しました。", ""}));
         else
             EXPECT_EQ(w.m.Label9, "モニター画面(入力出来ません)");
     }

@@ -62,8 +62,7 @@ TEST(RackRegistration, ANameThatRunsOutOfRowsWithoutEndIsNotFound)
     // Cable rows with no END row: the look-up passes row 3000 without a match.
     TestFolder folder;
     TextTable t = emptyTable(db::CablePipe);
-    t.set(1, 301, u"CV2-2C"_qs);
-    t.set(2, 301, u"13"_qs);
+    setRow(t, 301, {u"CV2-2C"_qs, u"13"_qs, u"100"_qs, u"2"_qs, u"385"_qs});
     const QString notFound = u"該当電線がありません、電線名称を確認してやり直して下さい。"_qs;
     for (int registered : {0, 1}) {
         folder.fake().messages.clear();
@@ -119,6 +118,60 @@ TEST(RackRegistration, ACountThatIsNoWholeNumberOfCablesIsRefused)
         Form19Model m;
         loadModel(m);
         check(m, folder, "raceway");
+    }
+}
+
+// A cable row whose diameter (rack, duct) or section (raceway) or weight holds no
+// positive number would be calculated on a 0: it is refused as a cable that is not
+// there, and nothing of it is registered. A cell the window does not calculate with
+// does not matter.
+TEST(RackRegistration, ACableWithoutAUsableNumberIsRefused)
+{
+    enum Window { Rack, Duct, Raceway };
+    const struct { const char *name; Window window; int column; QByteArray bytes; bool registered; } cases[] = {
+        {"rack, diameter of damaged bytes", Rack, 2, "\xFF\xFF" "13", false},
+        {"rack, diameter damaged after a digit", Rack, 2, "1\x80" "3", false},
+        {"rack, weight of damaged bytes", Rack, 5, "\xFD", false},
+        {"rack, weight 0", Rack, 5, "0", false},
+        {"rack, damaged section", Rack, 3, "\xFF", true},
+        {"duct, diameter empty", Duct, 2, "", false},
+        {"raceway, section of damaged bytes", Raceway, 3, "\xFF" "100", false},
+        {"raceway, weight negative", Raceway, 5, "-385", false},
+        {"raceway, damaged diameter", Raceway, 2, "\xFF", true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        TestFolder folder;
+        writeDatabase(rackFixture());
+        writeCellBytes(databasePath(db::CablePipe), 5, 301, c.column, c.bytes); // CV2-2C
+        const auto check = [&](auto &m) {
+            m.Form_Load();
+            registerCable(m, u"CV8-2C"_qs);
+            m.Command1 = u"電線登録"_qs;
+            registerCable(m, u"CV2-2C"_qs, u"2"_qs);
+            if (c.registered) {
+                EXPECT_TRUE(folder.messages().isEmpty());
+                EXPECT_EQ(m.TOROKU_SUU, 2);
+                const QString field3 = c.window == Raceway ? u"100"_qs : u"13"_qs;
+                EXPECT_EQ(gridRow(m, 2).mid(2), (QStringList{field3, Str(2 * CDbl(field3)), u"0.385"_qs, u"0.77"_qs}));
+                return;
+            }
+            EXPECT_EQ(folder.messages(), QStringList{u"該当電線がありません、電線名称を確認してやり直して下さい。"_qs});
+            EXPECT_EQ(m.TOROKU_SUU, 1);
+            EXPECT_EQ(gridRow(m, 2), QStringList(6, QString()));
+            EXPECT_EQ(m.Command1, u"電線登録");
+            EXPECT_EQ(m.Combo5, u"2");
+        };
+        if (c.window == Rack) {
+            Form17Model m;
+            check(m);
+        } else if (c.window == Duct) {
+            Form29Model m;
+            check(m);
+        } else {
+            Form19Model m;
+            check(m);
+        }
     }
 }
 
@@ -235,7 +288,7 @@ TEST(RackSearch, AListingThatOutgrowsTheGridStopsAtItsLastRow)
     TestFolder folder;
     TextTable t = emptyTable(db::CablePipe);
     for (int i = 0; i < 120; ++i)
-        t.set(1, 301 + i, u"CV"_qs + Str(100 + i));
+        setRow(t, 301 + i, {u"CV"_qs + Str(100 + i), u"10"_qs, u"50"_qs, u"1"_qs, u"100"_qs});
     Form17Model m;
     loadModel(m, t);
     int busy = 0;
