@@ -1,7 +1,18 @@
 #include "pictures.h"
 
+#include "drawing.h"
+
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmapCache>
+#include <QStyle>
+#include <QStyleOption>
+#include <QStylePainter>
+
+#include <algorithm>
+#include <functional>
 
 namespace kb {
 
@@ -12,6 +23,7 @@ const QColor kPipe(90, 110, 140);
 const QColor kCopper(200, 110, 40);
 const QColor kRed(200, 40, 40);
 const QColor kBoxFill(235, 225, 200);
+const QColor kGlass(200, 225, 245);
 
 void pen(QPainter &p, const QColor &color, qreal width = 3, Qt::PenStyle style = Qt::SolidLine)
 {
@@ -94,6 +106,61 @@ void arrowDown(QPainter &p, qreal x, qreal top, qreal bottom, const QColor &colo
     p.drawLine(QPointF(x + 6, bottom - 7), QPointF(x, bottom));
 }
 
+// A spot detector on the ceiling, seen from the side: its base at the ceiling line y.
+void ceilingDetector(QPainter &p, qreal x, qreal y, qreal width = 16)
+{
+    pen(p, kInk, 2);
+    p.setBrush(Qt::white);
+    p.drawChord(QRectF(x - width / 2, y - width * 0.4, width, width * 0.9), 180 * 16, 180 * 16);
+    p.setBrush(kBoxFill);
+    p.drawRect(QRectF(x - width * 0.6, y - 1, width * 1.2, 3));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kRed);
+    p.drawEllipse(QPointF(x + width * 0.18, y + width * 0.22), width * 0.09, width * 0.09);
+}
+
+// A detector on a floor plan: a red ring with a dot in its middle.
+void detectorMark(QPainter &p, QPointF centre, qreal radius)
+{
+    pen(p, kRed, 2);
+    p.setBrush(Qt::white);
+    p.drawEllipse(centre, radius, radius);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kRed);
+    p.drawEllipse(centre, radius * 0.35, radius * 0.35);
+}
+
+// A ceiling line with the hatching of the slab above it.
+void ceiling(QPainter &p, const QPolygonF &line)
+{
+    pen(p, kInk, 1.5);
+    for (int i = 0; i + 1 < line.size(); ++i) {
+        const QPointF a = line[i], b = line[i + 1];
+        if (a.y() != b.y())
+            continue;
+        for (qreal x = std::min(a.x(), b.x()) + 2; x < std::max(a.x(), b.x()); x += 6)
+            p.drawLine(QPointF(x, a.y() - 1), QPointF(x + 4, a.y() - 5));
+    }
+    pen(p, kInk, 3);
+    p.drawPolyline(line);
+}
+
+// A database drum: a cylinder whose top shows as an ellipse.
+void drum(QPainter &p, const QRectF &r)
+{
+    const qreal cap = r.height() * 0.25;
+    QPainterPath body;
+    body.moveTo(r.left(), r.top() + cap / 2);
+    body.lineTo(r.left(), r.bottom() - cap / 2);
+    body.arcTo(QRectF(r.left(), r.bottom() - cap, r.width(), cap), 180, 180);
+    body.lineTo(r.right(), r.top() + cap / 2);
+    p.setBrush(kBoxFill);
+    pen(p, kInk, 2.5);
+    p.drawPath(body);
+    p.drawEllipse(QRectF(r.left(), r.top(), r.width(), cap));
+    p.drawArc(QRectF(r.left(), r.center().y() - cap / 2, r.width(), cap), 180 * 16, 180 * 16);
+}
+
 void draw(QPainter &p, Picture picture)
 {
     switch (picture) {
@@ -150,19 +217,9 @@ void draw(QPainter &p, Picture picture)
         for (int x = 14; x <= 50; x += 6)
             p.drawLine(QPointF(x, 18), QPointF(x, 30));
         break;
-    case Picture::Database: {
-        QPainterPath body;
-        body.moveTo(14, 16);
-        body.lineTo(14, 48);
-        body.arcTo(QRectF(14, 42, 36, 12), 180, 180);
-        body.lineTo(50, 16);
-        p.setBrush(kBoxFill);
-        pen(p, kInk, 2.5);
-        p.drawPath(body);
-        p.drawEllipse(QRectF(14, 10, 36, 12));
-        p.drawArc(QRectF(14, 26, 36, 12), 180 * 16, 180 * 16);
+    case Picture::Database:
+        drum(p, QRectF(14, 10, 36, 44));
         break;
-    }
     case Picture::Motor:
         motor(p, {32, 32}, 20);
         break;
@@ -243,6 +300,170 @@ void draw(QPainter &p, Picture picture)
         for (int y = 20; y <= 44; y += 12)
             p.drawLine(QPointF(12, y), QPointF(52, y));
         break;
+    case Picture::DetectorCount:
+        // Three detectors on one ceiling, each with the floor area it watches.
+        ceiling(p, {QPointF(4, 12), QPointF(60, 12)});
+        pen(p, kRed, 1.5, Qt::DashLine);
+        for (qreal x : {14.0, 32.0, 50.0}) {
+            p.drawLine(QPointF(x - 3, 19), QPointF(x - 9, 54));
+            p.drawLine(QPointF(x + 3, 19), QPointF(x + 9, 54));
+        }
+        for (qreal x : {14.0, 32.0, 50.0})
+            ceilingDetector(p, x, 12, 12);
+        pen(p, kInk, 3);
+        p.drawLine(QPointF(4, 56), QPointF(60, 56));
+        break;
+    case Picture::Receiver:
+        // The panel: the fire lamp above, the zone windows, two switches below.
+        p.setBrush(kBoxFill);
+        pen(p, kInk, 2.5);
+        p.drawRect(QRectF(12, 6, 40, 52));
+        p.setBrush(kRed);
+        pen(p, kInk, 1.5);
+        p.drawRoundedRect(QRectF(18, 11, 28, 7), 2, 2);
+        p.setBrush(Qt::white);
+        for (int row = 0; row < 4; ++row)
+            for (int column = 0; column < 2; ++column)
+                p.drawRect(QRectF(18 + column * 15, 22 + row * 6.5, 13, 4.5));
+        p.setBrush(kInk);
+        p.drawEllipse(QPointF(25, 52), 2.5, 2.5);
+        p.drawEllipse(QPointF(39, 52), 2.5, 2.5);
+        break;
+    case Picture::ManualCallPoint:
+        // The red box with its push button behind a round window.
+        p.setBrush(kRed);
+        pen(p, kInk, 2.5);
+        p.drawRoundedRect(QRectF(10, 10, 44, 44), 8, 8);
+        p.setBrush(Qt::white);
+        pen(p, kInk, 2);
+        p.drawEllipse(QPointF(32, 32), 14, 14);
+        p.setBrush(QColor(235, 110, 100));
+        p.drawEllipse(QPointF(32, 32), 7, 7);
+        break;
+    case Picture::AcousticDevice:
+        // The bell, ringing.
+        p.setBrush(kRed);
+        pen(p, kInk, 2.5);
+        p.drawEllipse(QPointF(25, 32), 16, 16);
+        p.setBrush(kInk);
+        p.drawEllipse(QPointF(25, 32), 3.5, 3.5);
+        p.setBrush(Qt::NoBrush);
+        pen(p, kInk, 2.5);
+        p.drawArc(QRectF(25 - 24, 32 - 24, 48, 48), -35 * 16, 70 * 16);
+        p.drawArc(QRectF(25 - 31, 32 - 31, 62, 62), -35 * 16, 70 * 16);
+        break;
+    case Picture::Relay:
+        // A box passing the signals of the lines on the left to the line on the right.
+        pen(p, kCopper, 3);
+        for (qreal y : {22.0, 32.0, 42.0})
+            p.drawLine(QPointF(4, y), QPointF(22, y));
+        for (qreal y : {28.0, 36.0})
+            p.drawLine(QPointF(42, y), QPointF(60, y));
+        p.setBrush(kBoxFill);
+        pen(p, kInk, 2.5);
+        p.drawRect(QRectF(22, 14, 20, 36));
+        p.setBrush(kRed);
+        pen(p, kInk, 1.5);
+        p.drawEllipse(QPointF(32, 21), 2.5, 2.5);
+        p.setBrush(QColor(60, 170, 80));
+        p.drawEllipse(QPointF(32, 43), 2.5, 2.5);
+        break;
+    case Picture::WindowlessFloor: {
+        // A building whose middle floor has no windows, and the check.
+        p.setBrush(kBoxFill);
+        pen(p, kInk, 2.5);
+        p.drawRect(QRectF(6, 8, 36, 50));
+        p.drawLine(QPointF(6, 24.5), QPointF(42, 24.5));
+        p.drawLine(QPointF(6, 41.5), QPointF(42, 41.5));
+        p.setBrush(kGlass);
+        pen(p, kInk, 1.5);
+        for (qreal top : {12.0, 45.5})
+            for (int i = 0; i < 3; ++i)
+                p.drawRect(QRectF(10 + i * 10.5, top, 7, 8));
+        pen(p, kRed, 4);
+        p.drawPolyline(QPolygonF{QPointF(45, 32), QPointF(50, 38), QPointF(60, 25)});
+        break;
+    }
+    case Picture::DataSearch:
+        drum(p, QRectF(6, 8, 32, 44));
+        p.setBrush(QColor(255, 255, 255, 170));
+        pen(p, kInk, 3);
+        p.drawEllipse(QPointF(40, 38), 11, 11);
+        pen(p, kInk, 6);
+        p.drawLine(QPointF(48, 46), QPointF(58, 56));
+        break;
+    case Picture::GeneralRoom:
+        // A room in plan with its door and one detector in the middle.
+        p.setBrush(Qt::white);
+        pen(p, kInk, 4);
+        p.drawRect(QRectF(8, 10, 48, 44));
+        pen(p, Qt::white, 5);
+        p.drawLine(QPointF(15, 54), QPointF(29, 54));
+        pen(p, kInk, 1.5);
+        p.drawLine(QPointF(15, 54), QPointF(15, 40));
+        p.drawArc(QRectF(1, 40, 28, 28), 0, 90 * 16);
+        detectorMark(p, {36, 30}, 6);
+        break;
+    case Picture::NarrowRoom:
+        // A long narrow room with its detectors in a line, and its length.
+        p.setBrush(Qt::white);
+        pen(p, kInk, 3.5);
+        p.drawRect(QRectF(4, 20, 56, 18));
+        for (qreal x : {14.0, 32.0, 50.0})
+            detectorMark(p, {x, 29}, 4.5);
+        pen(p, kInk, 1.5);
+        p.setBrush(kInk);
+        p.drawLine(QPointF(6, 48), QPointF(58, 48));
+        arrowHead(p, QPointF(4, 48), QPointF(58, 48), 6, 3);
+        arrowHead(p, QPointF(60, 48), QPointF(6, 48), 6, 3);
+        break;
+    case Picture::CompartmentsInRow:
+        // Small compartments side by side, a detector in each.
+        p.setBrush(Qt::white);
+        pen(p, kInk, 3);
+        p.drawRect(QRectF(4, 18, 56, 28));
+        for (qreal x : {18.0, 32.0, 46.0})
+            p.drawLine(QPointF(x, 18), QPointF(x, 46));
+        for (qreal x : {11.0, 25.0, 39.0, 53.0})
+            detectorMark(p, {x, 32}, 3.5);
+        break;
+    case Picture::OneCompartment:
+        // One small compartment in the corner of a larger room.
+        p.setBrush(Qt::white);
+        pen(p, kInk, 2);
+        p.drawRect(QRectF(4, 8, 56, 48));
+        p.setBrush(kBoxFill);
+        pen(p, kInk, 3.5);
+        p.drawRect(QRectF(34, 8, 26, 24));
+        detectorMark(p, {47, 20}, 5);
+        break;
+    case Picture::SteppedCeiling:
+        // A room in section whose ceiling steps down, a detector under each level.
+        ceiling(p, {QPointF(4, 12), QPointF(30, 12), QPointF(30, 28), QPointF(60, 28)});
+        pen(p, kInk, 3);
+        p.drawLine(QPointF(4, 12), QPointF(4, 56));
+        p.drawLine(QPointF(60, 28), QPointF(60, 56));
+        p.drawLine(QPointF(4, 56), QPointF(60, 56));
+        ceilingDetector(p, 14, 12);
+        ceilingDetector(p, 46, 28);
+        // The height of the step.
+        pen(p, kRed, 1.5);
+        p.setBrush(kRed);
+        p.drawLine(QPointF(25, 16), QPointF(25, 24));
+        arrowHead(p, QPointF(25, 13), QPointF(25, 20), 4, 2.5);
+        arrowHead(p, QPointF(25, 27), QPointF(25, 20), 4, 2.5);
+        pen(p, kRed, 1);
+        p.drawLine(QPointF(22, 28), QPointF(29, 28));
+        break;
+    case Picture::SteppedCentre:
+        // A room in section whose ceiling rises in the middle, the detector up there.
+        ceiling(p, {QPointF(4, 28), QPointF(19, 28), QPointF(19, 12), QPointF(45, 12), QPointF(45, 28), QPointF(60, 28)});
+        pen(p, kInk, 3);
+        p.drawLine(QPointF(4, 28), QPointF(4, 56));
+        p.drawLine(QPointF(60, 28), QPointF(60, 56));
+        p.drawLine(QPointF(4, 56), QPointF(60, 56));
+        ceilingDetector(p, 32, 12);
+        break;
     case Picture::Spare:
         pen(p, QColor(150, 150, 150), 2, Qt::DashLine);
         p.drawRect(QRectF(10, 10, 44, 44));
@@ -250,16 +471,135 @@ void draw(QPainter &p, Picture picture)
     }
 }
 
+// An icon drawn on demand: at each size and device pixel ratio it is asked for,
+// and straight onto the painter when it is painted at normal state.
+class DrawnIconEngine : public QIconEngine
+{
+public:
+    DrawnIconEngine(std::function<void(QPainter &)> draw, qreal designSize, QString cacheKey)
+        : m_draw(std::move(draw)), m_designSize(designSize), m_cacheKey(std::move(cacheKey))
+    {
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        if (mode != QIcon::Normal) {
+            const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+            QPixmap pm = scaledPixmap(rect.size() * ratio, mode, state, ratio);
+            pm.setDevicePixelRatio(ratio);
+            painter->drawPixmap(rect, pm);
+            return;
+        }
+        painter->save();
+        drawInto(*painter, rect);
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State, qreal) override
+    {
+        if (size.isEmpty())
+            return QPixmap();
+        const QString key = QStringLiteral("kb-icon-%1-%2x%3-%4").arg(m_cacheKey).arg(size.width()).arg(size.height()).arg(int(mode));
+        QPixmap pm;
+        if (QPixmapCache::find(key, &pm))
+            return pm;
+        pm = QPixmap(size);
+        pm.fill(Qt::transparent);
+        {
+            QPainter p(&pm);
+            drawInto(p, QRect(QPoint(), size));
+        }
+        if (mode != QIcon::Normal)
+            if (const QStyle *style = QApplication::style()) {
+                QStyleOption option;
+                option.palette = QApplication::palette();
+                pm = style->generatedIconPixmap(mode, pm, &option);
+            }
+        QPixmapCache::insert(key, pm);
+        return pm;
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}};
+    }
+
+    QIconEngine *clone() const override { return new DrawnIconEngine(*this); }
+    QString key() const override { return QStringLiteral("kb-drawn"); }
+
+private:
+    // The drawing, square in the middle of rect.
+    void drawInto(QPainter &p, const QRect &rect) const
+    {
+        const qreal side = std::min(rect.width(), rect.height());
+        p.setRenderHint(QPainter::Antialiasing);
+        p.translate(rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2);
+        p.scale(side / m_designSize, side / m_designSize);
+        m_draw(p);
+    }
+
+    std::function<void(QPainter &)> m_draw;
+    qreal m_designSize;
+    QString m_cacheKey;
+};
+
 } // namespace
 
-QPixmap drawPicture(Picture picture)
+QIcon pictureIcon(Picture picture)
 {
-    QPixmap pixmap(kPictureSize, kPictureSize);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    draw(p, picture);
-    return pixmap;
+    return QIcon(new DrawnIconEngine([picture](QPainter &p) { draw(p, picture); }, kPictureSize,
+                                     QString::number(int(picture))));
+}
+
+PictureButton::PictureButton(Picture picture, const QString &caption, QWidget *parent) : QToolButton(parent)
+{
+    setText(caption);
+    setIcon(pictureIcon(picture));
+    setIconSize(QSize(kPictureSize, kPictureSize));
+    setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+}
+
+void PictureButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter p(this);
+    QStyleOptionToolButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    const QIcon picture = option.icon;
+    // The button itself from the style, without its label.
+    option.text.clear();
+    option.icon = QIcon();
+    p.drawComplexControl(QStyle::CC_ToolButton, option);
+
+    // The label laid out as the style lays out a picture over its caption.
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this);
+    QRect label = style()->subControlRect(QStyle::CC_ToolButton, &option, QStyle::SC_ToolButton, this).adjusted(frame, frame, -frame, -frame);
+    if (option.state & (QStyle::State_Sunken | QStyle::State_On))
+        label.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                        style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+    const QSize pictureSize = iconSize().boundedTo(label.size());
+    QRect pictureArea = label;
+    pictureArea.setHeight(pictureSize.height() + 4);
+    const QRect captionArea = label.adjusted(0, pictureArea.height() - 1, 0, -1);
+    picture.paint(&p, QStyle::alignedRect(layoutDirection(), Qt::AlignCenter, pictureSize, pictureArea), Qt::AlignCenter,
+                  isEnabled() ? QIcon::Normal : QIcon::Disabled);
+    int flags = Qt::AlignCenter | Qt::TextShowMnemonic;
+    if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this))
+        flags |= Qt::TextHideMnemonic;
+    p.drawItemText(captionArea, flags, option.palette, isEnabled(), caption, QPalette::ButtonText);
+}
+
+PictureView::PictureView(Picture picture, QWidget *parent) : QWidget(parent), m_icon(pictureIcon(picture)) {}
+
+void PictureView::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    m_icon.paint(&p, rect());
 }
 
 } // namespace kb
