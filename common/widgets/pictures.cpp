@@ -471,6 +471,21 @@ void draw(QPainter &p, Picture picture)
     }
 }
 
+// The program's icon, drawn for 128 × 128 (app/desktop/kembrel.svg).
+void drawProgramIcon(QPainter &p)
+{
+    p.setBrush(kBoxFill);
+    pen(p, kInk, 3);
+    p.drawRoundedRect(QRectF(6, 6, 116, 116), 20, 20);
+    p.setBrush(Qt::white);
+    pen(p, kPipe, 9);
+    p.drawEllipse(QPointF(64, 64), 42, 42);
+    p.setBrush(kCopper);
+    pen(p, kInk, 2.5);
+    for (const QPointF centre : {QPointF(64, 47), QPointF(48, 75), QPointF(80, 75)})
+        p.drawEllipse(centre, 14, 14);
+}
+
 // An icon drawn on demand: at each size and device pixel ratio it is asked for,
 // and straight onto the painter when it is painted at normal state.
 class DrawnIconEngine : public QIconEngine
@@ -554,6 +569,11 @@ QIcon pictureIcon(Picture picture)
 {
     return QIcon(new DrawnIconEngine([picture](QPainter &p) { draw(p, picture); }, kPictureSize,
                                      QString::number(int(picture))));
+}
+
+QIcon programIcon()
+{
+    return QIcon(new DrawnIconEngine(drawProgramIcon, 128, QStringLiteral("program")));
 }
 
 PictureButton::PictureButton(Picture picture, const QString &caption, QWidget *parent) : QToolButton(parent)

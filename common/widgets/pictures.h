@@ -26,6 +26,10 @@ constexpr int kPictureSize = 64;
 // at, so that it stays sharp on a printed page as on the screen.
 QIcon pictureIcon(Picture picture);
 
+// The program's icon: a conduit in cross-section on a tile, the same drawing as
+// app/desktop/kembrel.svg. Drawn in code, it needs no image plugin.
+QIcon programIcon();
+
 // A picture button of a menu: the picture above its caption. It draws the picture
 // itself, at the resolution of what it is painted on, where the style would take a
 // copy of screen size: a printed menu shows its pictures as sharp as its captions.

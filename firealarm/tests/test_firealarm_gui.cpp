@@ -146,6 +146,21 @@ TEST_F(FireAlarmGui, FrameMenusAndTitle)
     EXPECT_NE(loaded("FrmMENUA"), nullptr);
 }
 
+TEST_F(FireAlarmGui, FrameAndItsMenusShowTheProgramsIcon)
+{
+    auto *frame = qobject_cast<MDIForm1 *>(openWindow(QStringLiteral("MDIForm1")));
+    ASSERT_NE(frame, nullptr);
+    click(loaded("FrmMENUA"), "Command3");
+    QCoreApplication::processEvents();
+    const QImage icon = programIcon().pixmap(16).toImage();
+    // The maximised child's icon stands at the left end of the frame's menu bar.
+    QWidget *childIcon = frame->menuBar()->cornerWidget(Qt::TopLeftCorner);
+    ASSERT_NE(childIcon, nullptr);
+    EXPECT_EQ(childIcon->windowIcon().pixmap(16).toImage(), icon);
+    for (const char *name : {"MDIForm1", "FrmMENUA", "FrmMENUC"})
+        EXPECT_EQ(loaded(name)->windowIcon().pixmap(16).toImage(), icon) << name;
+}
+
 TEST_F(FireAlarmGui, MenuButtonsShowPicturesLikeTheOtherMenus)
 {
     openWindow(QStringLiteral("MDIForm1"));
