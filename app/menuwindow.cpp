@@ -6,7 +6,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMenuBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace kb {
@@ -22,16 +21,12 @@ MenuWindow::MenuWindow(const QString &formName, const QString &caption, const QV
     const auto &registry = WindowRegistry::instance();
     for (int i = 0; i < m_buttons.size(); ++i) {
         const MenuButton &b = m_buttons[i];
-        auto *button = new QToolButton(central);
+        auto *button = new PictureButton(b.picture, b.caption, central);
         button->setObjectName(QStringLiteral("Command%1").arg(i + 1));
-        button->setText(b.caption);
-        button->setIcon(QIcon(drawPicture(b.picture)));
-        button->setIconSize(QSize(kPictureSize, kPictureSize));
-        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setMinimumSize(112, 104);
         button->setEnabled(b.target.isEmpty() || registry.isRegistered(b.target));
         const int number = i + 1;
-        connect(button, &QToolButton::clicked, this, [this, number] { press(number); });
+        connect(button, &PictureButton::clicked, this, [this, number] { press(number); });
         grid->addWidget(button, i / 4, i % 4);
     }
     layout->addLayout(grid);

@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -199,6 +201,47 @@ TEST_F(Registry, PrintGoesToThePrinterChosenAndACancelShowsTheFailureBox)
     const QByteArray pdf = test::readBytes(folder.fake().printFile);
     EXPECT_TRUE(pdf.startsWith("%PDF"));
     EXPECT_GT(pdf.size(), 1000);
+}
+
+namespace {
+// The sizes of the images a PDF holds, in pixels.
+QList<QSize> pdfImages(const QByteArray &pdf)
+{
+    QList<QSize> sizes;
+    static const QRegularExpression image(QStringLiteral("/Subtype /Image\\s*/Width (\\d+)\\s*/Height (\\d+)"));
+    for (auto it = image.globalMatch(QString::fromLatin1(pdf)); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        sizes << QSize(m.captured(1).toInt(), m.captured(2).toInt());
+    }
+    return sizes;
+}
+} // namespace
+
+TEST_F(Registry, PrintDrawsTheWindowAtThePrintersResolution)
+{
+    Window *w = reg().open(QStringLiteral("Form1"));
+    const QSize client = w->centralWidget()->size();
+    folder.fake().printFile = folder.path(QStringLiteral("print.pdf"));
+    folder.fake().printResolution = 600;
+    w->printWindow();
+    EXPECT_TRUE(folder.messages().isEmpty());
+
+    // The window fills the width of the page as before, but in as many pixels as the
+    // printer prints there, not in the window's own few hundred.
+    QPdfWriter printer(folder.path(QStringLiteral("unused.pdf"))); // the printer the dialog answered
+    printer.setResolution(600);
+    const int pageWidth = printer.pageLayout().paintRectPixels(printer.resolution()).width();
+    const QList<QSize> images = pdfImages(test::readBytes(folder.fake().printFile));
+    ASSERT_FALSE(images.isEmpty());
+    int height = 0;
+    for (const QSize &band : images) {
+        EXPECT_EQ(band.width(), pageWidth);
+        height += band.height();
+    }
+    // The page image may be cut into bands that overlap by a row.
+    const int expected = qRound(pageWidth * client.height() / double(client.width()));
+    EXPECT_GE(height, expected - 1);
+    EXPECT_LE(height, expected + images.size());
 }
 
 TEST_F(Registry, CalculatorStartsTheFirstOneFoundOrSaysItCouldNot)

@@ -23,7 +23,9 @@ QPagedPaintDevice *FakeDialogs::choosePrinter(QObject *)
     m_printer = nullptr;
     if (printFile.isEmpty())
         return nullptr;
-    m_printer = new QPdfWriter(printFile);
+    auto *writer = new QPdfWriter(printFile);
+    writer->setResolution(printResolution);
+    m_printer = writer;
     return m_printer;
 }
 

@@ -13,6 +13,7 @@ public:
     QStringList fileAnswers;       // next answers of fileName(); empty queue answers a cancel
     QStringList fileTitles;        // titles the file dialog was shown with
     QString printFile;             // PDF the printer prints to; empty answers a cancel
+    int printResolution = 300;     // its dots per inch, below most printers' so that a page draws quickly
     int printerDialogs = 0;
     QStringList openedDocuments;
     bool openDocumentResult = true;

@@ -1,5 +1,7 @@
 #include "qtdialogs.h"
 
+#include "pictures.h"
+
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -81,7 +83,11 @@ bool QtDialogs::startProgram(const QString &program)
     return QProcess::startDetached(program, {});
 }
 
-Application::Application(int &argc, char **argv) : QApplication(argc, argv) {}
+Application::Application(int &argc, char **argv) : QApplication(argc, argv)
+{
+    // Every window without an icon of its own shows this one, the frame's children too.
+    setWindowIcon(programIcon());
+}
 
 bool Application::notify(QObject *receiver, QEvent *event)
 {

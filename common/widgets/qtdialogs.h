@@ -33,7 +33,8 @@ bool desktopHasProgramFor(const QString &path);
 // Turns a filter of the form "データファイル(*.qvx)|*.qvx" into Qt's form.
 QString qtFileFilter(const QString &filter);
 
-// The application: a failure that escapes a handler anyway is shown, never fatal.
+// The application: the program's icon on every window; a failure that escapes a
+// handler anyway is shown, never fatal.
 class Application : public QApplication
 {
 public:

@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHash>
+#include <QImage>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QScreen>
@@ -16,6 +17,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <new>
 
 namespace kb {
 
@@ -104,6 +106,39 @@ void Window::guard(const QString &tag, const std::function<void()> &handler)
     }
 }
 
+namespace {
+// Draws the widget into target (device pixels of the painter) at the painter's
+// own resolution: the widget paints itself scaled, so that its text and lines
+// are as sharp as the printer makes them, not a screen image blown up. A page
+// image is large, so it goes in bands of a bounded size.
+void renderAtDeviceResolution(QPainter &painter, QWidget *widget, const QRect &target)
+{
+    if (target.isEmpty() || widget->width() <= 0 || widget->height() <= 0)
+        return;
+    const qreal scale = target.width() / qreal(widget->width());
+    // Bands of whole rows of the widget, of a few million pixels each.
+    const int rows = std::max(1, int((4 << 20) / target.width() / scale));
+    const QColor paper = widget->palette().color(widget->backgroundRole());
+    for (int row = 0; row < widget->height(); row += rows) {
+        const int top = qRound(row * scale);
+        // One row more than the band, under the next one, so that no seam shows between them.
+        const int bottom = std::min(target.height(), qRound((row + rows) * scale) + 1);
+        if (bottom <= top)
+            break;
+        QImage band(target.width(), bottom - top, QImage::Format_RGB32);
+        if (band.isNull())
+            throw std::bad_alloc();
+        band.fill(paper);
+        band.setDevicePixelRatio(scale);
+        {
+            QPainter p(&band);
+            widget->render(&p, QPoint(), QRegion(0, row, widget->width(), rows + 1));
+        }
+        painter.drawImage(QRect(target.left(), target.top() + top, band.width(), band.height()), band);
+    }
+}
+} // namespace
+
 void Window::printWindow(const QString &failText)
 {
     try {
@@ -113,16 +148,17 @@ void Window::printWindow(const QString &failText)
             return;
         }
         QWidget *client = centralWidget() ? centralWidget() : this;
-        const QPixmap image = client->grab();
         QPainter painter;
         if (!painter.begin(printer)) {
             message(failText);
             return;
         }
+        // The window's image fills the page's width (or height) from its top left corner.
+        painter.setRenderHint(QPainter::LosslessImageRendering);
         const QRect page = painter.viewport();
-        QSize size = image.size();
+        QSize size = client->size();
         size.scale(page.size(), Qt::KeepAspectRatio);
-        painter.drawPixmap(QRect(page.topLeft(), size), image);
+        renderAtDeviceResolution(painter, client, QRect(page.topLeft(), size));
         if (!painter.end())
             message(failText);
     } catch (...) {

@@ -7,7 +7,9 @@
 #include "feedertest.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -47,5 +49,23 @@ TEST(PackageGui, CalculatesFromTheDefaultRows)
 
     w->findChild<QAction *>(QStringLiteral("IDM_SUIREI"))->trigger();
     EXPECT_TRUE(qobject_cast<QRadioButton *>(child("Option1(1)"))->isChecked());
+    WindowRegistry::instance().reset();
+}
+
+TEST(PackageGui, OptionsStandBelowTheBorderOfTheirFrames)
+{
+    test::TestFolder folder;
+    feedertest::installDefaultCableSize(folder);
+    registerFeederWindows();
+    Window *w = openWindow(QStringLiteral("Form11"));
+    ASSERT_NE(w, nullptr);
+    QApplication::processEvents();
+    const QList<QRadioButton *> options = w->findChildren<QRadioButton *>();
+    EXPECT_EQ(options.size(), 6);
+    for (QRadioButton *option : options) {
+        auto *frame = qobject_cast<QGroupBox *>(option->parentWidget());
+        ASSERT_NE(frame, nullptr) << option->objectName().toStdString();
+        EXPECT_GE(option->geometry().top(), frame->contentsRect().top()) << option->objectName().toStdString();
+    }
     WindowRegistry::instance().reset();
 }

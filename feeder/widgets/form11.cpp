@@ -80,11 +80,13 @@ void Form11::buildControls()
     unit->setGeometry(twipsRect(120, 1560, 1335, 360));
     f.bind(unit, &m.Combo1, &m.Combo1Items);
 
+    // The frame's caption sits above its border, not on it: the options start as low as
+    // those of Frame1, so that the first one stands inside the border.
     QGroupBox *frame4 = newFrame("Frame4", "始動方法", c, twipsRect(7800, 3070, 1575, 1935));
-    m_option3 = newOptions("Option3", "直入れ", "始動器", frame4, twipsRect(240, 240, 1215, 255), twipsRect(240, 600, 1215, 255));
-    newLabel(QStringLiteral("Label10"), QStringLiteral("電動機中最大の物(kW)"), frame4, twipsRect(240, 960, 1095, 495))->setWordWrap(true);
+    m_option3 = newOptions("Option3", "直入れ", "始動器", frame4, twipsRect(240, 360, 1215, 255), twipsRect(240, 720, 1215, 255));
+    newLabel(QStringLiteral("Label10"), QStringLiteral("電動機中最大の物(kW)"), frame4, twipsRect(240, 1020, 1095, 495))->setWordWrap(true);
     QComboBox *largest = newEditableCombo(QStringLiteral("Combo2"), frame4);
-    largest->setGeometry(twipsRect(240, 1440, 1095, 360));
+    largest->setGeometry(twipsRect(240, 1500, 1095, 360));
     f.bind(largest, &m.Combo2, &m.Combo2Items);
 
     QGroupBox *frame2 = newFrame("Frame2", "開閉器種別", c, twipsRect(720, 5160, 2175, 1215));

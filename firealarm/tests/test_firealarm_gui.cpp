@@ -5,11 +5,13 @@
 #include "detectorwindow.h"
 #include "firealarmmenus.h"
 #include "flexgrid.h"
+#include "pictures.h"
 #include "refdata.h"
 #include "registerFirealarm.h"
 #include "registry.h"
 #include "testenv.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QHeaderView>
@@ -23,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolButton>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -58,7 +61,7 @@ protected:
         EXPECT_NE(c, nullptr) << name.toStdString();
         return c;
     }
-    static void click(QWidget *w, const char *button) { child<QPushButton>(w, QString::fromLatin1(button))->click(); }
+    static void click(QWidget *w, const char *button) { child<QAbstractButton>(w, QString::fromLatin1(button))->click(); }
     static void trigger(QWidget *w, const char *action) { child<QAction>(w, QString::fromLatin1(action))->trigger(); }
     static void setText(QWidget *w, const char *box, const QString &text) { child<QLineEdit>(w, QString::fromLatin1(box))->setText(text); }
     static void setCombo(QWidget *w, const char *combo, const QString &text)
@@ -141,6 +144,48 @@ TEST_F(FireAlarmGui, FrameMenusAndTitle)
     openWindow(QStringLiteral("MDIForm1"));
     EXPECT_EQ(appTitle(), "メインメニュー");
     EXPECT_NE(loaded("FrmMENUA"), nullptr);
+}
+
+TEST_F(FireAlarmGui, FrameAndItsMenusShowTheProgramsIcon)
+{
+    auto *frame = qobject_cast<MDIForm1 *>(openWindow(QStringLiteral("MDIForm1")));
+    ASSERT_NE(frame, nullptr);
+    click(loaded("FrmMENUA"), "Command3");
+    QCoreApplication::processEvents();
+    const QImage icon = programIcon().pixmap(16).toImage();
+    // The maximised child's icon stands at the left end of the frame's menu bar.
+    QWidget *childIcon = frame->menuBar()->cornerWidget(Qt::TopLeftCorner);
+    ASSERT_NE(childIcon, nullptr);
+    EXPECT_EQ(childIcon->windowIcon().pixmap(16).toImage(), icon);
+    for (const char *name : {"MDIForm1", "FrmMENUA", "FrmMENUC"})
+        EXPECT_EQ(loaded(name)->windowIcon().pixmap(16).toImage(), icon) << name;
+}
+
+TEST_F(FireAlarmGui, MenuButtonsShowPicturesLikeTheOtherMenus)
+{
+    openWindow(QStringLiteral("MDIForm1"));
+    click(loaded("FrmMENUA"), "Command3");
+    // Each button that opens or names something has a picture of its own; the spare
+    // ones and the one without a caption share the spare picture of the other menus.
+    const QImage spare = pictureIcon(Picture::Spare).pixmap(kPictureSize).toImage();
+    QList<QImage> seen{spare};
+    for (const char *menu : {"FrmMENUA", "FrmMENUC"})
+        for (int n = 1; n <= 8; ++n) {
+            const QString name = QStringLiteral("Command%1").arg(n);
+            auto *button = child<QToolButton>(loaded(menu), name);
+            ASSERT_NE(button, nullptr);
+            EXPECT_EQ(button->iconSize(), QSize(kPictureSize, kPictureSize)) << menu << n;
+            EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon) << menu << n;
+            const QImage picture = button->icon().pixmap(kPictureSize).toImage();
+            EXPECT_EQ(picture.size(), QSize(kPictureSize, kPictureSize)) << menu << n;
+            if (button->text().isEmpty() || button->text() == QStringLiteral("予備")) {
+                EXPECT_EQ(picture, spare) << menu << n;
+            } else {
+                EXPECT_FALSE(seen.contains(picture)) << menu << n;
+                seen << picture;
+            }
+        }
+    EXPECT_EQ(seen.size(), 1 + 7 + 6);
 }
 
 TEST_F(FireAlarmGui, DetectorMenuOpensCalculatorsModally)

@@ -13,7 +13,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QStyle>
 
 namespace kb {
 
@@ -127,32 +126,31 @@ MenuChild::MenuChild(const QString &formName, const QString &caption, const QStr
     connect(menuItem(file, "IDM_END", QStringLiteral("終了")), &QAction::triggered, this, &MenuChild::IDM_END_Click);
 }
 
-void MenuChild::addButtons(const QVector<PictureButton> &buttons)
+void MenuChild::addButtons(const QVector<BoardButton> &buttons)
 {
     // Created in the order of their numbers, which is the tab order.
     static const int lefts[] = {120, 2160, 4200, 6240};
-    for (const PictureButton &b : buttons) {
-        auto *button = new QPushButton(style()->standardIcon(QStyle::StandardPixmap(b.icon)), QString::fromUtf16(b.caption), m_board);
+    for (const BoardButton &b : buttons) {
+        auto *button = new PictureButton(b.picture, QString::fromUtf16(b.caption), m_board);
         button->setObjectName(QString::fromLatin1(b.name));
-        button->setIconSize(QSize(48, 48));
         button->setGeometry(twipsRect(lefts[b.column - 1], b.row == 1 ? 600 : 2640, 2000, 2000));
         const QByteArray slot = QByteArray(b.name) + "_Click";
         if (metaObject()->indexOfSlot(slot + "()") >= 0)
-            connect(button, &QPushButton::clicked, this, [this, slot] { QMetaObject::invokeMethod(this, slot.constData()); });
+            connect(button, &PictureButton::clicked, this, [this, slot] { QMetaObject::invokeMethod(this, slot.constData()); });
     }
 }
 
 FrmMENUA::FrmMENUA()
     : MenuChild(QStringLiteral("FrmMENUA"), QStringLiteral("火報計算メニュー"), QString(), 0x000080FF, 0x00FFFFC0)
 {
-    addButtons({{"Command1", u"受信機", 1, 2, QStyle::SP_DriveNetIcon},
-                {"Command2", u"無窓階ﾁｪｯｸ", 2, 2, QStyle::SP_DesktopIcon},
-                {"Command3", u"感知器台数", 1, 1, QStyle::SP_ComputerIcon},
-                {"Command4", u"発信機", 1, 3, QStyle::SP_MessageBoxWarning},
-                {"Command5", u"地区音響装置", 1, 4, QStyle::SP_MediaVolume},
-                {"Command6", u"中継器", 2, 1, QStyle::SP_DriveHDIcon},
-                {"Command7", u"データ検索", 2, 3, QStyle::SP_FileDialogContentsView},
-                {"Command8", u"", 2, 4, QStyle::SP_FileIcon}});
+    addButtons({{"Command1", u"受信機", 1, 2, Picture::Receiver},
+                {"Command2", u"無窓階ﾁｪｯｸ", 2, 2, Picture::WindowlessFloor},
+                {"Command3", u"感知器台数", 1, 1, Picture::DetectorCount},
+                {"Command4", u"発信機", 1, 3, Picture::ManualCallPoint},
+                {"Command5", u"地区音響装置", 1, 4, Picture::AcousticDevice},
+                {"Command6", u"中継器", 2, 1, Picture::Relay},
+                {"Command7", u"データ検索", 2, 3, Picture::DataSearch},
+                {"Command8", u"", 2, 4, Picture::Spare}});
     resize(twipsRect(0, 0, 8370, 4830).size());
 }
 
@@ -181,14 +179,14 @@ FrmMENUC::FrmMENUC()
     : MenuChild(QStringLiteral("FrmMENUC"), QStringLiteral("熱感知器の設置場所"), QStringLiteral("感知器計算メニュー"),
                 0x00C00000, 0x00C0FFFF)
 {
-    addButtons({{"Command1", u"一般居室", 1, 1, QStyle::SP_DirHomeIcon},
-                {"Command2", u"細長い居室等", 1, 2, QStyle::SP_ArrowRight},
-                {"Command3", u"小区画が連続", 1, 3, QStyle::SP_FileDialogListView},
-                {"Command4", u"小区画が１つ", 1, 4, QStyle::SP_FileDialogDetailedView},
-                {"Command5", u"段違い天井", 2, 1, QStyle::SP_ArrowUp},
-                {"Command6", u"段違いが中央", 2, 2, QStyle::SP_ArrowDown},
-                {"Command7", u"予備", 2, 3, QStyle::SP_FileIcon},
-                {"Command8", u"予備", 2, 4, QStyle::SP_FileIcon}});
+    addButtons({{"Command1", u"一般居室", 1, 1, Picture::GeneralRoom},
+                {"Command2", u"細長い居室等", 1, 2, Picture::NarrowRoom},
+                {"Command3", u"小区画が連続", 1, 3, Picture::CompartmentsInRow},
+                {"Command4", u"小区画が１つ", 1, 4, Picture::OneCompartment},
+                {"Command5", u"段違い天井", 2, 1, Picture::SteppedCeiling},
+                {"Command6", u"段違いが中央", 2, 2, Picture::SteppedCentre},
+                {"Command7", u"予備", 2, 3, Picture::Spare},
+                {"Command8", u"予備", 2, 4, Picture::Spare}});
     resize(twipsRect(0, 0, 8355, 4725).size());
 }
 
@@ -230,9 +228,8 @@ Form10::Form10() : Window(QStringLiteral("Form10"))
         line->setFrameShape(QFrame::HLine);
         line->setGeometry(twipsRect(120, i == 1 ? 560 : 3760, 5960, 30));
     }
-    auto *picture = new QLabel(c);
+    auto *picture = new PictureView(Picture::WindowlessFloor, c);
     picture->setObjectName(QStringLiteral("Picture1"));
-    picture->setPixmap(style()->standardIcon(QStyle::SP_DesktopIcon).pixmap(48, 48));
     picture->setGeometry(twipsRect(5200, 60, 800, 480));
     QMenu *file = menuBar()->addMenu(QStringLiteral("ファイル"));
     file->setObjectName(QStringLiteral("IDM_FILE"));

@@ -4,13 +4,13 @@
 // FrmMENUA and the detector menu FrmMENUC, and the windowless-floor check screen
 // Form10, which the fire-alarm menu creates but nothing shows.
 
+#include "pictures.h"
 #include "window.h"
 
 #include <QVector>
 
 class QMdiArea;
 class QMdiSubWindow;
-class QPushButton;
 
 namespace kb {
 
@@ -52,14 +52,14 @@ public slots:
 protected:
     // A picture button at its place in the board (row and column from 1); a button
     // runs the slot <name>_Click when the window has one.
-    struct PictureButton
+    struct BoardButton
     {
         const char *name;
         const char16_t *caption;
         int row, column;
-        int icon; // QStyle::StandardPixmap
+        Picture picture;
     };
-    void addButtons(const QVector<PictureButton> &buttons);
+    void addButtons(const QVector<BoardButton> &buttons);
 
 private:
     QWidget *m_board;

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -61,6 +62,32 @@ TEST_F(Form16Gui, OpensWithItsDefaultsAndMenus)
 
     QApplication::processEvents();
     w->grab().save(QStringLiteral("/tmp/vd-Form16.png"));
+}
+
+TEST_F(Form16Gui, SchematicDotsEveryJoinOfALoadWireAndNoCrossing)
+{
+    // Drawn at its own size, so that the points below are those of the drawing.
+    QWidget *picture = child<QWidget>("Image1");
+    ASSERT_EQ(picture->size(), QSize(504, 269));
+    QImage image(picture->size(), QImage::Format_RGB32);
+    picture->render(&image);
+    // Just above the line, on both sides of the wire: only a dot puts ink there.
+    const auto ink = [&](int x, int y) { return qGray(image.pixel(x, y)) < 128; };
+    const auto dotted = [&](QPoint at) { return ink(at.x() - 2, at.y() - 3) && ink(at.x() + 1, at.y() - 3); };
+    const struct
+    {
+        const char *where;
+        QPoint at;
+        bool joins;
+    } points[] = {
+        {"R-N on R", {106, 20}, true},          {"R-N on N", {140, 40}, true},
+        {"N-T on N", {88, 40}, true},           {"N-T on T", {156, 60}, true},
+        {"R-T on R", {448, 20}, true},          {"R-T on T", {484, 60}, true},
+        {"R-N's R wire over N", {106, 40}, false}, {"R-N's N wire over T", {140, 60}, false},
+        {"N-T's N wire over T", {88, 60}, false},  {"R-T's R wire over N", {448, 40}, false},
+    };
+    for (const auto &p : points)
+        EXPECT_EQ(dotted(p.at), p.joins) << p.where;
 }
 
 TEST_F(Form16Gui, CalculatesNextAndReadsBackThroughTheControls)

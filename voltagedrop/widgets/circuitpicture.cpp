@@ -124,7 +124,8 @@ void UnbalancedPicture::paintEvent(QPaintEvent *)
         p.drawText(QRect(60, lineY[i] - 16, 14, 14), Qt::AlignCenter, QString::fromLatin1(lineName[i]));
     }
 
-    // A pair of loads between two lines: two wires down to a load box.
+    // A pair of loads between two lines: two wires down to a load box. A dot marks
+    // where a wire joins its line; where it only crosses another line there is none.
     auto loadPair = [&](int x1, int y1, int x2, int y2, const QRect &box, const QString &name) {
         p.setPen(QPen(Qt::black, 1.5));
         p.drawLine(x1, y1, x1, box.top());
@@ -134,14 +135,18 @@ void UnbalancedPicture::paintEvent(QPaintEvent *)
         p.setBrush(Qt::NoBrush);
         p.setFont(sized(font(), 8));
         p.drawText(box, Qt::AlignCenter, name);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::black);
+        p.drawEllipse(QPointF(x1, y1), 3.5, 3.5);
+        p.drawEllipse(QPointF(x2, y2), 3.5, 3.5);
+        p.setBrush(Qt::NoBrush);
     };
     loadPair(106, lineY[0], 140, lineY[1], QRect(98, 110, 50, 40), QStringLiteral("R-N"));
     loadPair(88, lineY[1], 156, lineY[2], QRect(80, 198, 84, 40), QStringLiteral("N-T"));
     loadPair(448, lineY[0], 484, lineY[2], QRect(436, 110, 56, 40), QStringLiteral("R-T"));
-    for (int x : {106, 140})
-        p.drawEllipse(QPoint(x, x == 106 ? lineY[0] : lineY[1]), 2, 2);
 
     // The captions over the boxes of each group.
+    p.setPen(Qt::black);
     p.setFont(sized(font(), 8));
     struct Caption
     {
