@@ -1,7 +1,9 @@
 #include "failure.h"
 #include "flexgrid.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
@@ -58,6 +60,30 @@ TEST(FlexGrid, ClickMovesTheCurrentCellButNotOntoTheHeadings)
     g.clickCell(0, 2);
     EXPECT_EQ(spy.count(), 1);
     EXPECT_EQ(g.row(), 3);
+}
+
+TEST(FlexGrid, TabLeavesTheGridWhileTheArrowsMoveInsideIt)
+{
+    QWidget window;
+    auto *before = new QLineEdit(&window);
+    auto *grid = new FlexGrid(&window);
+    auto *after = new QLineEdit(&window);
+    grid->setRows(6);
+    grid->setCols(4);
+    grid->setGeometry(0, 30, 300, 150);
+    after->move(0, 200);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    grid->setFocus();
+    grid->setCurrentIndex(grid->model()->index(0, 0));
+    QTest::keyClick(grid, Qt::Key_Down);
+    EXPECT_EQ(grid->currentIndex().row(), 1);
+    EXPECT_TRUE(grid->hasFocus());
+    QTest::keyClick(grid, Qt::Key_Tab);
+    EXPECT_TRUE(after->hasFocus());
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Backtab);
+    EXPECT_TRUE(before->hasFocus());
 }
 
 TEST(FlexGrid, WidthsInTwipsColoursAndClear)

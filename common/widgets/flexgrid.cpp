@@ -37,6 +37,9 @@ FlexGrid::FlexGrid(QWidget *parent) : QTableView(parent), m_own(new GridModel(th
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
+    // Tab and Shift+Tab go on to the window's next and previous control; the
+    // arrow keys, Page Up/Down and Home/End move inside the grid.
+    setTabKeyNavigation(false);
     horizontalHeader()->setSectionsClickable(false);
     verticalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
