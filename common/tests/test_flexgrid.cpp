@@ -4,12 +4,60 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <utility>
+
 using namespace kb;
+
+namespace {
+
+// A grid far wider and taller than its view: 100 data rows, 16 data columns of 100 pixels.
+std::unique_ptr<FlexGrid> wideGrid()
+{
+    auto g = std::make_unique<FlexGrid>();
+    g->setRows(101);
+    g->setCols(17);
+    g->resize(400, 300);
+    return g;
+}
+
+// Writes a row as the calculators do: the current cell moved along it, one text at a time.
+void writeRowCellByCell(FlexGrid &g, int r)
+{
+    g.setRow(r);
+    for (int c = 1; c < g.cols(); ++c) {
+        g.setCol(c);
+        g.setText(QStringLiteral("%1-%2").arg(r).arg(c));
+    }
+}
+
+// Grid cell (r, c) lies wholly inside the view; with c = 0 only its row is looked at.
+bool inView(const FlexGrid &g, int r, int c = 0)
+{
+    const QRect cell = g.visualRect(g.model()->index(r - 1, qMax(c, 1) - 1));
+    const QRect view = g.viewport()->rect();
+    const bool rowIn = cell.top() >= 0 && cell.bottom() <= view.bottom();
+    return c == 0 ? rowIn : rowIn && cell.left() >= 0 && cell.right() <= view.right();
+}
+
+std::pair<int, int> scrolled(const FlexGrid &g)
+{
+    return {g.horizontalScrollBar()->value(), g.verticalScrollBar()->value()};
+}
+
+void scrollToEnd(FlexGrid &g)
+{
+    g.horizontalScrollBar()->setValue(g.horizontalScrollBar()->maximum());
+    g.verticalScrollBar()->setValue(g.verticalScrollBar()->maximum());
+}
+
+} // namespace
 
 TEST(FlexGrid, EveryCellIncludingHeadingsIsAddressable)
 {
@@ -152,4 +200,102 @@ TEST(FlexGrid, AColumnIsNeverNarrowerThanItsHeading)
     big.setPointSize(big.pointSize() * 2);
     g.setFont(big);
     EXPECT_TRUE(fits(1) && fits(3) && fits(0));
+}
+
+TEST(FlexGrid, ARowTheProgramWritesShowsFromItsFirstColumn)
+{
+    const struct
+    {
+        const char *name;
+        bool shownFirst; // on screen during the write, or shown only after it
+        bool fromEnd;    // the view scrolled to the bottom right before the write
+        int row;
+    } cases[] = {
+        {"far down, on screen", true, false, 80},
+        {"back near the top from the far corner", true, true, 3},
+        {"shown after the write", false, false, 80},
+        {"shown after the write, from the far corner", false, true, 3},
+    };
+    for (const auto &k : cases) {
+        SCOPED_TRACE(k.name);
+        auto g = wideGrid();
+        g->show();
+        if (k.fromEnd)
+            scrollToEnd(*g);
+        if (!k.shownFirst)
+            g->hide();
+        writeRowCellByCell(*g, k.row);
+        g->show();
+        EXPECT_EQ(g->currentIndex(), g->model()->index(k.row - 1, 15));
+        EXPECT_TRUE(inView(*g, k.row));
+        EXPECT_EQ(g->horizontalScrollBar()->value(), 0);
+    }
+}
+
+TEST(FlexGrid, AUsersClickLeavesTheViewWhileTheKeysCarryIt)
+{
+    auto g = wideGrid();
+    g->show();
+    g->horizontalScrollBar()->setValue(g->horizontalScrollBar()->maximum() / 2);
+    g->verticalScrollBar()->setValue(40);
+    const auto before = scrolled(*g);
+
+    // A cell cut by the right edge: Qt would scroll it into view a moment later.
+    const QRect whole = g->visualRect(g->model()->index(45, 6));
+    ASSERT_TRUE(g->viewport()->rect().contains(whole));
+    const QPoint edge(g->viewport()->width() - 3, whole.center().y());
+    ASSERT_FALSE(g->viewport()->rect().contains(g->visualRect(g->indexAt(edge))));
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, edge);
+    QTest::qWait(QApplication::doubleClickInterval() + 200);
+    EXPECT_EQ(scrolled(*g), before);
+
+    // The window's answer to a click reads the clicked row, moving the current cell along it.
+    QObject::connect(g.get(), &FlexGrid::cellClicked, g.get(), [&g] {
+        for (int c = 1; c < g->cols(); ++c) {
+            g->setCol(c);
+            (void)g->text();
+        }
+    });
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, whole.center());
+    EXPECT_EQ(scrolled(*g), before);
+    EXPECT_EQ(g->row(), 46);
+    g->clickCell(99, 16);
+    EXPECT_EQ(scrolled(*g), before);
+
+    // The arrows and End move the current cell and the view with it.
+    QApplication::setActiveWindow(g.get());
+    g->setFocus();
+    g->setCurrentIndex(g->model()->index(45, 6));
+    QTest::keyClick(g.get(), Qt::Key_End);
+    EXPECT_EQ(g->currentIndex().column(), 15);
+    EXPECT_TRUE(inView(*g, 46, 16));
+    for (int i = 0; i < 30; ++i)
+        QTest::keyClick(g.get(), Qt::Key_Down);
+    EXPECT_TRUE(inView(*g, 76, 16));
+}
+
+TEST(FlexGrid, ACellByCellGridKeepsTheCurrentCellInViewAndCanShowItsStart)
+{
+    auto g = wideGrid();
+    g->setFollow(FlexGrid::Follow::Cell);
+    g->show();
+    g->setRow(90);
+    g->setCol(14);
+    EXPECT_TRUE(inView(*g, 90, 14));
+    EXPECT_GT(g->horizontalScrollBar()->value(), 0);
+
+    g->showStart();
+    EXPECT_EQ(scrolled(*g), std::make_pair(0, 0));
+    EXPECT_EQ(g->currentIndex(), g->model()->index(89, 13)); // the current cell stays
+
+    // Hidden: the last of the two requests is what the grid opens at.
+    g->hide();
+    g->setRow(70);
+    g->show();
+    EXPECT_TRUE(inView(*g, 70, 14));
+    g->hide();
+    g->setCol(16);
+    g->showStart();
+    g->show();
+    EXPECT_EQ(scrolled(*g), std::make_pair(0, 0));
 }

@@ -4,10 +4,13 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
+#include <utility>
 
 namespace kb {
 
@@ -29,6 +32,20 @@ protected:
         if (fore.isValid())
             option->palette.setColor(QPalette::Text, QColor::fromRgb(fore.value<kb::GridColor>()));
     }
+};
+
+// Holds the view's own scrolling to the current cell off for a scope.
+class AutoScrollOff
+{
+public:
+    explicit AutoScrollOff(QAbstractItemView *view) : m_view(view), m_was(view->hasAutoScroll()) { view->setAutoScroll(false); }
+    ~AutoScrollOff() { m_view->setAutoScroll(m_was); }
+    AutoScrollOff(const AutoScrollOff &) = delete;
+    AutoScrollOff &operator=(const AutoScrollOff &) = delete;
+
+private:
+    QAbstractItemView *m_view;
+    bool m_was;
 };
 } // namespace
 
@@ -161,8 +178,67 @@ void FlexGrid::changeEvent(QEvent *event)
 void FlexGrid::syncCurrent()
 {
     const int r = row(), c = col();
-    if (r >= fixedRows() && c >= fixedCols() && r < rows() && c < cols())
+    if (r < fixedRows() || c < fixedCols() || r >= rows() || c >= cols())
+        return;
+    {
+        // A row written cell by cell ends on its last column: left to Qt, the
+        // view would follow it there. It moves below, or for a click not at all.
+        AutoScrollOff off(this);
         setCurrentIndex(m_model->index(r - fixedRows(), c - fixedCols()));
+    }
+    if (!m_userMove)
+        showCurrent();
+}
+
+void FlexGrid::showCurrent()
+{
+    if (!isVisible()) {
+        m_pending = Pending::Current;
+        return;
+    }
+    m_pending = Pending::None;
+    const QModelIndex current = currentIndex();
+    if (!current.isValid())
+        return;
+    executeDelayedItemsLayout(); // the scroll ranges of a grid reshaped just now
+    scrollTo(current);
+    if (m_follow == Follow::RowStart)
+        horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
+}
+
+void FlexGrid::showStart()
+{
+    if (!isVisible()) {
+        m_pending = Pending::Start;
+        return;
+    }
+    m_pending = Pending::None;
+    executeDelayedItemsLayout();
+    horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
+    verticalScrollBar()->setValue(verticalScrollBar()->minimum());
+}
+
+void FlexGrid::showEvent(QShowEvent *event)
+{
+    QTableView::showEvent(event);
+    switch (std::exchange(m_pending, Pending::None)) {
+    case Pending::Current:
+        showCurrent();
+        break;
+    case Pending::Start:
+        showStart();
+        break;
+    case Pending::None:
+        break;
+    }
+}
+
+void FlexGrid::mousePressEvent(QMouseEvent *event)
+{
+    // Qt brings a half-hidden clicked cell into view a moment after the press;
+    // the view stays where the user has it.
+    AutoScrollOff off(this);
+    QTableView::mousePressEvent(event);
 }
 
 void FlexGrid::updateCorner()
@@ -193,17 +269,21 @@ QColor FlexGrid::foreColorAt(int r, int c) const
 
 void FlexGrid::onPressed(const QModelIndex &index)
 {
-    if (!index.isValid())
-        return;
-    m_model->setRow(index.row() + fixedRows());
-    m_model->setCol(index.column() + fixedCols());
-    emit cellClicked();
+    if (index.isValid())
+        userClick(index.row() + fixedRows(), index.column() + fixedCols());
 }
 
 void FlexGrid::clickCell(int r, int c)
 {
-    if (r < fixedRows() || c < fixedCols())
-        return;
+    if (r >= fixedRows() && c >= fixedCols())
+        userClick(r, c);
+}
+
+void FlexGrid::userClick(int r, int c)
+{
+    // What the window does with the click (reading the row's cells, say) moves
+    // the current cell too, still for the user: the view stays.
+    const QScopedValueRollback<bool> clicking(m_userMove, true);
     m_model->setRow(r);
     m_model->setCol(c);
     emit cellClicked();

@@ -14,10 +14,21 @@ namespace kb {
 // fixed and always in view. Rows and columns are counted as the grid counts
 // them, the fixed ones included. The cells, the current cell, widths and colours
 // live in the model, which a window's display-free state usually owns.
+//
+// When the program moves the model's current cell, the view brings it into
+// sight as the grid's Follow setting says; a grid not on screen yet is put
+// right when it is shown. A user's click never scrolls the view, and the
+// keys move the current cell and the view together as in any table.
 class FlexGrid : public QTableView
 {
     Q_OBJECT
 public:
+    // What the view shows when the program moves the current cell.
+    enum class Follow {
+        RowStart, // the current row, from its first data column (a result grid written row by row)
+        Cell,     // the current cell itself (a grid whose cells are edited one by one)
+    };
+
     explicit FlexGrid(QWidget *parent = nullptr);
 
     // Shows another model (not owned); null goes back to the grid's own.
@@ -57,6 +68,11 @@ public:
     void clear() { m_model->clear(); }
     void setAllTexts(const QVector<QString> &texts) { m_model->setAllTexts(texts); }
 
+    void setFollow(Follow follow) { m_follow = follow; }
+    // Scrolls to the first data row and column, now or when the grid is shown;
+    // the current cell stays where it is.
+    void showStart();
+
     static int twipsToPixels(int twips);
     static int pixelsToTwips(int pixels);
 
@@ -71,6 +87,8 @@ signals:
 protected:
     void updateGeometries() override;
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     void attach();
@@ -80,13 +98,21 @@ private:
     void onHeadingsChanged(Qt::Orientation orientation, int first, int last);
     void applyHeight(int r);
     void syncCurrent();
+    void showCurrent();
     void updateCorner();
     void onPressed(const QModelIndex &index);
+    // Moves the model's current cell for a user's click and tells the window.
+    void userClick(int r, int c);
+
+    enum class Pending { None, Current, Start }; // what a hidden grid shows when it is shown
 
     GridModel *m_own;
     GridModel *m_model;
     QList<QMetaObject::Connection> m_connections;
     QLabel *m_corner = nullptr;
+    Follow m_follow = Follow::RowStart;
+    Pending m_pending = Pending::None;
+    bool m_userMove = false; // inside a user's click and the window's answer to it
 };
 
 } // namespace kb
