@@ -32,7 +32,6 @@ void writeRow(GridModel &grid, int row, const QStringList &cells)
         grid.setCol(c + 1);
         grid.setText(cells.at(c));
     }
-    grid.setCol(1);
 }
 
 bool trappedStep(const QString &tag, const std::function<void()> &f)

@@ -48,7 +48,7 @@ TEST(MotorReloadGui, SavedRowReadBackRecalculatesAfterALengthEdit)
     click("Command1");
     ASSERT_EQ(grid->textMatrix(1, 12), "2.04") << folder.messages().join('\n').toStdString();
     // The written row is in view from its first column.
-    EXPECT_EQ(grid->currentIndex().column(), 0);
+    EXPECT_EQ(grid->currentIndex().row(), 0);
     EXPECT_EQ(grid->horizontalScrollBar()->value(), 0);
 
     const QString path = folder.path(QStringLiteral("motor.qvx"));

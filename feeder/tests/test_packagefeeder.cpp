@@ -100,7 +100,6 @@ TEST_F(Package, AirCooledBreakerWritesTheRow)
     EXPECT_EQ(row(1), QStringList({"PAC-1", "空冷式", "7.5", "0.4kW", "3.7", "直入れ", "IV5.5", "30", "40AF", "",
                                    "25  ﾌﾟﾘｶ24", "E3.5mm2", "ﾎﾞﾝﾄﾞ2.0", ""}));
     EXPECT_EQ(m.MSFlexGrid1.row(), 1);
-    EXPECT_EQ(m.MSFlexGrid1.col(), 1);
 
     // A starter and a switch: class 5 of the partner row, in column 10 of the grid; thick steel.
     m.Option3 = 1;
