@@ -74,6 +74,9 @@ bool ResultFile::IDM_DOPEN_Click(QObject *window, GridModel &grid, QString &stat
             throw Failure(QStringLiteral("cancelled"));
         const CellFileReader file(path); // an unreadable file fails before the status line changes
         statusLine = OpenedText;
+        // The view goes to the top of the rows read, a read that stops part-way included.
+        grid.setRow(1);
+        grid.setCol(1);
         readRows(file, m_layout, grid);
         statusLine = OpenedText;
         return true;

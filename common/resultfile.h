@@ -53,6 +53,7 @@ public:
     // The file menu's 保存 and 開く: the file dialog, then write or read. On
     // success the status line gets the command's text; a cancelled dialog or a
     // failure shows "中止しました。IDM_DSAVE" / "中止しました。IDM_DOPEN".
+    // A file that opens makes cell (1, 1) current, so the view shows the top.
     // Returns true on success.
     bool IDM_DSAVE_Click(QObject *window, const GridModel &grid, QString &statusLine) const;
     bool IDM_DOPEN_Click(QObject *window, GridModel &grid, QString &statusLine) const;

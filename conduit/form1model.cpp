@@ -504,6 +504,9 @@ void Form1Model::IDM_DOPEN_Click()
             g.setTextMatrix(r, 7, StrSng(x.correctionFactor));
             g.setTextMatrix(r, 8, StrSng(x.weight));
         }
+        // The view goes to the top of the rows read.
+        MSFlexGrid1.setRow(1);
+        MSFlexGrid1.setCol(1);
         Label1 = u"配管サイズを変える場合は「電線登録」ボタンを押してから配管を設定して「配管登録」ボタンを押した後「計算」を押して下さい。"_qs;
         Combo5.clear();
     });

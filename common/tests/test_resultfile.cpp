@@ -8,6 +8,8 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <utility>
+
 using namespace kb;
 
 namespace {
@@ -68,10 +70,13 @@ TEST(ResultFile, SaveWritesEveryCellAndOpenGivesTheRowsBack)
         for (int c = 0; c <= 20; ++c)
             other.setTextMatrix(r, c, QStringLiteral("old"));
     other.setTextMatrix(0, 1, QStringLiteral("名　称"));
+    other.setRow(9);
+    other.setCol(20);
     folder.fake().fileAnswers << path;
     status.clear();
     ASSERT_TRUE(file.IDM_DOPEN_Click(nullptr, other, status));
     EXPECT_EQ(status, QStringLiteral("ファイルより結果データ－を読み込みました。"));
+    EXPECT_EQ(std::make_pair(other.row(), other.col()), std::make_pair(1, 1)); // the view shows the top
     EXPECT_EQ(folder.fake().fileTitles.last(), QStringLiteral("ファイルを開く"));
     EXPECT_TRUE(folder.messages().isEmpty());
     for (int r = 1; r <= 5; ++r)
@@ -157,14 +162,17 @@ TEST(ResultFile, CancelsAndFailuresShowTheCommandsBox)
     GridModel grid;
     shape(grid);
     fillRow(grid, 1);
+    grid.setRow(5);
+    grid.setCol(7);
     const ResultFile file(resultlayout::VoltageDrop);
     QString status = QStringLiteral("before");
 
-    // Cancelled dialogs.
+    // Cancelled dialogs: nothing changes, the current cell neither.
     EXPECT_FALSE(file.IDM_DSAVE_Click(nullptr, grid, status));
     EXPECT_FALSE(file.IDM_DOPEN_Click(nullptr, grid, status));
     EXPECT_EQ(folder.messages(), QStringList({QStringLiteral("中止しました。IDM_DSAVE"), QStringLiteral("中止しました。IDM_DOPEN")}));
     EXPECT_EQ(status, QStringLiteral("before"));
+    EXPECT_EQ(std::make_pair(grid.row(), grid.col()), std::make_pair(5, 7));
 
     // A text the file cannot hold: nothing is written, the old file stays.
     const QString path = folder.path(QStringLiteral("old.qvx"));
@@ -192,6 +200,7 @@ TEST(ResultFile, CancelsAndFailuresShowTheCommandsBox)
     EXPECT_EQ(folder.messages().last(), QStringLiteral("中止しました。IDM_DOPEN"));
     EXPECT_EQ(narrow.textMatrix(1, 3), QStringLiteral(""));
     EXPECT_EQ(narrow.textMatrix(1, 1), QStringLiteral("回路1"));
+    EXPECT_EQ(narrow.row(), 1); // the view still goes to the rows read
 }
 
 // A disk that fills up part-way through a save: the box, the old file byte for

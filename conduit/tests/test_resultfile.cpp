@@ -97,7 +97,11 @@ TEST_F(Loaded, OpenRestoresTheGridAndTheRecords)
     m.Command3_Click();
     m.MSFlexGrid1.setTextMatrix(4, 1, u"left over"_qs);
     m.MSFlexGrid1.setTextMatrix(1, 9, u"code"_qs);
+    m.MSFlexGrid1.setRow(60);
+    m.MSFlexGrid1.setCol(10);
     open();
+    EXPECT_EQ(m.MSFlexGrid1.row(), 1); // the view shows the top
+    EXPECT_EQ(m.MSFlexGrid1.col(), 1);
     EXPECT_EQ(folder.fake().fileTitles.last(), u"ファイルを開く");
     EXPECT_EQ(m.Text1, u"ABCDEFGHIJKLMNOPQRST");
     EXPECT_EQ(m.TOROKU_SUU, 3);
