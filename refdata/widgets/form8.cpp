@@ -27,6 +27,8 @@ Form8::Form8() : Window(QStringLiteral("Form8"))
     m_grid->setGridModel(&m_model.MSFlexGrid1);
     // The picked cell shows its grey, not the view's selection.
     m_grid->setSelectionMode(QAbstractItemView::NoSelection);
+    // Cells are stored one by one: the cell the program goes back to stays in sight.
+    m_grid->setFollow(FlexGrid::Follow::Cell);
     m_grid->verticalHeader()->setDefaultSectionSize(FlexGrid::twipsToPixels(Form8Model::RowHeightTwips));
     connect(m_grid, &FlexGrid::cellClicked, this, &Form8::MSFlexGrid1_Click);
     layout->addWidget(m_grid, 1);
@@ -162,19 +164,26 @@ void Form8::run(const QString &tag, Busy busy, const std::function<void()> &hand
     });
 }
 
+void Form8::openDatabase(const QString &tag, void (Form8Model::*open)())
+{
+    run(tag, Busy::Yes, [this, open] { (m_model.*open)(); });
+    // The load leaves the last cell current; the table is read from its top.
+    m_grid->showStart();
+}
+
 void Form8::IDM_OPENA_Click()
 {
-    run(QStringLiteral("IDM_OPENA_Click"), Busy::Yes, [this] { m_model.IDM_OPENA_Click(); });
+    openDatabase(QStringLiteral("IDM_OPENA_Click"), &Form8Model::IDM_OPENA_Click);
 }
 
 void Form8::IDM_OPENB_Click()
 {
-    run(QStringLiteral("IDM_OPENB_Click"), Busy::Yes, [this] { m_model.IDM_OPENB_Click(); });
+    openDatabase(QStringLiteral("IDM_OPENB_Click"), &Form8Model::IDM_OPENB_Click);
 }
 
 void Form8::IDM_OPENC_Click()
 {
-    run(QStringLiteral("IDM_OPENC_Click"), Busy::Yes, [this] { m_model.IDM_OPENC_Click(); });
+    openDatabase(QStringLiteral("IDM_OPENC_Click"), &Form8Model::IDM_OPENC_Click);
 }
 
 void Form8::IDM_HOZON_Click()

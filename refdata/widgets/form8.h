@@ -49,6 +49,8 @@ private:
     // Copies the boxes into the model, runs the model's handler (busy when the
     // command is a long one), then shows the model's texts and focus request.
     void run(const QString &tag, Busy busy, const std::function<void()> &handler);
+    // One of the 開く commands: the load, then the view at the table's top left.
+    void openDatabase(const QString &tag, void (Form8Model::*open)());
     void buildMenus();
     QWidget *buildInputs();
     void pull();
