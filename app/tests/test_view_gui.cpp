@@ -1,0 +1,238 @@
+// Where the result grids' views stand after the program has written a row, read
+// a result file back or opened a database, in every window with such a grid.
+
+#include "flexgrid.h"
+#include "programtest.h"
+#include "window.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace kb;
+
+namespace {
+
+class ViewGui : public test::ProgramTest
+{
+protected:
+    Window *open(const char *form)
+    {
+        Window *w = reg().open(QLatin1String(form));
+        QApplication::processEvents();
+        return w;
+    }
+};
+
+FlexGrid *gridOf(Window *w)
+{
+    return test::child<FlexGrid>(w, "MSFlexGrid1");
+}
+
+void setBox(Window *w, const char *box, const QString &text)
+{
+    test::child<QLineEdit>(w, box)->setText(text);
+}
+
+void setCombo(Window *w, const char *combo, const QString &text)
+{
+    test::child<QComboBox>(w, combo)->setCurrentText(text);
+}
+
+// The first item of a combo box's list, as a user picks it.
+void pickFirst(Window *w, const char *combo)
+{
+    QComboBox *box = test::child<QComboBox>(w, combo);
+    ASSERT_GT(box->count(), 0) << combo;
+    box->setCurrentIndex(0);
+}
+
+void click(Window *w, const char *button)
+{
+    test::child<QAbstractButton>(w, button)->click();
+}
+
+void trigger(Window *w, const char *action)
+{
+    test::child<QAction>(w, action)->trigger();
+}
+
+// Row r holds some result (its name column may be left empty).
+bool holdsText(const FlexGrid *g, int r)
+{
+    for (int c = 1; c < g->cols(); ++c)
+        if (!g->textMatrix(r, c).isEmpty())
+            return true;
+    return false;
+}
+
+// Grid row r lies wholly inside the view, top to bottom.
+bool rowInView(const FlexGrid *g, int r)
+{
+    const QRect cell = g->visualRect(g->model()->index(r - 1, 0));
+    return cell.top() >= 0 && cell.bottom() <= g->viewport()->rect().bottom();
+}
+
+// Grid cell (r, c) lies wholly inside the view.
+bool cellInView(const FlexGrid *g, int r, int c)
+{
+    return g->viewport()->rect().contains(g->visualRect(g->model()->index(r - 1, c - 1)));
+}
+
+void scrollToEnd(FlexGrid *g)
+{
+    g->horizontalScrollBar()->setValue(g->horizontalScrollBar()->maximum());
+    g->verticalScrollBar()->setValue(g->verticalScrollBar()->maximum());
+}
+
+struct Calculator
+{
+    const char *form;
+    const char *dataBox; // the data-number box
+    const char *button;  // 計算
+    std::function<void(Window *)> fill;
+};
+
+void fillVoltageDrop(Window *w)
+{
+    setBox(w, "Text3", QStringLiteral("動力盤"));
+    setBox(w, "Text1", QStringLiteral("50"));
+    setBox(w, "Text4", QStringLiteral("10"));
+}
+
+void fillDetector(Window *w)
+{
+    setCombo(w, "Combo4", QStringLiteral("本社ビル"));
+    setCombo(w, "Combo5", QStringLiteral("事務室"));
+    setBox(w, "Text4", QLatin1String(w->objectName() == u"Frm2" ? "2" : "10")); // the long narrow room is under 3 m wide
+    setBox(w, "Text5", QStringLiteral("20"));
+    for (const char *combo : {"Combo1", "Combo2", "Combo3"})
+        pickFirst(w, combo);
+    click(w, "Option1(2)"); // ２種
+    click(w, "Option2(0)"); // 耐火
+    if (w->objectName() == u"Form4")
+        setBox(w, "Text2", QStringLiteral("30"));
+}
+
+} // namespace
+
+// Each calculator writes the row of its data number cell by cell, ending in the
+// row's last column; the view shows that row from its first column. The row
+// read back from a result file shows from the top.
+TEST_F(ViewGui, TheWrittenRowShowsFromItsFirstColumnAndAnOpenedFileFromTheTop)
+{
+    const Calculator calculators[] = {
+        {"Form14", "Text2", "Command1", fillVoltageDrop},
+        {"Form3", "Text2", "Command1", fillVoltageDrop},
+        {"Form9", "Text2", "Command1", fillVoltageDrop},
+        {"Form15", "Text2", "Command1", fillVoltageDrop},
+        {"Form16", "Text2", "Command1",
+         [](Window *w) {
+             setBox(w, "Text1", QStringLiteral("盤１"));
+             setBox(w, "Text3", QStringLiteral("3"));
+             setBox(w, "Text5", QStringLiteral("3"));
+             setBox(w, "Text7", QStringLiteral("3"));
+         }},
+        {"Form7", "Text2", "Command1", [](Window *w) { setCombo(w, "Combo1", QStringLiteral("22")); }},
+        {"Form11", "Text2", "Command1",
+         [](Window *w) {
+             setCombo(w, "Combo1", QStringLiteral("11"));
+             setCombo(w, "Combo2", QStringLiteral("5.5"));
+             click(w, "Option2(1)");
+         }},
+        {"Form12", "Text2", "Command1",
+         [](Window *w) {
+             setCombo(w, "Combo1", QStringLiteral("1.5"));
+             setCombo(w, "Combo3", QStringLiteral("4"));
+             setBox(w, "Text1", QStringLiteral("30"));
+             setBox(w, "Text4", QStringLiteral("10"));
+         }},
+        {"Frm1", "Text1", "Command2", fillDetector},
+        {"Frm2", "Text1", "Command2", fillDetector},
+        {"Frm3", "Text1", "Command2", fillDetector},
+        {"Form4", "Text1", "Command2", fillDetector},
+    };
+    for (const Calculator &k : calculators) {
+        SCOPED_TRACE(k.form);
+        folder.fake().messages.clear();
+        Window *w = open(k.form);
+        FlexGrid *g = gridOf(w);
+        ASSERT_TRUE(g->isVisible());
+        ASSERT_GT(g->verticalScrollBar()->maximum(), 0);
+        k.fill(w);
+        setBox(w, k.dataBox, QStringLiteral("60"));
+        click(w, k.button);
+        EXPECT_TRUE(holdsText(g, 60)) << folder.messages().join(QLatin1Char('|')).toStdString();
+        EXPECT_EQ(g->currentIndex().row(), 59);
+        EXPECT_TRUE(rowInView(g, 60));
+        EXPECT_EQ(g->horizontalScrollBar()->value(), 0);
+
+        const QString file = folder.path(QStringLiteral("%1.qvx").arg(QLatin1String(k.form)));
+        folder.fake().fileAnswers = {file, file};
+        trigger(w, "IDM_DSAVE");
+        scrollToEnd(g);
+        trigger(w, "IDM_DOPEN");
+        EXPECT_TRUE(folder.fake().fileAnswers.isEmpty()); // both dialogs asked
+        EXPECT_FALSE(folder.messages().contains(QStringLiteral("中止しました。IDM_DOPEN")));
+        EXPECT_EQ(g->currentIndex(), g->model()->index(0, 0));
+        EXPECT_EQ(g->verticalScrollBar()->value(), 0);
+        EXPECT_EQ(g->horizontalScrollBar()->value(), 0);
+        w->close();
+        QApplication::processEvents();
+    }
+}
+
+TEST_F(ViewGui, TheConduitWindowShowsAnOpenedFileFromTheTop)
+{
+    Window *w = open("Form1");
+    setCombo(w, "Combo3", QStringLiteral("IV2.0"));
+    setCombo(w, "Combo5", QStringLiteral("60"));
+    click(w, "Command1");
+    setCombo(w, "Combo1", QStringLiteral("C"));
+    click(w, "Command4");
+    click(w, "Command2");
+    const QString file = folder.path(QStringLiteral("conduit.qvx"));
+    folder.fake().fileAnswers = {file, file};
+    trigger(w, "IDM_DSAVE");
+    FlexGrid *g = gridOf(w);
+    g->clickCell(60, 10); // the user at the bottom right
+    scrollToEnd(g);
+    ASSERT_GT(g->verticalScrollBar()->value(), 0);
+    trigger(w, "IDM_DOPEN");
+    EXPECT_EQ(g->textMatrix(60, 1), u"IV2.0");
+    EXPECT_EQ(g->currentIndex(), g->model()->index(0, 0));
+    EXPECT_EQ(g->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(g->horizontalScrollBar()->value(), 0);
+}
+
+// The editor stores cells one by one: the view opens a database at its top left
+// and keeps the cell the program goes back to in sight.
+TEST_F(ViewGui, TheEditorOpensAtTheTopAndKeepsAStoredCellInView)
+{
+    Window *w = open("Form8");
+    FlexGrid *g = gridOf(w);
+    trigger(w, "IDM_OPENA"); // CABLE-PIPE, 3000 rows
+    EXPECT_EQ(g->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(g->horizontalScrollBar()->value(), 0);
+    EXPECT_TRUE(rowInView(g, 1));
+
+    trigger(w, "IDM_OPENB"); // CABLE-SIZE: 25 columns, wider than the window
+    ASSERT_GT(g->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(g->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(g->horizontalScrollBar()->value(), 0);
+
+    // Pick a cell far down and right, look elsewhere, then store into it.
+    scrollToEnd(g);
+    g->clickCell(480, 24);
+    g->horizontalScrollBar()->setValue(0);
+    g->verticalScrollBar()->setValue(0);
+    setBox(w, "Text1", QStringLiteral("新しい値"));
+    click(w, "Command1");
+    EXPECT_EQ(g->textMatrix(480, 24), u"新しい値");
+    EXPECT_TRUE(cellInView(g, 480, 24));
+}
