@@ -235,4 +235,12 @@ TEST_F(ViewGui, TheEditorOpensAtTheTopAndKeepsAStoredCellInView)
     click(w, "Command1");
     EXPECT_EQ(g->textMatrix(480, 24), u"新しい値");
     EXPECT_TRUE(cellInView(g, 480, 24));
+
+    // A save walks every cell to the last one; the view stays where the user has it.
+    g->horizontalScrollBar()->setValue(0);
+    g->verticalScrollBar()->setValue(0);
+    trigger(w, "IDM_HOZON");
+    EXPECT_TRUE(folder.messages().isEmpty());
+    EXPECT_EQ(g->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(g->horizontalScrollBar()->value(), 0);
 }

@@ -272,6 +272,14 @@ TEST(FlexGrid, AUsersClickLeavesTheViewWhileTheKeysCarryIt)
     for (int i = 0; i < 30; ++i)
         QTest::keyClick(g.get(), Qt::Key_Down);
     EXPECT_TRUE(inView(*g, 76, 16));
+    // The grid's current cell, which the window writes to, is the one the keys reached.
+    EXPECT_EQ(g->row(), 76);
+    EXPECT_EQ(g->col(), 16);
+    // Refilling the grid keeps that cell current, in the view too, without moving the view.
+    const auto now = scrolled(*g);
+    g->setAllTexts(QVector<QString>(qsizetype(g->rows()) * g->cols(), QStringLiteral("x")));
+    EXPECT_EQ(g->currentIndex(), g->model()->index(75, 15));
+    EXPECT_EQ(scrolled(*g), now);
 }
 
 TEST(FlexGrid, ACellByCellGridKeepsTheCurrentCellInViewAndCanShowItsStart)

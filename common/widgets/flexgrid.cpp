@@ -94,6 +94,9 @@ void FlexGrid::attach()
     m_connections << connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
         updateCorner();
         applyWidths();
+        // The view forgets its current cell in a reset; the grid's stays where it was.
+        const QScopedValueRollback<bool> keepView(m_userMove, true);
+        syncCurrent();
     });
     m_connections << connect(m_model, &QAbstractItemModel::headerDataChanged, this, &FlexGrid::onHeadingsChanged);
     updateCorner();
@@ -177,6 +180,8 @@ void FlexGrid::changeEvent(QEvent *event)
 
 void FlexGrid::syncCurrent()
 {
+    if (m_viewMove)
+        return; // the view has moved first: it is already there
     const int r = row(), c = col();
     if (r < fixedRows() || c < fixedCols() || r >= rows() || c >= cols())
         return;
@@ -184,6 +189,7 @@ void FlexGrid::syncCurrent()
         // A row written cell by cell ends on its last column: left to Qt, the
         // view would follow it there. It moves below, or for a click not at all.
         AutoScrollOff off(this);
+        const QScopedValueRollback<bool> following(m_viewMove, true);
         setCurrentIndex(m_model->index(r - fixedRows(), c - fixedCols()));
     }
     if (!m_userMove)
@@ -231,6 +237,20 @@ void FlexGrid::showEvent(QShowEvent *event)
     case Pending::None:
         break;
     }
+}
+
+void FlexGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTableView::currentChanged(current, previous);
+    if (m_viewMove || !current.isValid())
+        return;
+    // A key (or the press of a click) moved the view's current cell: the grid's
+    // current cell goes with it, so that what the window writes next lands where
+    // the user sees the cell.
+    const QScopedValueRollback<bool> following(m_viewMove, true);
+    const QScopedValueRollback<bool> user(m_userMove, true);
+    m_model->setRow(current.row() + fixedRows());
+    m_model->setCol(current.column() + fixedCols());
 }
 
 void FlexGrid::mousePressEvent(QMouseEvent *event)

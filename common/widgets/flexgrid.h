@@ -18,7 +18,8 @@ namespace kb {
 // When the program moves the model's current cell, the view brings it into
 // sight as the grid's Follow setting says; a grid not on screen yet is put
 // right when it is shown. A user's click never scrolls the view, and the
-// keys move the current cell and the view together as in any table.
+// keys move the current cell (the grid's, as the window reads it) and the
+// view together as in any table.
 class FlexGrid : public QTableView
 {
     Q_OBJECT
@@ -89,6 +90,7 @@ protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 private:
     void attach();
@@ -113,6 +115,7 @@ private:
     Follow m_follow = Follow::RowStart;
     Pending m_pending = Pending::None;
     bool m_userMove = false; // inside a user's click and the window's answer to it
+    bool m_viewMove = false; // the view's and the grid's current cell being brought together
 };
 
 } // namespace kb
