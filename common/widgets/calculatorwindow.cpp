@@ -60,6 +60,11 @@ QPushButton *CalculatorWindow::newButton(const QString &name, const QString &cap
     return button;
 }
 
+void CalculatorWindow::arrangeTabOrder()
+{
+    moveToTabEnd({m_grid->objectName()});
+}
+
 bool CalculatorWindow::Form_Unload()
 {
     // Nothing is asked or saved; an exported workbook stays open.
