@@ -189,6 +189,62 @@ bool isInput(const QWidget *w)
     return qobject_cast<const QLineEdit *>(w) || qobject_cast<const QComboBox *>(w);
 }
 
+// The widget that takes the focus for an edit line: its combo box, or the line itself.
+QWidget *focusOwner(QLineEdit *edit)
+{
+    auto *combo = qobject_cast<QComboBox *>(edit->parentWidget());
+    if (combo && combo->lineEdit() == edit)
+        return combo;
+    return edit;
+}
+
+// Whether keyboard input of the box's window goes to the box. It stays so while
+// another window or a popup (the box's own list) has the keyboard.
+bool isFocusOf(QWidget *box)
+{
+    return box->window()->focusWidget() == box;
+}
+
+// Keeps every text box and combo box that is not being typed in showing the
+// beginning of its text. Setting a text leaves the cursor at its end, and a
+// text longer than the box would show its end: a detector type
+// "熱アナログスポット" would read as the name of another detector.
+class BeginningShown : public QObject
+{
+public:
+    explicit BeginningShown(QObject *parent) : QObject(parent) {}
+
+    void watch(QLineEdit *edit)
+    {
+        QWidget *owner = focusOwner(edit);
+        owner->installEventFilter(this);
+        // The cursor moves in a box without the focus only when the program sets its text.
+        connect(edit, &QLineEdit::cursorPositionChanged, this, [edit, owner](int, int now) {
+            if (now != 0 && !isFocusOf(owner))
+                edit->setCursorPosition(0);
+        });
+        if (!isFocusOf(owner))
+            edit->setCursorPosition(0);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::FocusOut)
+            return false;
+        // The box's own list opening, or another window taken up, does not leave the box.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
+            return false;
+        auto *edit = qobject_cast<QLineEdit *>(watched);
+        if (auto *combo = qobject_cast<QComboBox *>(watched))
+            edit = combo->lineEdit();
+        if (edit)
+            edit->setCursorPosition(0);
+        return false;
+    }
+};
+
 // The control with the widgets it is made of that stand in the focus chain (an
 // editable combo box and its edit line): moved as one, so that Shift+Tab, which
 // stops on such a part, still lands on the control it belongs to.
@@ -274,6 +330,9 @@ void Window::showEvent(QShowEvent *event)
         return;
     m_shown = true;
     arrangeTabOrder();
+    auto *beginning = new BeginningShown(this);
+    for (QLineEdit *edit : findChildren<QLineEdit *>())
+        beginning->watch(edit);
     // An input the load step chose keeps the focus.
     if (!isInput(focusWidget()))
         focusFirstInput();

@@ -64,7 +64,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    // On the first show, after the load step: the Tab order arranged, the focus in the first input.
+    // On the first show, after the load step: the Tab order arranged, every text box
+    // showing the beginning of its text, the focus in the first input.
     void showEvent(QShowEvent *event) override;
     // The window's own Tab order, arranged once before it first shows. Left as it
     // is, the order is the one in which the controls were made.
