@@ -99,8 +99,8 @@ void CalculatorWindow::IDM_EXLSAVE_Click()
         BusyState busy(this);
         exportGrid(*m_model, m_sheet);
     });
+    // In front of the opened workbook again, the focus where it was before the export.
     activateWindow();
-    setFocus();
 }
 
 } // namespace kb

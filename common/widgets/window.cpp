@@ -28,6 +28,10 @@ Window::Window(const QString &formName, QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(formName);
     setAttribute(Qt::WA_DeleteOnClose);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && isAncestorOf(now))
+            m_lastFocus = now;
+    });
 }
 
 Window::~Window()
@@ -335,6 +339,17 @@ void Window::showEvent(QShowEvent *event)
         beginning->watch(edit);
     // An input the load step chose keeps the focus.
     if (!isInput(focusWidget()))
+        focusFirstInput();
+}
+
+void Window::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::EnabledChange || !isEnabled() || focusWidget() || !m_shown)
+        return;
+    if (m_lastFocus && m_lastFocus->isEnabled() && m_lastFocus->isVisibleTo(this))
+        m_lastFocus->setFocus();
+    else
         focusFirstInput();
 }
 

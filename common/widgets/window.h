@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 
@@ -70,10 +71,14 @@ protected:
     // The window's own Tab order, arranged once before it first shows. Left as it
     // is, the order is the one in which the controls were made.
     virtual void arrangeTabOrder() {}
+    // A busy state over: the focus goes back where it was.
+    void changeEvent(QEvent *event) override;
 
 private:
     QWidgetList named(const QStringList &names) const;
     bool m_shown = false;
+    // The control that last had the focus; a busy state, which disables the window, takes it away.
+    QPointer<QWidget> m_lastFocus;
 };
 
 // Placement factors (kx, ky) of a form name: left = (screen − window) × kx.
