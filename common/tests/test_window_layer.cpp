@@ -7,6 +7,7 @@
 #include "window.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
@@ -15,6 +16,7 @@
 #include <QMessageBox>
 #include <QPdfWriter>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -322,4 +324,51 @@ TEST_F(Registry, LoadAndUnloadStepsAreSlotsByTheirNames)
     EXPECT_TRUE(QMetaObject::invokeMethod(w, "Form_Load"));
     EXPECT_EQ(static_cast<CountingWindow *>(w)->loads, 2);
     EXPECT_GE(w->metaObject()->indexOfSlot("Form_Unload()"), 0);
+}
+
+TEST(WindowLayer, BoxesWithoutTheFocusShowTheBeginningOfTheirText)
+{
+    // Boxes far too narrow for their texts.
+    const QString longText = QStringLiteral("熱アナログスポット（試験用の長い名称）");
+    Window w(QStringLiteral("Form1"));
+    auto *client = new QWidget(&w);
+    w.setCentralWidget(client);
+    auto *first = new QLineEdit(client);
+    auto *name = new QLineEdit(client);
+    auto *site = new QComboBox(client);
+    site->setEditable(true);
+    for (QWidget *box : {static_cast<QWidget *>(first), static_cast<QWidget *>(name), static_cast<QWidget *>(site)})
+        box->setFixedWidth(60);
+    name->setText(longText); // by the load step, before the window shows
+    w.show();
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(first->hasFocus());
+    EXPECT_EQ(name->cursorPosition(), 0);
+
+    // Set by the program: a new text, the same text again (no change is reported), a combo box's text.
+    name->setText(longText + QStringLiteral("２"));
+    EXPECT_EQ(name->cursorPosition(), 0);
+    name->setText(name->text());
+    EXPECT_EQ(name->cursorPosition(), 0);
+    site->setEditText(longText);
+    EXPECT_EQ(site->lineEdit()->cursorPosition(), 0);
+
+    // While a box has the focus its cursor goes where typing and the program put it.
+    QTest::keyClick(first, Qt::Key_Tab);
+    ASSERT_TRUE(name->hasFocus());
+    QTest::keyClick(name, Qt::Key_End);
+    QTest::keyClicks(name, "12");
+    EXPECT_EQ(name->cursorPosition(), name->text().size());
+    name->setText(longText);
+    EXPECT_EQ(name->cursorPosition(), longText.size());
+
+    // Leaving a box shows its beginning again.
+    QTest::keyClick(name, Qt::Key_Tab);
+    ASSERT_TRUE(site->hasFocus());
+    EXPECT_EQ(name->cursorPosition(), 0);
+    QTest::keyClick(site, Qt::Key_End);
+    EXPECT_EQ(site->lineEdit()->cursorPosition(), longText.size());
+    QTest::keyClick(site, Qt::Key_Backtab);
+    EXPECT_TRUE(name->hasFocus());
+    EXPECT_EQ(site->lineEdit()->cursorPosition(), 0);
 }

@@ -60,6 +60,11 @@ QPushButton *CalculatorWindow::newButton(const QString &name, const QString &cap
     return button;
 }
 
+void CalculatorWindow::arrangeTabOrder()
+{
+    moveToTabEnd({m_grid->objectName()});
+}
+
 bool CalculatorWindow::Form_Unload()
 {
     // Nothing is asked or saved; an exported workbook stays open.
@@ -94,8 +99,8 @@ void CalculatorWindow::IDM_EXLSAVE_Click()
         BusyState busy(this);
         exportGrid(*m_model, m_sheet);
     });
+    // In front of the opened workbook again, the focus where it was before the export.
     activateWindow();
-    setFocus();
 }
 
 } // namespace kb

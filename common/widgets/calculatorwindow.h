@@ -37,6 +37,8 @@ public slots:
 
 protected:
     bool Form_Unload() override;
+    // The result grid is the last stop of the Tab order, after the inputs and buttons above it.
+    void arrangeTabOrder() override;
 
     // The result grid of the state, with the window's result-file and export layouts.
     void attachGrid(GridModel &model, const ResultFileLayout &file, const ExportLayout &sheet);

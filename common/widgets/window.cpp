@@ -4,11 +4,14 @@
 #include "dialogs.h"
 #include "failure.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QHash>
 #include <QImage>
+#include <QLineEdit>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QScreen>
@@ -25,6 +28,10 @@ Window::Window(const QString &formName, QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(formName);
     setAttribute(Qt::WA_DeleteOnClose);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && isAncestorOf(now))
+            m_lastFocus = now;
+    });
 }
 
 Window::~Window()
@@ -176,6 +183,174 @@ void Window::closeEvent(QCloseEvent *event)
     }
     event->accept();
     emit closed(formName());
+}
+
+namespace {
+
+// A text box or a combo box.
+bool isInput(const QWidget *w)
+{
+    return qobject_cast<const QLineEdit *>(w) || qobject_cast<const QComboBox *>(w);
+}
+
+// The widget that takes the focus for an edit line: its combo box, or the line itself.
+QWidget *focusOwner(QLineEdit *edit)
+{
+    auto *combo = qobject_cast<QComboBox *>(edit->parentWidget());
+    if (combo && combo->lineEdit() == edit)
+        return combo;
+    return edit;
+}
+
+// Whether keyboard input of the box's window goes to the box. It stays so while
+// another window or a popup (the box's own list) has the keyboard.
+bool isFocusOf(QWidget *box)
+{
+    return box->window()->focusWidget() == box;
+}
+
+// Keeps every text box and combo box that is not being typed in showing the
+// beginning of its text. Setting a text leaves the cursor at its end, and a
+// text longer than the box would show its end: a detector type
+// "熱アナログスポット" would read as the name of another detector.
+class BeginningShown : public QObject
+{
+public:
+    explicit BeginningShown(QObject *parent) : QObject(parent) {}
+
+    void watch(QLineEdit *edit)
+    {
+        QWidget *owner = focusOwner(edit);
+        owner->installEventFilter(this);
+        // The cursor moves in a box without the focus only when the program sets its text.
+        connect(edit, &QLineEdit::cursorPositionChanged, this, [edit, owner](int, int now) {
+            if (now != 0 && !isFocusOf(owner))
+                edit->setCursorPosition(0);
+        });
+        if (!isFocusOf(owner))
+            edit->setCursorPosition(0);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::FocusOut)
+            return false;
+        // The box's own list opening, or another window taken up, does not leave the box.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
+            return false;
+        auto *edit = qobject_cast<QLineEdit *>(watched);
+        if (auto *combo = qobject_cast<QComboBox *>(watched))
+            edit = combo->lineEdit();
+        if (edit)
+            edit->setCursorPosition(0);
+        return false;
+    }
+};
+
+// The control with the widgets it is made of that stand in the focus chain (an
+// editable combo box and its edit line): moved as one, so that Shift+Tab, which
+// stops on such a part, still lands on the control it belongs to.
+QWidgetList withParts(QWidget *control)
+{
+    QWidgetList parts{control};
+    for (QWidget *w = control->nextInFocusChain(); w != control; w = w->nextInFocusChain())
+        if (control->isAncestorOf(w) && w->focusPolicy() != Qt::NoFocus)
+            parts << w;
+    return parts;
+}
+
+// Puts the control, with its parts, right after the control `after` and its parts.
+void placeAfter(QWidget *after, QWidget *control)
+{
+    QWidget *previous = withParts(after).constLast();
+    for (QWidget *part : withParts(control)) {
+        QWidget::setTabOrder(previous, part);
+        previous = part;
+    }
+}
+
+} // namespace
+
+QWidgetList Window::tabStops() const
+{
+    QWidgetList stops;
+    for (QWidget *w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain())
+        // The frame of a window inside another (a fire-alarm menu) is not one of its controls.
+        if (isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(this) && !w->focusProxy()
+            && w->windowType() != Qt::SubWindow)
+            stops << w;
+    return stops;
+}
+
+void Window::focusFirstInput()
+{
+    const QWidgetList stops = tabStops();
+    auto first = std::find_if(stops.begin(), stops.end(), isInput);
+    if (first == stops.end())
+        first = std::find_if(stops.begin(), stops.end(), [](QWidget *w) { return qobject_cast<QAbstractButton *>(w) != nullptr; });
+    if (first != stops.end())
+        (*first)->setFocus();
+}
+
+QWidgetList Window::named(const QStringList &names) const
+{
+    QWidgetList controls;
+    for (const QString &name : names)
+        controls += findChildren<QWidget *>(name);
+    return controls;
+}
+
+void Window::chainTabOrder(const QStringList &names)
+{
+    const QWidgetList controls = named(names);
+    for (qsizetype i = 1; i < controls.size(); ++i)
+        placeAfter(controls[i - 1], controls[i]);
+}
+
+void Window::moveToTabEnd(const QStringList &names)
+{
+    const QWidgetList moved = named(names);
+    const auto isMoved = [&](QWidget *w) {
+        return std::any_of(moved.begin(), moved.end(), [w](QWidget *m) { return m == w || m->isAncestorOf(w); });
+    };
+    // The last control of the chain that stays where it is.
+    QWidget *last = nullptr;
+    for (QWidget *w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain())
+        if (isAncestorOf(w) && w->focusPolicy() != Qt::NoFocus && !isMoved(w))
+            last = w;
+    for (QWidget *control : moved) {
+        if (last)
+            placeAfter(last, control);
+        last = control;
+    }
+}
+
+void Window::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    arrangeTabOrder();
+    auto *beginning = new BeginningShown(this);
+    for (QLineEdit *edit : findChildren<QLineEdit *>())
+        beginning->watch(edit);
+    // An input the load step chose keeps the focus.
+    if (!isInput(focusWidget()))
+        focusFirstInput();
+}
+
+void Window::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::EnabledChange || !isEnabled() || focusWidget() || !m_shown)
+        return;
+    if (m_lastFocus && m_lastFocus->isEnabled() && m_lastFocus->isVisibleTo(this))
+        m_lastFocus->setFocus();
+    else
+        focusFirstInput();
 }
 
 void setFieldEnabled(QWidget *field, bool enabled)

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 
@@ -35,6 +36,18 @@ public:
     // The window print command with this window's failure text.
     void printWindow(const QString &failText = QStringLiteral("プリントを中止しました。IDM_PRINT"));
 
+    // The controls Tab stops at, in the order it takes them from the window's start.
+    QWidgetList tabStops() const;
+    // Gives the focus to the first text box or combo box of the Tab order; a
+    // window without one gives it to its first button.
+    void focusFirstInput();
+    // Chains the named controls one after another in the Tab order, from the
+    // place of the first of them. A name shared by a control array stands for
+    // all of its controls, in the order they were made.
+    void chainTabOrder(const QStringList &names);
+    // Moves the named controls, in this order, to the end of the Tab order.
+    void moveToTabEnd(const QStringList &names);
+
 public slots:
     // The load step: placement, lists, defaults, reference tables. Run once by the
     // registry right after the window is created, before it is shown.
@@ -52,6 +65,20 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // On the first show, after the load step: the Tab order arranged, every text box
+    // showing the beginning of its text, the focus in the first input.
+    void showEvent(QShowEvent *event) override;
+    // The window's own Tab order, arranged once before it first shows. Left as it
+    // is, the order is the one in which the controls were made.
+    virtual void arrangeTabOrder() {}
+    // A busy state over: the focus goes back where it was.
+    void changeEvent(QEvent *event) override;
+
+private:
+    QWidgetList named(const QStringList &names) const;
+    bool m_shown = false;
+    // The control that last had the focus; a busy state, which disables the window, takes it away.
+    QPointer<QWidget> m_lastFocus;
 };
 
 // Placement factors (kx, ky) of a form name: left = (screen − window) × kx.

@@ -217,8 +217,16 @@ void DetectorWindow::buildControls()
                           3720, 1250);
     m_class = options(n.classFrame, QStringLiteral("感知器の種別"), "Option1",
                       {QStringLiteral("特種"), QStringLiteral("１種"), QStringLiteral("２種"), QStringLiteral("３種")}, 5020, 1500);
+    // The compartment's area is a condition: typed before 計算, which stands above it.
+    if (m_variant.hasCompartment) {
+        auto *frame4 = new QGroupBox(QStringLiteral("小区画の面積(㎡)"), c);
+        frame4->setObjectName(QStringLiteral("Frame4"));
+        frame4->setGeometry(twipsRect(6570, 2200, 2030, 760));
+        paint(frame4, QPalette::Window, bgr(0x0080FFFF));
+        box("Text2", &m.Text2, 120, 330, 1780, 330, frame4);
+    }
     QPushButton *calc = newButton(QStringLiteral("Command2"), single ? QStringLiteral("計 算") : QStringLiteral("計　算"),
-                                  twipsRect(6750, 1700, 1850, 900));
+                                  m_variant.hasCompartment ? twipsRect(6650, 1540, 1950, 600) : twipsRect(6750, 1700, 1850, 900));
     calc->setFont(face(Gothic, single ? 14.25 : 15.75));
     colourButton(calc, single ? 0x008080FF : 0x00FF8080);
     connect(calc, &QPushButton::clicked, this, &DetectorWindow::Command2_Click);
@@ -264,15 +272,6 @@ void DetectorWindow::buildControls()
     for (QWidget *w : results->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         if (!w->testAttribute(Qt::WA_SetFont))
             w->setFont(face(Gothic, 12));
-
-    if (m_variant.hasCompartment) {
-        calc->setGeometry(twipsRect(6650, 1540, 1950, 600));
-        auto *frame4 = new QGroupBox(QStringLiteral("小区画の面積(㎡)"), c);
-        frame4->setObjectName(QStringLiteral("Frame4"));
-        frame4->setGeometry(twipsRect(6570, 2200, 2030, 760));
-        paint(frame4, QPalette::Window, bgr(0x0080FFFF));
-        box("Text2", &m.Text2, 120, 330, 1780, 330, frame4);
-    }
 
     QPushButton *reload = newButton(QStringLiteral("Command1"), QStringLiteral("データ読込み"), twipsRect(120, 4560, 1800, 450));
     colourButton(reload, single || narrow ? 0x00FF8080 : 0x0080C0FF);

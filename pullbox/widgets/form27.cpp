@@ -89,6 +89,12 @@ Form27::Form27() : Window(QStringLiteral("Form27"))
     m_grids[1] = grid("MSFlexGrid2", &m_model.MSFlexGrid2, 5520, 120, 1725, 2655);
     m_grids[0] = grid("MSFlexGrid1", &m_model.MSFlexGrid1, 120, 2880, 7215, 1815);
 
+    // Tab: the conduit entry and 登録 beside it, the gap and tiers across the line, the
+    // tier options with the four ordering buttons beside them, the grids last.
+    chainTabOrder({QStringLiteral("Combo1"), QStringLiteral("Combo2"), QStringLiteral("Command5"), QStringLiteral("Combo3"),
+                   QStringLiteral("Combo4"), QStringLiteral("Option1"), QStringLiteral("Command1"), QStringLiteral("Command2"),
+                   QStringLiteral("Command3"), QStringLiteral("Command4"), QStringLiteral("MSFlexGrid2"), QStringLiteral("MSFlexGrid1")});
+
     QMenu *file = menuBar()->addMenu(QStringLiteral("ファイル"));
     file->setObjectName(QStringLiteral("IDM_FILE"));
     QAction *print = file->addAction(QStringLiteral("印　刷"), this, &Form27::IDM_PRINT_Click);

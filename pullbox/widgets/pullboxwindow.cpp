@@ -339,6 +339,20 @@ void PullBoxWindow::buildControls()
     put(m_grid, QStringLiteral("MSFlexGrid1"));
     connect(m_grid, &FlexGrid::cellClicked, this, &PullBoxWindow::MSFlexGrid1_Click);
 
+    // Tab: the name, the conduit entry and the buttons of the right-hand column, then the
+    // lower row from left to right (the option frames stand in a different order in
+    // each window), the grid last.
+    QStringList order{QStringLiteral("Text2"), QStringLiteral("Text1"), QStringLiteral("Combo1"), QStringLiteral("Command4"),
+                      QStringLiteral("Command6"), QStringLiteral("Command2"), QStringLiteral("Command3")};
+    QList<std::pair<int, QString>> lowerRow;
+    for (int a = 0; a < 3; ++a)
+        lowerRow.append({layout.at(QString::fromLatin1(arrays[a].frame)).left, QStringLiteral("Option%1").arg(a + 1)});
+    std::sort(lowerRow.begin(), lowerRow.end());
+    for (const auto &option : std::as_const(lowerRow))
+        order << option.second;
+    order << QStringLiteral("Command5") << QStringLiteral("Command1") << QStringLiteral("MSFlexGrid1");
+    chainTabOrder(order);
+
     // The design area; the option frames, two buttons and the grid come into view when enlarged.
     client->setMinimumSize(px(layout.clientWidth), px(layout.clientHeight));
     resize(px(layout.clientWidth), px(layout.clientHeight) + menuBar()->sizeHint().height());

@@ -118,6 +118,9 @@ void RackWindow::build(const QVector<ControlDesc> &controls, const QVector<MenuD
         if (s.kind == Kind::Picture)
             w->lower();
     }
+    // Tab takes the cable entry and its list, then the conditions on the drawing,
+    // and 計算 and 次の計算 under them last.
+    moveToTabEnd({QStringLiteral("Command2"), QStringLiteral("Command3")});
 
     QMenuBar *bar = menuBar();
     for (const MenuDesc &m : menus) {

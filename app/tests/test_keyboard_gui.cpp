@@ -1,0 +1,210 @@
+// Every registered window driven from the keyboard: where the focus starts, the
+// Tab order, long texts in boxes without the focus, and the focus after a busy step.
+
+#include "detectorwindow.h"
+#include "flexgrid.h"
+#include "programtest.h"
+#include "testenv.h"
+#include "window.h"
+#include "windows.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSet>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace kb;
+
+namespace {
+
+class Keyboard : public test::ProgramTest
+{
+protected:
+    Window *open(const char *name)
+    {
+        Window *w = reg().open(QLatin1String(name));
+        QApplication::setActiveWindow(w);
+        QApplication::processEvents();
+        return w;
+    }
+};
+
+// The controls a key stops at from the focus, the focus first, until it comes back
+// there (or stops coming back: then the list ends where it went astray).
+QWidgetList walk(Qt::Key key)
+{
+    QWidget *const start = QApplication::focusWidget();
+    QWidgetList stops{start};
+    for (int i = 0; i < 100 && QApplication::focusWidget(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        if (QApplication::focusWidget() == start)
+            return stops;
+        stops << QApplication::focusWidget();
+    }
+    stops << nullptr;
+    return stops;
+}
+
+QString names(const QWidgetList &widgets)
+{
+    QStringList out;
+    for (const QWidget *w : widgets)
+        out << (w ? w->objectName() : QStringLiteral("(none)"));
+    return out.join(QLatin1Char(' '));
+}
+
+bool isInput(const QWidget *w)
+{
+    return qobject_cast<const QLineEdit *>(w) || qobject_cast<const QComboBox *>(w);
+}
+
+} // namespace
+
+TEST_F(Keyboard, EveryWindowOpensInItsFirstInputAndTabWalksItsControlsOnceInReadingOrder)
+{
+    const char *voltageDrop = "Text2 Text3 Combo3 Combo1 Text1 Text4 Combo2 Command1 Command2 Combo4 Combo5 Command3 MSFlexGrid1";
+    const char *detector = "Text1 Combo4 Combo5 Text4 Text5 Command3 Combo1 Combo2 Combo3 Option2(0) Option1(0) Command2 Command4 "
+                           "Command1 MSFlexGrid1";
+    const char *rack = "Text2 Text1 Combo3 Command7 Combo5 Command1 MSFlexGrid1";
+    const char *pullBoxStart = "Text2 Text1 Combo1 Command4";
+    const char *pullBoxEnd = "Command5 Command1 MSFlexGrid1";
+    const char *menu8 = "Command1 Command2 Command3 Command4 Command5 Command6 Command7 Command8";
+    // The first name is the control the window opens in; Tab goes on from it along
+    // the list and back to it.
+    const struct
+    {
+        const char *form;
+        QString order;
+    } cases[] = {
+        {"Form5", menu8},
+        {"Form6", menu8},
+        {"Form13", "Command1 Command2 Command3 Command4 Command5 Command6"},
+        {"Form20", menu8},
+        {"Form8", "Text1 Text2 Text3 Text4 Text5 Command1 Command2 Command3 Command4 Command5 Command6 Command7 MSFlexGrid1"},
+        {"Form1", "Combo3 Combo5 Command7 Command1 Command5 Command11 Command10 Command4 Command3 Command2 Text1 MSFlexGrid1 Command6"},
+        {"Form3", voltageDrop},
+        {"Form9", voltageDrop},
+        {"Form14", voltageDrop},
+        {"Form15", "Text2 Text3 Combo3 Combo1 Text1 Text4 Command1 Command2 Combo4 Combo5 Command3 MSFlexGrid1"},
+        {"Form16", "Text2 Text1 Text3 Text4 Combo1 Text5 Text6 Combo2 Text7 Text8 Combo3 Command1 Command2 Command3 MSFlexGrid1"},
+        {"Form7", "Combo1 Combo2 Combo3 Text2 Text3 Combo4 Text1 Combo5 Combo6 Command1 Command2 Command4 Command5 MSFlexGrid1"},
+        {"Form11", "Text2 Text3 Option1(0) Combo1 Option3(0) Combo2 Option2(0) Command1 Command2 Command5 MSFlexGrid1"},
+        {"Form12", "Text2 Text3 Combo5 Combo4 Combo3 Text1 Text4 Combo2 Combo1 Text8 Text9 Text10 Command1 Command2 Command3 Command5 "
+                   "MSFlexGrid1"},
+        {"Form17", QString::fromLatin1(rack) + " Text3 Text4 Command2 Command3"},
+        {"Form19", QString::fromLatin1(rack) + " Combo1 Combo4 Combo6 Combo2 Command2 Command3"},
+        {"Form29", QString::fromLatin1(rack) + " Combo1 Combo6 Combo7 Text3 Command2 Command3"},
+        // The option frames of the lower row: 4 (Option3), then 2 and 3 in each window's own places.
+        {"Form21", QString("%1 Command6 Command2 Command3 Option3 Option1 Option2 %2").arg(pullBoxStart, pullBoxEnd)},
+        {"Form22", QString("%1 Command6 Command2 Command3 Option3 Option2 Option1 %2").arg(pullBoxStart, pullBoxEnd)},
+        {"Form23", QString("%1 Command6 Command2 Command3 Option3 Option2 Option1 %2").arg(pullBoxStart, pullBoxEnd)},
+        {"Form24", QString("%1 Command2 Command3 Option3 Option2 Option1 %2").arg(pullBoxStart, pullBoxEnd)},
+        {"Form25", QString("%1 Command2 Command3 Option3 Option1 Option2 %2").arg(pullBoxStart, pullBoxEnd)},
+        {"Form26", QString("%1 Command2 Command3 Option3 Option1 Option2 %2").arg(pullBoxStart, pullBoxEnd)},
+        {"Form27", "Combo1 Combo2 Command5 Combo3 Combo4 Option1 Command1 Command2 Command3 Command4 MSFlexGrid2 MSFlexGrid1"},
+        // The frame's keyboard stays in the menu it shows.
+        {"MDIForm1", "Command3 Command1 Command4 Command5 Command6 Command2 Command7 Command8"},
+        {"FrmMENUA", "Command3 Command1 Command4 Command5 Command6 Command2 Command7 Command8"},
+        {"FrmMENUC", menu8},
+        {"Frm1", detector},
+        {"Frm2", detector},
+        {"Frm3", detector},
+        {"Form4", "Text1 Combo4 Combo5 Text4 Text5 Command3 Combo1 Combo2 Combo3 Option2(0) Option1(0) Text2 Command2 Command4 Command1 "
+                  "MSFlexGrid1"},
+        {"Form10", "Combo1 Combo2 Combo3 Text1 Text2 Command1 Command2 Command3 Command4 Command5 Command6"},
+    };
+    QSet<QString> covered;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.form);
+        covered << QLatin1String(c.form);
+        Window *w = open(c.form);
+        ASSERT_TRUE(w->isVisible());
+        EXPECT_FALSE(w->menuBar()->actions().isEmpty());
+
+        QWidget *first = QApplication::focusWidget();
+        ASSERT_NE(first, nullptr);
+        EXPECT_EQ(qobject_cast<FlexGrid *>(first), nullptr);
+        const QWidgetList controls = w->tabStops();
+        if (std::any_of(controls.begin(), controls.end(), isInput))
+            EXPECT_TRUE(isInput(first)) << first->objectName().toStdString();
+
+        const QWidgetList forward = walk(Qt::Key_Tab);
+        EXPECT_EQ(names(forward), c.order);
+        // Every control once, the grids included. An option group is one stop once
+        // Tab has been in it: the button that had the focus.
+        const QWidgetList stops = w->tabStops();
+        EXPECT_EQ(QSet<QWidget *>(forward.begin(), forward.end()), QSet<QWidget *>(stops.begin(), stops.end()));
+        EXPECT_EQ(forward.size(), stops.size());
+
+        QWidgetList backward = walk(Qt::Key_Backtab);
+        std::reverse(backward.begin() + 1, backward.end());
+        EXPECT_EQ(names(backward), c.order) << "Shift+Tab";
+
+        reg().close(QLatin1String(c.form));
+        QApplication::processEvents();
+    }
+    for (const QString &name : closeAllOrder())
+        if (reg().isRegistered(name))
+            EXPECT_TRUE(covered.contains(name)) << name.toStdString();
+}
+
+TEST_F(Keyboard, ADetectorTypeLongerThanItsBoxShowsItsBeginning)
+{
+    auto *w = qobject_cast<DetectorWindow *>(open("Frm1"));
+    ASSERT_NE(w, nullptr);
+    auto *type = test::child<QComboBox>(w, "Combo1");
+    QLineEdit *edit = type->lineEdit();
+    const QString analog = QStringLiteral("熱アナログスポット");
+    ASSERT_GT(edit->fontMetrics().horizontalAdvance(analog), edit->width()) << "the box must be too short for the text";
+
+    // Read back from a row of the grid by データ読込み: set by the program.
+    FlexGrid *grid = test::child<FlexGrid>(w, "MSFlexGrid1");
+    grid->setTextMatrix(1, 7, analog);
+    grid->clickCell(1, 3);
+    test::child<QPushButton>(w, "Command1")->click();
+    ASSERT_EQ(type->currentText(), analog);
+    EXPECT_EQ(edit->cursorPosition(), 0);
+
+    // Chosen by the user: the cursor at the end while the box has the focus, the
+    // beginning shown again once Tab has left it.
+    type->setFocus();
+    type->setCurrentIndex(0); // another item first, so that choosing the type again changes the box
+    type->setCurrentIndex(type->findText(analog));
+    EXPECT_EQ(edit->cursorPosition(), analog.size());
+    QTest::keyClick(type, Qt::Key_Tab);
+    EXPECT_FALSE(type->hasFocus());
+    EXPECT_EQ(edit->cursorPosition(), 0);
+}
+
+TEST_F(Keyboard, AfterAnExportOrASearchTheFocusIsBackInTheControlThatHadIt)
+{
+    // Both make the window busy, which takes the focus away from its controls.
+    Window *drop = open("Form14");
+    auto *load = test::child<QLineEdit>(drop, "Text4");
+    for (const bool opens : {true, false}) {
+        SCOPED_TRACE(opens ? "exported" : "the workbook did not open");
+        folder.fake().openDocumentResult = opens;
+        load->setFocus();
+        test::child<QAction>(drop, "IDM_EXLSAVE")->trigger();
+        EXPECT_EQ(folder.fake().openedDocuments.size(), opens ? 1 : 2);
+        EXPECT_TRUE(drop->isEnabled());
+        EXPECT_EQ(QApplication::focusWidget(), load);
+    }
+    EXPECT_EQ(folder.messages().size(), 1) << folder.messages().join(QLatin1Char('\n')).toStdString();
+
+    Window *rack = open("Form17");
+    auto *cable = test::child<QComboBox>(rack, "Combo3");
+    cable->setEditText(cable->itemText(1));
+    auto *search = test::child<QPushButton>(rack, "Command7");
+    search->setFocus();
+    QTest::keyClick(search, Qt::Key_Space);
+    EXPECT_EQ(folder.messages().size(), 1) << folder.messages().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(QApplication::focusWidget(), search);
+}
