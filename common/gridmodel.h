@@ -63,6 +63,10 @@ public:
     void setCellBackColor(GridColor color) { setBackColor(m_row, m_col, color); }
     void setCellForeColor(GridColor color) { setForeColor(m_row, m_col, color); }
 
+    // Asks the views to bring row r into sight from its first column (a row the
+    // program wrote by its address); the current cell stays where it is.
+    void revealRow(int r) { emit rowRevealed(r); }
+
     // Empties every cell, fixed ones included, and drops the colours.
     void clear();
 
@@ -84,6 +88,7 @@ signals:
     void colWidthChanged(int c);
     void rowHeightChanged(int r);
     void currentCellChanged();
+    void rowRevealed(int r);
 
 private:
     void check(int r, int c) const;

@@ -226,6 +226,7 @@ void Form1Model::Command1_Click()
             x.conditionText = CABLE_DATA.at(4, row);
             x.weightText = CABLE_DATA.at(5, row);
             writeRecordRow(TOROKU_SUU);
+            MSFlexGrid1.revealRow(TOROKU_SUU);
         }
         Command1 = u"登録完了"_qs;
         Combo5 = u"1"_qs;

@@ -138,6 +138,7 @@ void CableListModel::registerCable()
     DENSEN_TOROKU[n] = row;
     TOROKU_SUU = n;
     showRow(TOROKU_SUU);
+    MSFlexGrid1.revealRow(TOROKU_SUU);
     Label1 = u"登録が済んだら「計算」を押して下さい。追加登録は続けて下さい。"_qs;
     Command1 = u"登録完了"_qs;
     Combo5 = u"1"_qs;

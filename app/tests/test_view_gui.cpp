@@ -187,12 +187,15 @@ TEST_F(ViewGui, TheWrittenRowShowsFromItsFirstColumnAndAnOpenedFileFromTheTop)
     }
 }
 
-TEST_F(ViewGui, TheConduitWindowShowsAnOpenedFileFromTheTop)
+TEST_F(ViewGui, TheConduitWindowShowsTheCablesItRegistersAndAnOpenedFileFromTheTop)
 {
     Window *w = open("Form1");
     setCombo(w, "Combo3", QStringLiteral("IV2.0"));
     setCombo(w, "Combo5", QStringLiteral("60"));
     click(w, "Command1");
+    // The rows registered last are in view, from their first column.
+    EXPECT_TRUE(rowInView(gridOf(w), 60));
+    EXPECT_EQ(gridOf(w)->horizontalScrollBar()->value(), 0);
     setCombo(w, "Combo1", QStringLiteral("C"));
     click(w, "Command4");
     click(w, "Command2");
@@ -207,6 +210,23 @@ TEST_F(ViewGui, TheConduitWindowShowsAnOpenedFileFromTheTop)
     EXPECT_EQ(g->textMatrix(60, 1), u"IV2.0");
     EXPECT_EQ(g->currentIndex(), g->model()->index(0, 0));
     EXPECT_EQ(g->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(g->horizontalScrollBar()->value(), 0);
+}
+
+// The rack windows write a registered cable into its row by address; the row comes into view.
+TEST_F(ViewGui, ACableRegisteredOnARackComesIntoView)
+{
+    Window *w = open("Form17");
+    FlexGrid *g = gridOf(w);
+    for (int n = 1; n <= 40; ++n) {
+        setCombo(w, "Combo3", QStringLiteral("CV2-2C"));
+        setCombo(w, "Combo5", QStringLiteral("1"));
+        click(w, "Command1");
+    }
+    EXPECT_TRUE(folder.messages().isEmpty()) << folder.messages().join(QLatin1Char('|')).toStdString();
+    ASSERT_EQ(g->textMatrix(40, 0), u"CV2-2C");
+    ASSERT_GT(g->verticalScrollBar()->maximum(), 0);
+    EXPECT_TRUE(rowInView(g, 40));
     EXPECT_EQ(g->horizontalScrollBar()->value(), 0);
 }
 

@@ -91,6 +91,7 @@ void FlexGrid::attach()
     m_connections << connect(m_model, &GridModel::colWidthChanged, this, &FlexGrid::applyWidth);
     m_connections << connect(m_model, &GridModel::rowHeightChanged, this, &FlexGrid::applyHeight);
     m_connections << connect(m_model, &GridModel::currentCellChanged, this, &FlexGrid::syncCurrent);
+    m_connections << connect(m_model, &GridModel::rowRevealed, this, &FlexGrid::revealRow);
     m_connections << connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
         updateCorner();
         applyWidths();
@@ -224,6 +225,21 @@ void FlexGrid::showStart()
     verticalScrollBar()->setValue(verticalScrollBar()->minimum());
 }
 
+void FlexGrid::revealRow(int r)
+{
+    if (r < fixedRows() || r >= rows())
+        return;
+    if (!isVisible()) {
+        m_pending = Pending::Row;
+        m_pendingRow = r;
+        return;
+    }
+    m_pending = Pending::None;
+    executeDelayedItemsLayout();
+    scrollTo(m_model->index(r - fixedRows(), 0));
+    horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
+}
+
 void FlexGrid::showEvent(QShowEvent *event)
 {
     QTableView::showEvent(event);
@@ -233,6 +249,9 @@ void FlexGrid::showEvent(QShowEvent *event)
         break;
     case Pending::Start:
         showStart();
+        break;
+    case Pending::Row:
+        revealRow(m_pendingRow);
         break;
     case Pending::None:
         break;

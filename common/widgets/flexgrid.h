@@ -73,6 +73,9 @@ public:
     // Scrolls to the first data row and column, now or when the grid is shown;
     // the current cell stays where it is.
     void showStart();
+    // Scrolls row r into view from its first data column, now or when the grid is
+    // shown; the current cell stays where it is.
+    void revealRow(int r);
 
     static int twipsToPixels(int twips);
     static int pixelsToTwips(int pixels);
@@ -106,7 +109,7 @@ private:
     // Moves the model's current cell for a user's click and tells the window.
     void userClick(int r, int c);
 
-    enum class Pending { None, Current, Start }; // what a hidden grid shows when it is shown
+    enum class Pending { None, Current, Start, Row }; // what a hidden grid shows when it is shown
 
     GridModel *m_own;
     GridModel *m_model;
@@ -114,6 +117,7 @@ private:
     QLabel *m_corner = nullptr;
     Follow m_follow = Follow::RowStart;
     Pending m_pending = Pending::None;
+    int m_pendingRow = 0;
     bool m_userMove = false; // inside a user's click and the window's answer to it
     bool m_viewMove = false; // the view's and the grid's current cell being brought together
 };
