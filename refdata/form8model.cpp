@@ -112,6 +112,9 @@ void Form8Model::IDM_HOZON_Click()
         return;
     }
     const int R = GYOU_SUU, C = RETU_SUU;
+    // The save is no edit: the cell the user stands on stays current, so that the
+    // next text entered lands there, not in the table's last cell.
+    const int row = MSFlexGrid1.row(), col = MSFlexGrid1.col();
     try {
         QStringList cells;
         cells.reserve(qsizetype(R) * C);
@@ -128,7 +131,7 @@ void Form8Model::IDM_HOZON_Click()
     } catch (...) {
         message(QFileInfo(FAIRU_MEI.mid(1)).completeBaseName() + QStringLiteral("ファイルの読み取り専用を解除してください。IDM_HOZON"));
     }
-    moveCurrent(R, C);
+    moveCurrent(row, col);
 }
 
 // --- view menu ------------------------------------------------------------------

@@ -206,6 +206,17 @@ TEST_F(EditorTest, SaveRewritesOnlyTheTableKeepsTheTailAndCutsAndSqueezesTexts)
     EXPECT_EQ(bytes.mid(80, 40), encodeCell(QString(20, QLatin1Char('x')))); // read back as its first 20 characters
     EXPECT_EQ(current(), qMakePair(3000, 5));
 
+    // The cell the user stands on stays current through a save: the next Enter
+    // stores there, not into the table's last cell.
+    click(7, 2);
+    m.IDM_HOZON_Click();
+    EXPECT_EQ(current(), qMakePair(7, 2));
+    const QString last = cell(3000, 5);
+    m.Text1 = QStringLiteral("次の値");
+    m.Text1_KeyDown(Form8Model::KeyEnter);
+    EXPECT_EQ(cell(7, 2), QStringLiteral("次の値"));
+    EXPECT_EQ(cell(3000, 5), last);
+
     m.IDM_OPENA_Click();
     EXPECT_EQ(cell(1, 1), QStringLiteral("12345678901234567890"));
     EXPECT_EQ(cell(1, 2), QStringLiteral("CV5.5-3C"));

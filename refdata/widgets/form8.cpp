@@ -189,13 +189,13 @@ void Form8::IDM_OPENC_Click()
 
 void Form8::IDM_HOZON_Click()
 {
-    // The save walks every cell and ends on the last one, as the grid always has;
-    // the view stays where the user has it, unless a text that cannot be stored
+    // The view stays where the user has it, unless a text that cannot be stored
     // takes them to the cell to mend.
     QScrollBar *across = m_grid->horizontalScrollBar(), *down = m_grid->verticalScrollBar();
     const int x = across->value(), y = down->value();
+    const int row = m_model.MSFlexGrid1.row(), col = m_model.MSFlexGrid1.col();
     run(QStringLiteral("IDM_HOZON_Click"), Busy::Yes, [this] { m_model.IDM_HOZON_Click(); });
-    if (m_model.MSFlexGrid1.row() == m_model.GYOU_SUU && m_model.MSFlexGrid1.col() == m_model.RETU_SUU) {
+    if (m_model.MSFlexGrid1.row() == row && m_model.MSFlexGrid1.col() == col) {
         across->setValue(x);
         down->setValue(y);
     }
