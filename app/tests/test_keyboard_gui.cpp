@@ -110,8 +110,8 @@ TEST_F(Keyboard, EveryWindowOpensInItsFirstInputAndTabWalksItsControlsOnceInRead
         {"Form26", QString("%1 Command2 Command3 Option3 Option1 Option2 %2").arg(pullBoxStart, pullBoxEnd)},
         {"Form27", "Combo1 Combo2 Command5 Combo3 Combo4 Option1 Command1 Command2 Command3 Command4 MSFlexGrid2 MSFlexGrid1"},
         // The frame's keyboard stays in the menu it shows.
-        {"MDIForm1", "Command3 Command1 Command4 Command5 Command6 Command2 Command7 Command8"},
-        {"FrmMENUA", "Command3 Command1 Command4 Command5 Command6 Command2 Command7 Command8"},
+        {"MDIForm1", menu8},
+        {"FrmMENUA", menu8},
         {"FrmMENUC", menu8},
         {"Frm1", detector},
         {"Frm2", detector},

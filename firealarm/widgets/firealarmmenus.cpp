@@ -14,9 +14,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include <algorithm>
-#include <utility>
-
 namespace kb {
 
 namespace {
@@ -131,12 +128,9 @@ MenuChild::MenuChild(const QString &formName, const QString &caption, const QStr
 
 void MenuChild::addButtons(const QVector<BoardButton> &buttons)
 {
-    // Created row by row, left to right, which is the Tab order: the numbers do not follow the places.
-    QVector<BoardButton> inReadingOrder = buttons;
-    std::stable_sort(inReadingOrder.begin(), inReadingOrder.end(),
-                     [](const BoardButton &a, const BoardButton &b) { return std::pair(a.row, a.column) < std::pair(b.row, b.column); });
+    // Created in the order of their numbers, which is the Tab order.
     static const int lefts[] = {120, 2160, 4200, 6240};
-    for (const BoardButton &b : std::as_const(inReadingOrder)) {
+    for (const BoardButton &b : buttons) {
         auto *button = new PictureButton(b.picture, QString::fromUtf16(b.caption), m_board);
         button->setObjectName(QString::fromLatin1(b.name));
         button->setGeometry(twipsRect(lefts[b.column - 1], b.row == 1 ? 600 : 2640, 2000, 2000));
