@@ -1,6 +1,7 @@
 #pragma once
 
 #include "registry.h"
+#include "window.h"
 #include "testenv.h"
 #include "windows.h"
 
@@ -27,6 +28,14 @@ protected:
         QApplication::processEvents();
     }
     static WindowRegistry &reg() { return WindowRegistry::instance(); }
+    // Opens a window as the menus do and makes it the active one, shown and settled.
+    static Window *open(const char *form)
+    {
+        Window *w = reg().open(QLatin1String(form));
+        QApplication::setActiveWindow(w);
+        QApplication::processEvents();
+        return w;
+    }
 
     TestFolder folder;
 };

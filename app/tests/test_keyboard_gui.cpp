@@ -24,17 +24,7 @@ using namespace kb;
 
 namespace {
 
-class Keyboard : public test::ProgramTest
-{
-protected:
-    Window *open(const char *name)
-    {
-        Window *w = reg().open(QLatin1String(name));
-        QApplication::setActiveWindow(w);
-        QApplication::processEvents();
-        return w;
-    }
-};
+using Keyboard = test::ProgramTest;
 
 // The controls a key stops at from the focus, the focus first, until it comes back
 // there (or stops coming back: then the list ends where it went astray).

@@ -18,16 +18,7 @@ using namespace kb;
 
 namespace {
 
-class ViewGui : public test::ProgramTest
-{
-protected:
-    Window *open(const char *form)
-    {
-        Window *w = reg().open(QLatin1String(form));
-        QApplication::processEvents();
-        return w;
-    }
-};
+using ViewGui = test::ProgramTest;
 
 FlexGrid *gridOf(Window *w)
 {
