@@ -197,30 +197,31 @@ void FlexGrid::syncCurrent()
         showCurrent();
 }
 
-void FlexGrid::showCurrent()
+bool FlexGrid::shownNow(Pending what)
 {
     if (!isVisible()) {
-        m_pending = Pending::Current;
-        return;
+        m_pending = what;
+        return false;
     }
     m_pending = Pending::None;
-    const QModelIndex current = currentIndex();
-    if (!current.isValid())
-        return;
     executeDelayedItemsLayout(); // the scroll ranges of a grid reshaped just now
-    scrollTo(current);
-    if (m_follow == Follow::RowStart)
-        horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
+    return true;
+}
+
+void FlexGrid::showCurrent()
+{
+    if (m_follow == Follow::RowStart) {
+        revealRow(row());
+        return;
+    }
+    if (shownNow(Pending::Current) && currentIndex().isValid())
+        scrollTo(currentIndex());
 }
 
 void FlexGrid::showStart()
 {
-    if (!isVisible()) {
-        m_pending = Pending::Start;
+    if (!shownNow(Pending::Start))
         return;
-    }
-    m_pending = Pending::None;
-    executeDelayedItemsLayout();
     horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
     verticalScrollBar()->setValue(verticalScrollBar()->minimum());
 }
@@ -229,13 +230,9 @@ void FlexGrid::revealRow(int r)
 {
     if (r < fixedRows() || r >= rows())
         return;
-    if (!isVisible()) {
-        m_pending = Pending::Row;
-        m_pendingRow = r;
+    m_pendingRow = r;
+    if (!shownNow(Pending::Row))
         return;
-    }
-    m_pending = Pending::None;
-    executeDelayedItemsLayout();
     scrollTo(m_model->index(r - fixedRows(), 0));
     horizontalScrollBar()->setValue(horizontalScrollBar()->minimum());
 }

@@ -103,13 +103,15 @@ private:
     void onHeadingsChanged(Qt::Orientation orientation, int first, int last);
     void applyHeight(int r);
     void syncCurrent();
+
+    enum class Pending { None, Current, Start, Row }; // what a hidden grid shows when it is shown
     void showCurrent();
+    // Whether the grid is on screen to scroll now; if not, what to show when it is.
+    bool shownNow(Pending what);
     void updateCorner();
     void onPressed(const QModelIndex &index);
     // Moves the model's current cell for a user's click and tells the window.
     void userClick(int r, int c);
-
-    enum class Pending { None, Current, Start, Row }; // what a hidden grid shows when it is shown
 
     GridModel *m_own;
     GridModel *m_model;
