@@ -396,7 +396,7 @@ void Form12Model::Command5_Click()
     const auto number = [&](int c) { return g.number(c); };
     const auto cell = [&](int c) { return g.cell(c); };
     const auto numberOrEmpty = [&](int c) { return Val(g.cell(c)) == 0 ? QString() : g.number(c); };
-    Text2 = number(0);
+    Text2 = g.dataNumber();
     Text3 = g.trimmed(1);
     Combo2 = number(2);
     Combo1 = numberOrEmpty(3);

@@ -548,7 +548,7 @@ void Form7Model::Command5_Click()
         return;
     }
     const GridRowReader g{MSFlexGrid1, SENTAKU_GYOU};
-    Text2 = g.number(0);
+    Text2 = g.dataNumber();
     Text3 = g.trimmed(1);
     DENGEN_SHUBETU = g.trimmed(2) == QStringLiteral("自家用") ? QStringLiteral("JIKAYO") : QStringLiteral("TODEN");
     Combo2 = voltageOf(g.cell(3));
