@@ -422,6 +422,16 @@ void Form12Model::Command5_Click()
     Label29 = cell(23);
     DENSEN_SHUBETU = cell(24);
     SENTAKU_GYOU = 0;
+    // A row with a starting current and a primary size stands for a completed
+    // calculation of its circuit: the next 計算 recalculates it from the one
+    // result the user edits, on the row's own size, lengths and current.
+    const std::optional<double> starting = tryReadNumber(Label19);
+    if (starting && *starting > 0 && *starting < 32767.5 && !Label28.isEmpty()) {
+        SHIDOU_DENRYU = CInt(*starting);
+        KEISAN_KAISUU = 1;
+        ZENKAI = resultBoxes();
+        ZENKAI_JOUKEN = circuit();
+    }
 }
 
 void Form12Model::MSFlexGrid1_Click()

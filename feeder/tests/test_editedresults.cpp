@@ -44,6 +44,7 @@ CV3.5-3C | 26 | 32 | CV3.5-2C | 30 | 37
 const QString kCurrentPrompt = QStringLiteral("必須条件３箇所,定格電流,電線長さを入力してください。");
 const QString kOneChange = QStringLiteral("変更は１回につき１箇所です。");
 const QString kOversize = QStringLiteral("サイズをオーバーしました、325m㎡以下にして下さい。");
+const QString kLampWarning = QStringLiteral("合計の電圧降下率が５％以上ではランプが点灯しない場合があります。");
 
 // The whole mm² a size name stands for ("CV3.5-3C" 4, "38X2" 38).
 double sectionOf(QString name)
@@ -177,6 +178,12 @@ Window lamps400(Windows &w)
     return lamp(w.lamp, "400", "10", "2", "200", "130", "20", "20");
 }
 
+// The same lamps on 100 m of primary: 14X2 drops 11.2 V (5.6 %).
+Window lamps400far(Windows &w)
+{
+    return lamp(w.lamp, "400", "10", "2", "200", "130", "100", "20");
+}
+
 // 12 lamps of 660 W, ratio 1.2, 105 V / 120 V: 84 A stable, 101 A starting, 38X2 over 13 m.
 Window lamps660(Windows &w)
 {
@@ -276,6 +283,12 @@ TEST(EditedResults, LaterPressesWriteRowsTrueToTheirSizeLengthAndCurrent)
          "38X2"},
         {"lamp: a rate that asks for a wire below the current's", lamps660, {{{"Text13", "3"}}}, {}, Ending::Written,
          "38X2"},
+        {"lamp: a drop edited after データ読込み works on the row read back", lamps400far,
+         {{{"Text12", "3"}}, {{kReload, "1"}, {"Text12", "5"}}}, {kLampWarning}, Ending::Written, "38X2"},
+        {"lamp: a press after データ読込み keeps the size the row holds", lamps400far,
+         {{{"Text12", "3"}}, {{kReload, "1"}}}, {kLampWarning}, Ending::Written, "60X2"},
+        {"lamp: a length changed after データ読込み calculates afresh", lamps400far,
+         {{{"Text12", "3"}}, {{kReload, "1"}, {"Text1", "50"}}}, {kLampWarning}, Ending::Written, "14X2"},
         {"lamp: a row below row 30 read back is written again", lamps400, {{{kReload, "40"}}}, {},
          Ending::Written, "14X2", 40},
         {"package: a row below row 30 read back is written again", package, {{{kReload, "40"}}}, {}, Ending::Written,

@@ -415,7 +415,7 @@ TEST_F(Lamp, WindowLoadNextStartAgainAndReadBack)
     EXPECT_EQ(w.Combo3, "1");
     EXPECT_EQ(w.Label28, "1.6X2");
     EXPECT_EQ(w.DENSEN_SHUBETU, "IV");
-    EXPECT_EQ(w.KEISAN_KAISUU, 0);
+    EXPECT_EQ(w.KEISAN_KAISUU, 1); // the row read back stands for its calculation
 
     w.IDM_ALLCLIA_Click();
     EXPECT_EQ(w.Text2, "1");
