@@ -184,6 +184,12 @@ Window lamps400far(Windows &w)
     return lamp(w.lamp, "400", "10", "2", "200", "130", "100", "20");
 }
 
+// The same lamps at 100 V: 88 A starting current, 38X2, 1.6 V and 1.6 %.
+Window lamps400at100(Windows &w)
+{
+    return lamp(w.lamp, "400", "10", "2", "100", "130", "20", "20");
+}
+
 // 12 lamps of 660 W, ratio 1.2, 105 V / 120 V: 84 A stable, 101 A starting, 38X2 over 13 m.
 Window lamps660(Windows &w)
 {
@@ -293,6 +299,10 @@ TEST(EditedResults, LaterPressesWriteRowsTrueToTheirSizeLengthAndCurrent)
          Ending::Written, "14X2", 40},
         {"package: a row below row 30 read back is written again", package, {{{kReload, "40"}}}, {}, Ending::Written,
          "IV5.5", 40},
+        {"lamp: a rate that comes to 0 V shows the row again", lamps400at100, {{{"Text13", "0.5"}}}, {kOversize},
+         Ending::RefusedShowsRow, "38X2"},
+        {"lamp: after a drop of 0 V one edited rate counts as one edit", lamps400at100,
+         {{{"Text12", "0"}}, {{"Text13", "2"}}}, {kOversize}, Ending::Written, "38X2"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
