@@ -125,6 +125,9 @@ struct GridRowReader
     QString trimmed(int c) const;
     // The numeric prefix as text ("200V級" gives "200", an empty cell "0").
     QString number(int c) const;
+    // The data number that writes the row again: its own number, whatever column 0
+    // shows (the windows number only their first 30 rows at load).
+    QString dataNumber() const { return Str(row); }
 };
 
 

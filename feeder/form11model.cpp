@@ -220,7 +220,7 @@ void Form11Model::Command5_Click()
         return;
     }
     const GridRowReader g{MSFlexGrid1, SENTAKU_GYOU};
-    Text2 = g.number(0);
+    Text2 = g.dataNumber();
     Text3 = g.trimmed(1);
     if (g.trimmed(2) == QStringLiteral("空冷式"))
         Option1 = 0;

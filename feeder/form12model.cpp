@@ -19,6 +19,7 @@ constexpr double kK = vd::koukaKeisuu::SinglePhaseTwoWire;
 constexpr std::array<int, 6> kFrames{20, 30, 50, 100, 150, 200};
 const vd::EarthRung kEarth[] = {{30, "2"}, {50, "3.5"}, {100, "5.5"}, {150, "8"}, {200, "14"}};
 const QString kTooLarge = QStringLiteral("負荷を小さくして下さい");
+const QString kOverSize = QStringLiteral("サイズをオーバーしました、325m㎡以下にして下さい。");
 
 // The smallest frame for the breaker product; 0 above the largest.
 int breakerFrame(int16_t x)
@@ -262,17 +263,22 @@ void Form12Model::NANKAI_ME()
     if (e.count == 1 && edited <= 1) {
         const double L = CDbl(Text1);
         const double tenTimesDrop = edited == 0 ? CDbl(Text12) * 10 : CInt(CInt(CDbl(Text13) * (Val(Combo4) / 100)) * 10);
+        // A drop no wire gives: the boxes show the row again, so that the next edit is judged on its own.
+        const auto refuse = [&] {
+            setResultBoxes(ZENKAI);
+            endWith(kOverSize);
+        };
+        // A drop of 0 V (a rate is taken in whole volts) asks for a section without end.
+        if (tenTimesDrop == 0)
+            refuse();
         const int16_t needed = CInt(vd::divide(L * kK * SHIDOU_DENRYU / 100, tenTimesDrop));
         // SAIZU_CHOSEI2: the next standard size up to 325 mm²; above it the size stays.
         const vd::WireType *w = wire();
         if (!w)
             throw Failure(QStringLiteral("no wire type"));
         std::optional<QString> name = vd::SAIZU_CHOSEI(*w, needed);
-        if (!name) {
-            // The boxes show the row again, so that the next edit is judged on its own.
-            setResultBoxes(ZENKAI);
-            endWith(QStringLiteral("サイズをオーバーしました、325m㎡以下にして下さい。"));
-        }
+        if (!name)
+            refuse();
         // A larger drop never takes a wire that cannot carry the starting current.
         if (const int16_t carrying = sizeRow(SHIDOU_DENRYU, false))
             if (section(DD.at(4, carrying), false) > section(*name, false))
@@ -396,7 +402,7 @@ void Form12Model::Command5_Click()
     const auto number = [&](int c) { return g.number(c); };
     const auto cell = [&](int c) { return g.cell(c); };
     const auto numberOrEmpty = [&](int c) { return Val(g.cell(c)) == 0 ? QString() : g.number(c); };
-    Text2 = number(0);
+    Text2 = g.dataNumber();
     Text3 = g.trimmed(1);
     Combo2 = number(2);
     Combo1 = numberOrEmpty(3);
@@ -422,6 +428,16 @@ void Form12Model::Command5_Click()
     Label29 = cell(23);
     DENSEN_SHUBETU = cell(24);
     SENTAKU_GYOU = 0;
+    // A row with a starting current and a primary size stands for a completed
+    // calculation of its circuit: the next 計算 recalculates it from the one
+    // result the user edits, on the row's own size, lengths and current.
+    const std::optional<double> starting = tryReadNumber(Label19);
+    if (starting && *starting > 0 && *starting < 32767.5 && !Label28.isEmpty()) {
+        SHIDOU_DENRYU = CInt(*starting);
+        KEISAN_KAISUU = 1;
+        ZENKAI = resultBoxes();
+        ZENKAI_JOUKEN = circuit();
+    }
 }
 
 void Form12Model::MSFlexGrid1_Click()

@@ -145,8 +145,8 @@ void Form7Model::calculate()
     }
     // The current of a first calculation is refused before any box is written;
     // without a design row HYOU_JI has nothing to show and fails on its own.
-    if (KEISAN_KAISUU == 1 && (rowChosen || !designMode))
-        checkRatedCurrent(rowChosen ? design(RatedCurrent) : Text4);
+    if (KEISAN_KAISUU == 1 && (rowChosen || !designMode) && !drawsCurrent(rowChosen ? design(RatedCurrent) : Text4))
+        endWith(kCurrentPrompt);
     if (KEISAN_KAISUU == 1 && designMode)
         step(QStringLiteral("HYOU_JI"), [&] {
             if (!rowChosen)
@@ -195,18 +195,25 @@ QStringList Form7Model::motor() const
     return {Combo1, Combo2, Combo3};
 }
 
-void Form7Model::checkRatedCurrent(const QString &current) const
+bool Form7Model::drawsCurrent(const QString &current) const
 {
-    // The output, voltage or current that is no number is left to the steps
-    // that read them; a current the motor's output cannot draw is refused.
+    // The output or voltage that is no number is left to the steps that read them.
     const std::optional<double> P = tryReadNumber(Combo1);
     const double V = Val(Combo2);
     if (!P || V <= 0)
-        return;
+        return true;
     const std::optional<double> I = tryReadNumber(current);
     // The factor as its label would show it, in whole percent.
-    if (!I || *I <= 0 || CInt(qMin(powerFactorPercent(*P, *I), 32767.0)) > 100)
-        endWith(kCurrentPrompt);
+    return I && *I > 0 && CInt(qMin(powerFactorPercent(*P, *I), 32767.0)) <= 100;
+}
+
+void Form7Model::setWatched(const QStringList &texts)
+{
+    Combo4 = texts.value(0);
+    Text1 = texts.value(1);
+    Combo5 = texts.value(2);
+    Combo6 = texts.value(3);
+    Text4 = texts.value(4);
 }
 
 double Form7Model::powerFactorPercent(double P, double I) const
@@ -341,8 +348,12 @@ void Form7Model::NANKAI_ME()
     const EditedBoxes edited = editedBoxes(watched(), ZENKAI);
     if (edited.count > 1)
         endWith(QStringLiteral("変更は１回につき１箇所です。"));
-    // Every result below is worked out on the current in the box.
-    checkRatedCurrent(Text4);
+    // Every result below is worked out on the current in the box. A refused one
+    // leaves the row's figures in the boxes, so that the next edit counts alone.
+    if (!drawsCurrent(Text4)) {
+        setWatched(ZENKAI);
+        endWith(kCurrentPrompt);
+    }
     if (edited.count == 0)
         return; // nothing edited: the results stand as the last calculation left them
     KEISAN_KAISUU = CInt(KEISAN_KAISUU + 1);
@@ -548,7 +559,7 @@ void Form7Model::Command5_Click()
         return;
     }
     const GridRowReader g{MSFlexGrid1, SENTAKU_GYOU};
-    Text2 = g.number(0);
+    Text2 = g.dataNumber();
     Text3 = g.trimmed(1);
     DENGEN_SHUBETU = g.trimmed(2) == QStringLiteral("自家用") ? QStringLiteral("JIKAYO") : QStringLiteral("TODEN");
     Combo2 = voltageOf(g.cell(3));

@@ -117,9 +117,11 @@ private:
     void checkClassLimits() const;
     QStringList watched() const;
     QStringList motor() const;
-    // Ends the click with the current's prompt when the motor's output cannot
-    // draw that current: none, or one that needs a power factor above 1.
-    void checkRatedCurrent(const QString &current) const;
+    // Whether the motor's output can draw the current: false for none, or for one
+    // that needs a power factor above 1.
+    bool drawsCurrent(const QString &current) const;
+    // Puts texts back into the boxes a later click watches.
+    void setWatched(const QStringList &texts);
     double powerFactorPercent(double P, double I) const;
     void SEKKEI(int firstRow, const QString &tag);
     void HYOU_JI();

@@ -26,11 +26,12 @@ P200 = dict(
     trip=[15, 15, 15, 15, 20, 30, 50, 75, 100, 100, 150, 150, 200, 200],
     earth=['2', '2', '2', '2', '2', '3.5', '5.5', '5.5', '8', '14', '14', '14', '22', '22'])
 # The same table, 400 V, 0.2 to 11 kW; the rated currents are the 200 V ones halved. Of
-# 15 kW the table gives the rated current only (32 A); the larger currents are estimated.
+# 15 kW the table gives the rated current (32 A), the CV size and its length only; the larger
+# currents are estimated.
 P400 = dict(
     I=[0.9, 1.6, 2.4, 4, 5.5, 8.7, 13, 17, 24, 32, 39.5, 46.5, 62, 76, 91, 110, 150],
-    cv=[2, 2, 2, 2, 2, 2, 2, 2, 3.5],
-    cvlen=[577, 325, 216, 130, 94, 60, 40, 30, 38],
+    cv=[2, 2, 2, 2, 2, 2, 2, 2, 3.5, 5.5],
+    cvlen=[577, 325, 216, 130, 94, 60, 40, 30, 38, 43],
     cab=['0.75'] * 5 + ['1.25', '2', '3.5', '5.5'],
     trip=[15] * 5 + [30, 40, 50, 75],
     earth=['2'] * 6 + ['3.5', '3.5', '5.5'])
@@ -92,15 +93,18 @@ def design(volts):
     for i, amps in enumerate(p['I']):
         published = i < len(p['cv'])
         if published:
-            cv, cvlen, cab, trip, earth = (p[k][i] for k in ('cv', 'cvlen', 'cab', 'trip', 'earth'))
+            cv, cvlen = p['cv'][i], p['cvlen'][i]
         else:
-            # A 400 V motor above the published sizes: the CV size by the table's basis; the
-            # 200 V row of the same or the next larger rated current gives cabtyre, breaker
-            # and earth, which go by the current.
+            # A 400 V motor above the published sizes: the CV size by the table's basis.
             cv = float(by_current(amps, CV_SIZES, CV_AIR_AMPS))
+            cvlen = run(volts, fmt(cv), amps)
+        if i < len(p['cab']):
+            cab, trip, earth = (p[k][i] for k in ('cab', 'trip', 'earth'))
+        else:
+            # The 200 V row of the same or the next larger rated current gives cabtyre,
+            # breaker and earth, which go by the current.
             j = next(j for j, x in enumerate(P200['I']) if x >= amps)
             cab, trip, earth = (P200[k][j] for k in ('cab', 'trip', 'earth'))
-            cvlen = run(volts, fmt(cv), amps)
         # No published IV column: the smallest IV size the window's own allowable-current test
         # passes (above 1.25 times the rated current, the margin of row 9).
         iv = next(s for s, a in zip(IV_SIZES, IV_AMPS) if a > amps * (1 + MARGIN))
