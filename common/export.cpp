@@ -62,7 +62,7 @@ private:
     std::map<std::pair<lxw_color_t, QString>, lxw_format *> m_made;
 };
 
-// Writes one cell: a decimal number as a number showing the text's decimals, any
+// Writes one cell: a number text as a number showing the text's decimals, any
 // other text as a string, an empty text as a coloured blank.
 void writeCell(lxw_worksheet *ws, Formats &formats, lxw_color_t color, int sheetRow, int column, const QString &text)
 {
@@ -70,7 +70,7 @@ void writeCell(lxw_worksheet *ws, Formats &formats, lxw_color_t color, int sheet
     const lxw_col_t c = lxw_col_t(column - 1);
     if (text.isEmpty())
         check(worksheet_write_blank(ws, r, c, formats.get(color)));
-    else if (isDecimalNumber(text))
+    else if (isNumberText(text))
         check(worksheet_write_number(ws, r, c, text.toDouble(), formats.get(color, numberFormatOf(text))));
     else
         check(worksheet_write_string(ws, r, c, text.toUtf8().constData(), formats.get(color)));
@@ -131,9 +131,10 @@ void fillWorkbook(lxw_workbook *wb, const GridModel &grid, const ExportLayout &l
 
 } // namespace
 
-bool isDecimalNumber(const QString &text)
+bool isNumberText(const QString &text)
 {
-    static const QRegularExpression number(QStringLiteral("^[+-]?([0-9]+(\\.[0-9]*)?|\\.[0-9]+)$"));
+    // A zero starts the whole part only when it is the whole part: "0.5", not "00.5" or "0012".
+    static const QRegularExpression number(QStringLiteral("^[+-]?((0|[1-9][0-9]*)(\\.[0-9]*)?|\\.[0-9]+)$"));
     return number.match(text).hasMatch();
 }
 

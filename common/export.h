@@ -5,7 +5,8 @@
 // user's cache folder, which is then opened with the desktop's spreadsheet program
 // and left to the user. Headings are red and their columns fitted to them, data
 // blue; a text that is wholly a decimal number goes in as a number whose format
-// shows as many decimals as the text ("2.0" stays 2.0). Grid column c is sheet
+// shows as many decimals as the text ("2.0" stays 2.0), unless a number would
+// drop its leading zeros (the code "0012" stays a text). Grid column c is sheet
 // column c.
 
 #include "gridmodel.h"
@@ -60,8 +61,10 @@ QString writeWorkbook(const GridModel &grid, const ExportLayout &layout);
 // its path, so the user can open it. True on success.
 bool exportGrid(const GridModel &grid, const ExportLayout &layout);
 
-// The number a cell text stands for when it is wholly a decimal number ("12", "-0.5", "3.05").
-bool isDecimalNumber(const QString &text);
+// Whether a cell text goes out as a number: wholly a decimal number ("12", "-0.5",
+// "3.05", ".5") with no zero before another digit of its whole part, which a
+// number cell would not show ("0012", "00.5" go out as texts).
+bool isNumberText(const QString &text);
 
 // The number format that shows such a number with the text's own digits after the
 // point: "0" for "4", "0.0" for "2.0", "0.00" for "3.50", "#.0" for ".5".

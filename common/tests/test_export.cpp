@@ -78,12 +78,13 @@ void fillVoltageDropGrid(GridModel &g)
 
 } // namespace
 
-TEST(Export, DecimalNumbers)
+// A number cell shows its number again; a text whose digits it would not show stays a text.
+TEST(Export, NumberTexts)
 {
-    for (const char *t : {"12", "-0.5", "3.05", "+7", ".5", "2.0", "0"})
-        EXPECT_TRUE(isDecimalNumber(QString::fromLatin1(t))) << t;
-    for (const char *t : {"", "105V", "1e5", "1,000", "E2", " 5", "5 ", "-", "."})
-        EXPECT_FALSE(isDecimalNumber(QString::fromLatin1(t))) << t;
+    for (const char *t : {"12", "-0.5", "3.05", "+7", ".5", "2.0", "0", "0.5", "-0", "0.", "100", "-0.05"})
+        EXPECT_TRUE(isNumberText(QString::fromLatin1(t))) << t;
+    for (const char *t : {"", "105V", "1e5", "1,000", "E2", " 5", "5 ", "-", ".", "0012", "00", "00.5", "-0012", "+0123", "007.0"})
+        EXPECT_FALSE(isNumberText(QString::fromLatin1(t))) << t;
 }
 
 TEST(Export, VoltageDropGridReadsBackWithColoursAndNumbers)
@@ -279,7 +280,11 @@ TEST(Export, NumbersKeepTheGridsDecimals)
         {"4", "n", 4, "0"},
         {"-0.125", "n", -0.125, "0.000"},
         {".5", "n", 0.5, "#.0"},
+        {"0", "n", 0, "0"},
+        {"0.05", "n", 0.05, "0.00"},
         {"105V", "s", 0, "General"},
+        {"0012", "s", 0, "General"},
+        {"00.5", "s", 0, "General"},
         {"5.5-2C", "s", 0, "General"},
     };
     GridModel grid;
@@ -304,6 +309,33 @@ TEST(Export, NumbersKeepTheGridsDecimals)
             EXPECT_EQ(cell["v"].toString(), QLatin1String(k.text));
     }
     EXPECT_EQ(cells["B2"].toObject()["fmt"].toString(), "0");
+}
+
+// A data name made of digits is a code: "0012" goes out as "0012", not as the number 12.
+TEST(Export, DataNamesKeepTheirLeadingZeros)
+{
+    if (!haveReader())
+        GTEST_SKIP() << "no python3-openpyxl to read the workbook back";
+    test::TestFolder folder;
+    struct Case { const char *window; ExportLayout layout; int columns; };
+    const Case cases[] = {
+        {"Form14", exportlayout::VoltageDrop, 21},
+        {"Form7", exportlayout::Motor, 26},
+    };
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.window);
+        GridModel grid;
+        grid.setShape(101, k.columns);
+        for (int r : {1, 2}) {
+            grid.setTextMatrix(r, k.layout.skipColumn, QStringLiteral("200"));
+            grid.setTextMatrix(r, 1, r == 1 ? QStringLiteral("0123") : QStringLiteral("  0012 "));
+        }
+        ASSERT_TRUE(exportGrid(grid, k.layout));
+        const QJsonObject cells = readBack(folder.fake().openedDocuments.last())["cells"].toObject();
+        EXPECT_EQ(cells["A2"].toObject()["v"].toString(), "0123");
+        EXPECT_EQ(cells["A2"].toObject()["t"].toString(), "s");
+        EXPECT_EQ(cells["A3"].toObject()["v"].toString(), "0012");
+    }
 }
 
 TEST(Export, FailuresShowTheCommandsBox)

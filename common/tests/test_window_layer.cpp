@@ -11,10 +11,12 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPdfWriter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
@@ -217,33 +219,157 @@ QList<QSize> pdfImages(const QByteArray &pdf)
     }
     return sizes;
 }
+
+bool havePdfRenderer()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty();
+}
+
+// The first page of a PDF as a reader shows it: a grey image of `dpi` dots per inch.
+QImage pdfPage(const QString &pdf, int dpi)
+{
+    const QString out = pdf + QStringLiteral("-page");
+    QProcess p;
+    p.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
+                                         QStringLiteral("-singlefile"), pdf, out});
+    EXPECT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    return QImage(out + QStringLiteral(".pgm"));
+}
+
+// Where anything is drawn on a page image: the bounds of its pixels that are not white.
+QRect inkBounds(const QImage &page)
+{
+    QRect bounds;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (qGray(page.pixel(x, y)) < 250)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+// The page area a printer of this PDF writer's page prints on, at `dpi`.
+QRectF paintRect(int dpi)
+{
+    QPdfWriter writer(QString{});
+    const QRectF points = writer.pageLayout().paintRect(QPageLayout::Point);
+    return {points.topLeft() * dpi / 72, points.size() * dpi / 72};
+}
 } // namespace
 
-TEST_F(Registry, PrintDrawsTheWindowAtThePrintersResolution)
+// Whatever the printer's resolution, the window goes on the page as an image of at
+// most 300 dpi, which is sharp on paper and quick to send, filling the page's width
+// from its top left corner.
+TEST_F(Registry, PrintDrawsTheWindowAtPrintQualityAcrossThePage)
 {
     Window *w = reg().open(QStringLiteral("Form1"));
     const QSize client = w->centralWidget()->size();
     folder.fake().printFile = folder.path(QStringLiteral("print.pdf"));
-    folder.fake().printResolution = 600;
-    w->printWindow();
-    EXPECT_TRUE(folder.messages().isEmpty());
+    for (const int printer : {1200, 300, 150}) {
+        SCOPED_TRACE(printer);
+        folder.fake().printResolution = printer;
+        w->printWindow();
+        EXPECT_TRUE(folder.messages().isEmpty());
 
-    // The window fills the width of the page as before, but in as many pixels as the
-    // printer prints there, not in the window's own few hundred.
-    QPdfWriter printer(folder.path(QStringLiteral("unused.pdf"))); // the printer the dialog answered
-    printer.setResolution(600);
-    const int pageWidth = printer.pageLayout().paintRectPixels(printer.resolution()).width();
-    const QList<QSize> images = pdfImages(test::readBytes(folder.fake().printFile));
-    ASSERT_FALSE(images.isEmpty());
-    int height = 0;
-    for (const QSize &band : images) {
-        EXPECT_EQ(band.width(), pageWidth);
-        height += band.height();
+        const QList<QSize> images = pdfImages(test::readBytes(folder.fake().printFile));
+        ASSERT_EQ(images.size(), 1);
+        const double widthInches = paintRect(1).width();
+        EXPECT_NEAR(images[0].width() / widthInches, std::min(printer, 300), 1);
+        EXPECT_NEAR(images[0].height(), images[0].width() * client.height() / double(client.width()), 1);
+
+        if (havePdfRenderer()) {
+            const int dpi = 50;
+            QRectF expected = paintRect(dpi);
+            expected.setHeight(expected.width() * client.height() / client.width());
+            const QRect drawn = inkBounds(pdfPage(folder.fake().printFile, dpi));
+            EXPECT_NEAR(drawn.left(), expected.left(), 1.5);
+            EXPECT_NEAR(drawn.top(), expected.top(), 1.5);
+            EXPECT_NEAR(drawn.width(), expected.width(), 2);
+            EXPECT_NEAR(drawn.height(), expected.height(), 2);
+        }
     }
-    // The page image may be cut into bands that overlap by a row.
-    const int expected = qRound(pageWidth * client.height() / double(client.width()));
-    EXPECT_GE(height, expected - 1);
-    EXPECT_LE(height, expected + images.size());
+}
+
+namespace {
+// A window with a label, the data-number box holding "1" and a control that takes
+// the focus without drawing any mark of it.
+class InputWindow : public Window
+{
+public:
+    InputWindow() : Window(QStringLiteral("Form2"))
+    {
+        auto *client = new QWidget(this);
+        setCentralWidget(client);
+        auto *label = new QLabel(QStringLiteral("データNO"), client);
+        label->setGeometry(10, 10, 80, 24);
+        box = new QLineEdit(QStringLiteral("1"), client);
+        box->setGeometry(100, 10, 80, 24);
+        plain = new QWidget(client);
+        plain->setFocusPolicy(Qt::StrongFocus);
+        plain->setGeometry(10, 50, 20, 20);
+        client->setFixedSize(200, 80);
+    }
+    QLineEdit *box;
+    QWidget *plain;
+};
+
+// Records the window's enabled changes.
+class EnabledChanges : public QObject
+{
+public:
+    QList<bool> seen;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::EnabledChange)
+            seen << static_cast<QWidget *>(watched)->isEnabled();
+        return false;
+    }
+};
+} // namespace
+
+// The page shows the window as it is, without the text cursor and the focus frame of
+// the box being typed in; the window is busy while the page is drawn and sent, and the
+// focus is back in the box after.
+TEST_F(Registry, PrintShowsNoCursorOrFocusFrameAndTheWindowIsBusyMeanwhile)
+{
+    if (!havePdfRenderer())
+        GTEST_SKIP() << "no pdftoppm (poppler-utils) to read the page";
+    reg().registerWindow(QStringLiteral("Form2"), [] { return new InputWindow; });
+    auto *w = static_cast<InputWindow *>(reg().open(QStringLiteral("Form2")));
+    QApplication::setActiveWindow(w);
+    w->box->setFocus();
+    w->box->setCursorPosition(0); // "|1", as the user left it
+    QApplication::processEvents();
+    ASSERT_TRUE(w->box->hasFocus());
+    folder.fake().printResolution = 1200;
+
+    EnabledChanges changes;
+    w->installEventFilter(&changes);
+    folder.fake().printFile = folder.path(QStringLiteral("typing.pdf"));
+    w->printWindow();
+    w->removeEventFilter(&changes);
+    EXPECT_TRUE(folder.messages().isEmpty());
+    EXPECT_EQ(changes.seen, QList<bool>({false, true}));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(w->box->hasFocus());
+    EXPECT_EQ(w->box->cursorPosition(), 0);
+
+    // The same window with the focus on a control that shows none.
+    w->plain->setFocus();
+    folder.fake().printFile = folder.path(QStringLiteral("plain.pdf"));
+    w->printWindow();
+    const QImage typing = pdfPage(folder.path(QStringLiteral("typing.pdf")), 100);
+    const QImage plain = pdfPage(folder.path(QStringLiteral("plain.pdf")), 100);
+    ASSERT_FALSE(typing.isNull());
+    EXPECT_TRUE(typing == plain);
+    // Drawn before the busy state greys the window: its texts print black.
+    int darkest = 255;
+    for (int y = 0; y < typing.height(); ++y)
+        for (int x = 0; x < typing.width(); ++x)
+            darkest = std::min(darkest, qGray(typing.pixel(x, y)));
+    EXPECT_LT(darkest, 60);
 }
 
 TEST_F(Registry, CalculatorStartsTheFirstOneFoundOrSaysItCouldNot)

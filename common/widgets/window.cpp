@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStyle>
@@ -114,35 +115,37 @@ void Window::guard(const QString &tag, const std::function<void()> &handler)
 }
 
 namespace {
-// Draws the widget into target (device pixels of the painter) at the painter's
-// own resolution: the widget paints itself scaled, so that its text and lines
-// are as sharp as the printer makes them, not a screen image blown up. A page
-// image is large, so it goes in bands of a bounded size.
-void renderAtDeviceResolution(QPainter &painter, QWidget *widget, const QRect &target)
+// The resolution of the window's image on the page: the usual print quality, sharp
+// on paper. A printer of 1200 dpi would need sixteen times the pixels, which take
+// seconds to draw and send.
+constexpr int kPrintImageDpi = 300;
+
+// The window's client drawn at `size` device pixels, as it shows behind the
+// printer dialog: no control of an inactive window shows a text cursor or a
+// focus frame. An active window is made inactive for the drawing, as a dialog
+// coming up does, and active again after it, the focus back where it was.
+QImage printImage(QWidget *client, const QSize &size)
 {
-    if (target.isEmpty() || widget->width() <= 0 || widget->height() <= 0)
-        return;
-    const qreal scale = target.width() / qreal(widget->width());
-    // Bands of whole rows of the widget, of a few million pixels each.
-    const int rows = std::max(1, int((4 << 20) / target.width() / scale));
-    const QColor paper = widget->palette().color(widget->backgroundRole());
-    for (int row = 0; row < widget->height(); row += rows) {
-        const int top = qRound(row * scale);
-        // One row more than the band, under the next one, so that no seam shows between them.
-        const int bottom = std::min(target.height(), qRound((row + rows) * scale) + 1);
-        if (bottom <= top)
-            break;
-        QImage band(target.width(), bottom - top, QImage::Format_RGB32);
-        if (band.isNull())
-            throw std::bad_alloc();
-        band.fill(paper);
-        band.setDevicePixelRatio(scale);
-        {
-            QPainter p(&band);
-            widget->render(&p, QPoint(), QRegion(0, row, widget->width(), rows + 1));
-        }
-        painter.drawImage(QRect(target.left(), target.top() + top, band.width(), band.height()), band);
+    QWidget *active = QApplication::activeWindow();
+    const bool deactivate = active && active == client->window();
+    if (deactivate)
+        QApplication::setActiveWindow(nullptr);
+    const auto reactivate = qScopeGuard([&] {
+        if (deactivate)
+            QApplication::setActiveWindow(active);
+    });
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        throw std::bad_alloc();
+    image.fill(client->palette().color(client->backgroundRole()));
+    // The widget paints itself scaled, so that its text and lines are drawn at
+    // the image's resolution, not a screen image blown up.
+    image.setDevicePixelRatio(size.width() / qreal(client->width()));
+    {
+        QPainter p(&image);
+        client->render(&p);
     }
+    return image;
 }
 } // namespace
 
@@ -161,11 +164,18 @@ void Window::printWindow(const QString &failText)
             return;
         }
         // The window's image fills the page's width (or height) from its top left corner.
-        painter.setRenderHint(QPainter::LosslessImageRendering);
         const QRect page = painter.viewport();
         QSize size = client->size();
         size.scale(page.size(), Qt::KeepAspectRatio);
-        renderAtDeviceResolution(painter, client, QRect(page.topLeft(), size));
+        const QRect target(page.topLeft(), size);
+        const qreal ratio = std::min(1.0, kPrintImageDpi / qreal(printer->logicalDpiX()));
+        const QImage image = target.isEmpty() ? QImage() : printImage(client, (QSizeF(size) * ratio).toSize().expandedTo(QSize(1, 1)));
+        // Busy only once the image is taken: a disabled window draws in grey.
+        BusyState busy(this);
+        if (!image.isNull()) {
+            painter.setRenderHint(QPainter::LosslessImageRendering);
+            painter.drawImage(target, image);
+        }
         if (!painter.end())
             message(failText);
     } catch (...) {
