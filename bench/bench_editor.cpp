@@ -2,10 +2,12 @@
 // (3000 rows × 5 columns, 15 000 cells), on a copy of the file beside the program.
 // Run: build/bin/kb_bench --benchmark_filter=Editor
 
+#include "cellfile.h"
 #include "form8model.h"
 #include "refdata.h"
 
 #include <QFile>
+#include <QSaveFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -56,7 +58,31 @@ void EditorSaveCablePipe(benchmark::State &state)
         editor.IDM_HOZON_Click();
 }
 
+// A folder that takes no new file beside the database: the save goes into the file itself.
+class NoNewFile : public QSaveFile
+{
+public:
+    using QSaveFile::QSaveFile;
+    bool open(OpenMode) override { return false; }
+};
+
+void EditorSaveCablePipeIntoTheFileItself(benchmark::State &state)
+{
+    CopiedDatabase copy;
+    if (!copy.ok()) {
+        state.SkipWithError("CABLE-PIPE.qvx missing beside the program");
+        return;
+    }
+    kb::setSaveFileFactory([](const QString &path) { return std::make_unique<NoNewFile>(path); });
+    kb::Form8Model editor;
+    editor.IDM_OPENA_Click();
+    for (auto _ : state)
+        editor.IDM_HOZON_Click();
+    kb::setSaveFileFactory(nullptr);
+}
+
 } // namespace
 
 BENCHMARK(EditorOpenCablePipe)->Unit(benchmark::kMillisecond);
 BENCHMARK(EditorSaveCablePipe)->Unit(benchmark::kMillisecond);
+BENCHMARK(EditorSaveCablePipeIntoTheFileItself)->Unit(benchmark::kMillisecond);

@@ -9,6 +9,7 @@
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -201,9 +202,9 @@ std::unique_ptr<QSaveFile> newSaveFile(const QString &path)
     return g_saveFileFactory ? g_saveFileFactory(path) : std::make_unique<QSaveFile>(path);
 }
 
-std::unique_ptr<QFile> newInPlaceFile()
+std::unique_ptr<InPlaceFile> newInPlaceFile()
 {
-    return g_inPlaceFileFactory ? g_inPlaceFileFactory() : std::make_unique<QFile>();
+    return g_inPlaceFileFactory ? g_inPlaceFileFactory() : std::make_unique<InPlaceFile>();
 }
 
 // Writes every byte and flushes; false at the first write or flush that fails.
@@ -221,13 +222,101 @@ bool writeAll(QFileDevice &file, const QByteArray &all)
     return file.flush() && file.error() == QFileDevice::NoError;
 }
 
+qint64 sizeOf(int fd)
+{
+    struct stat st;
+    return ::fstat(fd, &st) == 0 ? qint64(st.st_size) : -1;
+}
+
+// Reads `size` bytes from offset; fewer when the file ends or a read fails.
+QByteArray readAt(int fd, qint64 offset, qint64 size)
+{
+    QByteArray bytes(qsizetype(size), Qt::Uninitialized);
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t n = ::pread(fd, bytes.data() + done, size_t(size - done), off_t(offset + done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    bytes.truncate(qsizetype(done));
+    return bytes;
+}
+
+// Writes every byte at offset: 0, or the errno of the write that failed.
+int writeAt(int fd, const char *bytes, qint64 size, qint64 offset)
+{
+    while (size > 0) {
+        const ssize_t n = ::pwrite(fd, bytes, size_t(size), off_t(offset));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n < 0 ? errno : EIO;
+        bytes += n;
+        size -= n;
+        offset += n;
+    }
+    return 0;
+}
+
+bool truncateTo(int fd, qint64 length)
+{
+    if (sizeOf(fd) == length)
+        return true;
+    int r;
+    do
+        r = ::ftruncate(fd, off_t(length));
+    while (r != 0 && errno == EINTR);
+    return r == 0;
+}
+
+// The process file-size limit stops every write that reaches past it, even inside
+// the existing file, and by default ends the process with SIGXFSZ: checked first.
+bool withinSizeLimit(qint64 end)
+{
+    rlimit limit{};
+    return ::getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY || rlim_t(end) <= limit.rlim_cur;
+}
+
+// Writes the old bytes back from the start and cuts the file to its old length.
+// Each block is tried on its own, so that one that fails again (a bad sector)
+// keeps no other from coming back; false when any block or the cut failed.
+bool putBack(int fd, const QByteArray &old, qint64 oldSize)
+{
+    constexpr qint64 kBlock = 4096;
+    bool whole = true;
+    for (qint64 at = 0; at < old.size(); at += kBlock)
+        whole = writeAt(fd, old.constData() + at, qMin(kBlock, qint64(old.size()) - at), at) == 0 && whole;
+    return truncateTo(fd, oldSize) && whole;
+}
+
 // Writes the bytes over the existing file from its start: it keeps its inode,
-// owner and permissions, and the bytes past the new ones.
+// owner and permissions, and the bytes past the new ones. Its first byte is
+// overwritten only once the file can take them all: within the size limit and
+// with the disk space set aside; a failure up to there leaves it as it was. A
+// write that fails after that all the same (an I/O error) has the old bytes of
+// the range and the old length written back.
 void writeInPlace(const QString &path, const QByteArray &all)
 {
-    const std::unique_ptr<QFile> file = newInPlaceFile();
-    if (!openRegularFile(*file, path, QIODevice::ReadWrite | QIODevice::Unbuffered) || !writeAll(*file, all))
+    const std::unique_ptr<InPlaceFile> file = newInPlaceFile();
+    if (!openRegularFile(*file, path, QIODevice::ReadWrite | QIODevice::Unbuffered))
         throw Failure(QStringLiteral("cannot write ") + path);
+    const int fd = file->handle();
+    const qint64 oldSize = sizeOf(fd);
+    const qint64 kept = qMin(oldSize, qint64(all.size()));
+    const QByteArray old = oldSize < 0 ? QByteArray() : readAt(fd, 0, kept);
+    if (oldSize < 0 || old.size() != kept)
+        throw Failure(QStringLiteral("cannot read ") + path);
+    if (!withinSizeLimit(all.size()) || file->reserve(all.size()) != 0) {
+        truncateTo(fd, oldSize); // a reservation that failed part-way may have grown it
+        throw Failure(QStringLiteral("no room to write ") + path);
+    }
+    if (!writeAll(*file, all)) {
+        const bool restored = putBack(fd, old, oldSize);
+        throw Failure(QStringLiteral("cannot write ") + path + (restored ? QString() : QStringLiteral(", old bytes not all written back")));
+    }
 }
 
 // Replaces the file by these bytes atomically: on any failure the old file stays as it was.
@@ -316,6 +405,42 @@ void writeTable(const QString &path, int rows, int columns, const TextTable &tab
 void setSaveFileFactory(SaveFileFactory factory)
 {
     g_saveFileFactory = std::move(factory);
+}
+
+int InPlaceFile::reserve(qint64 length)
+{
+    if (length <= 0)
+        return 0;
+    const int r = allocate(length);
+    if (r != EOPNOTSUPP && r != EINVAL)
+        return r;
+    // No reservation in this file system: zeros past the old end, forced to the disk, take the room.
+    const qint64 end = sizeOf(handle());
+    if (end < 0)
+        return errno;
+    if (end >= length)
+        return 0;
+    const QByteArray zeros(qsizetype(length - end), '\0');
+    if (const int w = writeAt(handle(), zeros.constData(), zeros.size(), end))
+        return w;
+    return ::fdatasync(handle()) == 0 ? 0 : errno;
+}
+
+int InPlaceFile::allocate(qint64 length)
+{
+    int r;
+#ifdef Q_OS_LINUX
+    // Linux's own call, so that a file system without it is seen: glibc's posix_fallocate
+    // would fall back on its own to writes that nothing forces to the disk.
+    do
+        r = ::fallocate(handle(), 0, 0, off_t(length)) == 0 ? 0 : errno;
+    while (r == EINTR);
+#else
+    do
+        r = ::posix_fallocate(handle(), 0, off_t(length));
+    while (r == EINTR);
+#endif
+    return r;
 }
 
 void setInPlaceFileFactory(InPlaceFileFactory factory)

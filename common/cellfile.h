@@ -8,13 +8,13 @@
 #include "texttable.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QMap>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <memory>
 
-class QFile;
 class QSaveFile;
 
 namespace kb {
@@ -75,8 +75,10 @@ void readTable(const QString &path, int rows, int columns, TextTable &table);
 // whatever it held past record N, and a failure at any point (a write, the flush,
 // the replacement of the old file) leaves the old file byte for byte as it was.
 // Where the folder lets no new file be created beside the old one, an existing
-// file that may be written is written into instead, each write and the flush
-// checked; a failure there can leave the records before it written.
+// file that may be written is written into instead: the room for its new length
+// is set aside and the process file-size limit checked before its first byte is
+// touched, so that a full disk or a size limit leaves it as it was; should a write
+// fail after that all the same, its old bytes and length are written back.
 // Every text is checked first; an unencodable one throws UnencodableText with its
 // record number and nothing is written. Throws Failure when the write fails, and
 // when the path names something other than a regular file.
@@ -95,8 +97,22 @@ void writeTable(const QString &path, int rows, int columns, const TextTable &tab
 using SaveFileFactory = std::function<std::unique_ptr<QSaveFile>(const QString &path)>;
 void setSaveFileFactory(SaveFileFactory factory); // empty: the real QSaveFile
 // The device a save writes into when the folder takes no new file: a QFile, not
-// yet open, that is opened on the existing file. Tests put one in its place that fails.
-using InPlaceFileFactory = std::function<std::unique_ptr<QFile>()>;
-void setInPlaceFileFactory(InPlaceFileFactory factory); // empty: the real QFile
+// yet open, that is opened on the existing file. Tests put one in its place that
+// fails on write, as a failing disk does, or on allocate, as a full disk does.
+class InPlaceFile : public QFile
+{
+public:
+    // Makes the open file at least `length` bytes long with the disk space for all
+    // of them set aside, so that writes up to there cannot run out of room.
+    // Returns 0 or the errno of the failure (the file may then have grown).
+    int reserve(qint64 length);
+
+protected:
+    // The file system's own reservation (fallocate): 0, or the errno; EOPNOTSUPP
+    // or EINVAL where it has none, and reserve() writes zeros instead.
+    virtual int allocate(qint64 length);
+};
+using InPlaceFileFactory = std::function<std::unique_ptr<InPlaceFile>()>;
+void setInPlaceFileFactory(InPlaceFileFactory factory); // empty: the real InPlaceFile
 
 } // namespace kb

@@ -6,7 +6,9 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <optional>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -203,42 +205,139 @@ struct stat statOf(const QString &path)
 
 } // namespace
 
-// Where the folder takes no new file, the save goes into the file itself: the
-// same bytes the atomic save would leave, in the same inode, with its permissions.
-TEST(CellFile, AFolderThatTakesNoNewFileIsSavedIntoTheFileItself)
+namespace {
+
+// A file of the case in a folder that takes no new file, readable and writable
+// by its owner only, and the bytes the case's save leaves (an atomic save elsewhere).
+struct ClosedFolderFile
 {
-    for (const InPlaceCase &c : kInPlaceCases) {
-        SCOPED_TRACE(c.name);
-        test::TestFolder open, closed;
-        const QString expected = open.path(QStringLiteral("KAHOU.qvx")), path = closed.path(QStringLiteral("KAHOU.qvx"));
-        test::writeBytes(expected, c.old);
-        c.save(expected);
+    test::TestFolder open, closed;
+    QString path = closed.path(QStringLiteral("KAHOU.qvx"));
+    QByteArray saved;
+    ino_t inode = 0;
+
+    explicit ClosedFolderFile(const InPlaceCase &c)
+    {
+        const QString elsewhere = open.path(QStringLiteral("KAHOU.qvx"));
+        test::writeBytes(elsewhere, c.old);
+        c.save(elsewhere);
+        saved = test::readBytes(elsewhere);
         test::writeBytes(path, c.old);
         ::chmod(QFile::encodeName(path).constData(), 0640);
-        const ino_t before = statOf(path).st_ino;
-        {
-            test::ClosedFolder folder;
-            c.save(path);
-        }
-        EXPECT_EQ(test::readBytes(path), test::readBytes(expected));
-        EXPECT_EQ(statOf(path).st_ino, before);
+        inode = statOf(path).st_ino;
+    }
+
+    // The same file, with its mode, holding these bytes, alone in its folder.
+    void expectHolds(const QByteArray &bytes) const
+    {
+        EXPECT_EQ(test::readBytes(path), bytes);
+        EXPECT_EQ(statOf(path).st_ino, inode);
         EXPECT_EQ(statOf(path).st_mode & 07777, 0640u);
         EXPECT_EQ(QDir(closed.folder()).entryList(QDir::Files), QStringList{QStringLiteral("KAHOU.qvx")});
     }
+};
 
-    // No file to write into: nothing is created. A write into the file that fails is reported.
+} // namespace
+
+// Where the folder takes no new file, the save goes into the file itself: the
+// same bytes the atomic save would leave, in the same inode, with its permissions.
+// The file has its new length before the first byte goes in, the room set aside,
+// also on a file system that sets none aside, where zeros take it.
+TEST(CellFile, AFolderThatTakesNoNewFileIsSavedIntoTheFileItself)
+{
+    for (const auto disk : {test::ClosedFolder::Sound, test::ClosedFolder::NoAllocate}) {
+        for (const InPlaceCase &c : kInPlaceCases) {
+            SCOPED_TRACE(std::string(c.name) + (disk == test::ClosedFolder::NoAllocate ? ", no room set aside" : ""));
+            ClosedFolderFile file(c);
+            {
+                test::ClosedFolder folder(disk);
+                c.save(file.path);
+                EXPECT_EQ(folder.lengthAtFirstWrite(), file.saved.size());
+            }
+            file.expectHolds(file.saved);
+        }
+    }
+
+    // No file to write into: nothing is created.
     test::TestFolder dir;
     const QString path = dir.path(QStringLiteral("KAHOU.qvx"));
-    {
-        test::ClosedFolder folder;
-        EXPECT_THROW(writeRecords(path, numberedCells(3)), Failure);
-    }
+    test::ClosedFolder folder;
+    EXPECT_THROW(writeRecords(path, numberedCells(3)), Failure);
     EXPECT_FALSE(QFileInfo::exists(path));
-    test::writeBytes(path, QByteArray(3000, 'o'));
-    test::ClosedFolder folder(100);
-    EXPECT_THROW(writeRecords(path, numberedCells(50)), Failure);
-    EXPECT_EQ(folder.refusedWrites(), 1);
-    EXPECT_EQ(test::readBytes(path).size(), 3000);
+}
+
+// A save into the file itself that cannot finish leaves it byte for byte as it
+// was, length included. A full disk stops it before its first byte is overwritten
+// (overwriting the old bytes takes no room, so a file that does not grow is saved);
+// a write that fails after that all the same has the old bytes written back.
+TEST(CellFile, ASaveIntoTheFileItselfThatCannotFinishLeavesItAsItWas)
+{
+    struct Fault
+    {
+        const char *name;
+        test::ClosedFolder::Disk disk;
+        qint64 bytes;
+    };
+    const Fault faults[] = {
+        {"full disk", test::ClosedFolder::Full, 10},
+        {"write error at once", test::ClosedFolder::WriteError, 0},
+        {"write error inside a record", test::ClosedFolder::WriteError, 1010},
+    };
+    for (const Fault &f : faults) {
+        for (const InPlaceCase &c : kInPlaceCases) {
+            SCOPED_TRACE(std::string(f.name) + ", " + c.name);
+            ClosedFolderFile file(c);
+            const bool fails = f.disk != test::ClosedFolder::Full || file.saved.size() > c.old.size();
+            {
+                test::ClosedFolder folder(f.disk, f.bytes);
+                if (fails) {
+                    EXPECT_THROW(c.save(file.path), Failure);
+                    EXPECT_EQ(folder.refusedWrites(), 1);
+                } else {
+                    c.save(file.path);
+                }
+                if (f.disk == test::ClosedFolder::Full && fails)
+                    EXPECT_EQ(folder.lengthAtFirstWrite(), -1); // nothing written
+            }
+            file.expectHolds(fails ? c.old : file.saved);
+        }
+    }
+}
+
+// The process file-size limit (ulimit -f) stops every write past it, even inside
+// the file, and by default ends the process with SIGXFSZ. A save that would reach
+// past it fails before it writes: run in a child that keeps that default, a save
+// that wrote first would end the child instead.
+TEST(CellFile, ASaveIntoTheFileItselfPastTheSizeLimitLeavesItAsItWas)
+{
+    for (const InPlaceCase &c : kInPlaceCases) {
+        SCOPED_TRACE(c.name);
+        ClosedFolderFile file(c);
+        const rlim_t limit = rlim_t(qMin(c.old.size(), file.saved.size()) - 20); // inside a record
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            std::signal(SIGXFSZ, SIG_DFL);
+            rlimit fsize{};
+            ::getrlimit(RLIMIT_FSIZE, &fsize);
+            fsize.rlim_cur = limit;
+            if (::setrlimit(RLIMIT_FSIZE, &fsize) != 0)
+                ::_exit(64);
+            test::ClosedFolder folder;
+            try {
+                c.save(file.path);
+            } catch (const Failure &) {
+                ::_exit(0);
+            }
+            ::_exit(1);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status)) << "the save ended the process with signal " << WTERMSIG(status);
+        ASSERT_NE(WEXITSTATUS(status), 64) << "could not set the size limit";
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "the save past the limit was not refused";
+        file.expectHolds(c.old);
+    }
 }
 
 // A real folder closed to an ordinary user (root runs the saves as nobody): a file

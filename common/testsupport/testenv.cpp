@@ -8,8 +8,10 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <limits>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -160,6 +162,44 @@ public:
     }
 };
 
+// The file a save writes into when the folder takes no new file, on a disk that fails it.
+class FaultyInPlaceFile final : public FullDiskFile<InPlaceFile>
+{
+public:
+    FaultyInPlaceFile(ClosedFolder::Disk disk, qint64 bytes, int &refused, qint64 &lengthAtFirstWrite)
+        : FullDiskFile<InPlaceFile>(disk == ClosedFolder::WriteError ? bytes : std::numeric_limits<qint64>::max(), refused),
+          m_disk(disk), m_free(bytes), m_refused(refused), m_lengthAtFirstWrite(lengthAtFirstWrite)
+    {
+    }
+
+protected:
+    qint64 writeData(const char *data, qint64 len) override
+    {
+        struct stat st{};
+        if (m_lengthAtFirstWrite < 0 && ::fstat(handle(), &st) == 0)
+            m_lengthAtFirstWrite = st.st_size;
+        return FullDiskFile<InPlaceFile>::writeData(data, len);
+    }
+    int allocate(qint64 length) override
+    {
+        if (m_disk == ClosedFolder::NoAllocate)
+            return EOPNOTSUPP;
+        struct stat st{};
+        if (m_disk == ClosedFolder::Full && ::fstat(handle(), &st) == 0 && length - st.st_size > m_free) {
+            ++m_refused;
+            // A reservation that runs out part-way can leave the file longer.
+            return ::ftruncate(handle(), st.st_size + m_free) == 0 ? ENOSPC : errno;
+        }
+        return InPlaceFile::allocate(length);
+    }
+
+private:
+    ClosedFolder::Disk m_disk;
+    qint64 m_free;
+    int &m_refused;
+    qint64 &m_lengthAtFirstWrite;
+};
+
 } // namespace
 
 FullDisk::FullDisk(qint64 room)
@@ -174,15 +214,14 @@ FullDisk::~FullDisk()
     setSaveFileFactory(nullptr);
 }
 
-ClosedFolder::ClosedFolder(qint64 inPlaceRoom)
+ClosedFolder::ClosedFolder(Disk disk, qint64 bytes)
 {
     setSaveFileFactory([](const QString &path) -> std::unique_ptr<QSaveFile> {
         return std::make_unique<ClosedFolderSaveFile>(path);
     });
-    if (inPlaceRoom >= 0)
-        setInPlaceFileFactory([this, inPlaceRoom]() -> std::unique_ptr<QFile> {
-            return std::make_unique<FullDiskFile<QFile>>(inPlaceRoom, m_refused);
-        });
+    setInPlaceFileFactory([this, disk, bytes]() -> std::unique_ptr<InPlaceFile> {
+        return std::make_unique<FaultyInPlaceFile>(disk, bytes, m_refused, m_lengthAtFirstWrite);
+    });
 }
 
 ClosedFolder::~ClosedFolder()

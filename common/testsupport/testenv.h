@@ -92,21 +92,31 @@ private:
 };
 
 // While it lives, no save can make its new file beside the old one, as in a
-// folder closed to the user; with a room of 0 or more, the write into the file
-// itself also takes that many bytes and then fails as on a full disk.
+// folder closed to the user: the save goes into the file itself, on a disk that
+// may fail it.
 class ClosedFolder
 {
 public:
-    explicit ClosedFolder(qint64 inPlaceRoom = -1);
+    enum Disk {
+        Sound,
+        Full,       // `bytes` free: setting aside room for more fails, the file grown by what was free
+        WriteError, // the file takes `bytes` bytes of the save, then each write fails
+        NoAllocate, // the file system sets no room aside; the save writes zeros to take it
+    };
+    explicit ClosedFolder(Disk disk = Sound, qint64 bytes = 0);
     ~ClosedFolder();
     ClosedFolder(const ClosedFolder &) = delete;
     ClosedFolder &operator=(const ClosedFolder &) = delete;
 
-    // Writes into the file itself that ran out of room so far.
+    // Saves into the file itself that the disk failed so far.
     int refusedWrites() const { return m_refused; }
+    // The file's length when a save first wrote its bytes into it, -1 before
+    // (zeros that take the room not counted).
+    qint64 lengthAtFirstWrite() const { return m_lengthAtFirstWrite; }
 
 private:
     int m_refused = 0;
+    qint64 m_lengthAtFirstWrite = -1;
 };
 
 // While it lives, the kernel refuses to grow any file of this process past `bytes`

@@ -281,7 +281,8 @@ TEST_F(EditorTest, SaveFailuresNameTheirDatabaseAndWriteNothing)
 }
 
 // A program folder shared read-only with databases the user may write: the edit
-// lands in the database file itself; a write there that fails shows the save box.
+// lands in the database file itself; a write there that fails shows the save box
+// and leaves the database as it was, not with a cell cut in the middle.
 TEST_F(EditorTest, AFolderThatTakesNoNewFileSavesIntoTheDatabaseItself)
 {
     for (const Editor &e : kEditors) {
@@ -303,7 +304,7 @@ TEST_F(EditorTest, AFolderThatTakesNoNewFileSavesIntoTheDatabaseItself)
 
         m.MSFlexGrid1.setTextMatrix(1, 1, QStringLiteral("再変更"));
         {
-            test::ClosedFolder closed(0);
+            test::ClosedFolder closed(test::ClosedFolder::WriteError, 3); // within the first character
             m.IDM_HOZON_Click();
             EXPECT_EQ(closed.refusedWrites(), 1);
         }
