@@ -326,6 +326,10 @@ void writeInPlace(const QString &path, const QByteArray &all)
 // folder shared read-only with writable databases), the bytes go into the file itself.
 void commitFile(const QString &path, const QByteArray &all)
 {
+    // The new file beside the old one is as long as the save: past the size limit
+    // its write would end the program.
+    if (!withinSizeLimit(all.size()))
+        throw Failure(QStringLiteral("no room to write ") + path);
     const std::unique_ptr<QSaveFile> file = newSaveFile(path);
     if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         writeInPlace(path, all);
