@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 using namespace kb;
 
@@ -197,4 +198,113 @@ TEST_F(Keyboard, AfterAnExportOrASearchTheFocusIsBackInTheControlThatHadIt)
     QTest::keyClick(search, Qt::Key_Space);
     EXPECT_EQ(folder.messages().size(), 1) << folder.messages().join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(QApplication::focusWidget(), search);
+}
+
+namespace {
+
+// Types the keys into an editable combo box from empty, then leaves it by Tab.
+void typeThenTab(QComboBox *box, const QString &keys)
+{
+    box->setFocus();
+    box->lineEdit()->clear();
+    QTest::keyClicks(box, keys);
+    QTest::keyClick(box, Qt::Key_Tab);
+}
+
+// Keys that Qt's default completer would have turned into an item: the shortest
+// beginning of an item that is not an item itself. Typing Japanese through keys
+// is not possible here, so only items that begin with plain characters count.
+QString beginningOfAnItem(const QComboBox *box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    for (const QString &item : std::as_const(items))
+        for (qsizetype n = 1; n < item.size() && item.at(n - 1).unicode() > 0x20 && item.at(n - 1).unicode() < 0x7F; ++n)
+            if (!items.contains(item.left(n), Qt::CaseInsensitive))
+                return item.left(n);
+    return {};
+}
+
+} // namespace
+
+TEST_F(Keyboard, AComboBoxKeepsExactlyTheTypedTextWhenTabLeavesIt)
+{
+    // The cases the users met: the text each completed to is in the comments.
+    const auto calculateRack = [] {
+        QWidget *rack = QApplication::activeWindow();
+        auto *cable = test::child<QComboBox>(rack, "Combo3");
+        cable->setEditText(cable->itemText(1));
+        test::child<QComboBox>(rack, "Combo5")->setEditText(QStringLiteral("1"));
+        test::child<QPushButton>(rack, "Command1")->click();
+        test::child<QPushButton>(rack, "Command2")->click(); // shows the condition boxes
+    };
+    const struct
+    {
+        const char *form, *combo, *keys;
+        std::function<void()> prepare;
+    } cases[] = {
+        {"Form14", "Combo2", "0.8", {}}, // 0.85
+        {"Form14", "Combo4", "1", {}}, // 10
+        {"Form3", "Combo2", "0.7", {}}, // 0.75
+        {"Form9", "Combo2", "0.6", {}}, // 0.65
+        {"Form16", "Combo1", "0.8", {}}, // 0.85
+        {"Form17", "Combo4", "0.9", calculateRack}, // 0.95
+        {"Form17", "Combo1", "1", calculateRack}, // 1.9
+        {"Form19", "Combo1", "1", {}}, // 1.5
+        {"Form19", "Combo4", "1", {}}, // 1.5
+        {"Form12", "Combo2", "150", {}}, // 1500
+        {"Form1", "Combo3", "CV1", {}}, // CV14-2C
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.form) + " " + c.combo);
+        Window *w = open(c.form);
+        if (c.prepare)
+            c.prepare();
+        auto *box = test::child<QComboBox>(w, c.combo);
+        ASSERT_TRUE(box->isVisible());
+        typeThenTab(box, QLatin1String(c.keys));
+        EXPECT_FALSE(box->hasFocus());
+        EXPECT_EQ(box->currentText(), QLatin1String(c.keys));
+        reg().close(QLatin1String(c.form));
+        QApplication::processEvents();
+    }
+
+    // Every other editable box of every window, with the beginning of one of its items.
+    for (const QString &form : closeAllOrder()) {
+        if (!reg().isRegistered(form))
+            continue;
+        Window *w = open(form.toLatin1().constData());
+        for (QComboBox *box : w->findChildren<QComboBox *>()) {
+            const QString keys = beginningOfAnItem(box);
+            if (!box->isEditable() || !box->isVisible() || !box->isEnabled() || keys.isEmpty())
+                continue;
+            SCOPED_TRACE((form + QLatin1Char(' ') + box->objectName() + QLatin1Char(' ') + keys).toStdString());
+            typeThenTab(box, keys);
+            EXPECT_EQ(box->currentText(), keys);
+            // Enter selects no other item and adds none.
+            const int count = box->count();
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Return);
+            EXPECT_EQ(box->currentText(), keys);
+            EXPECT_EQ(box->count(), count);
+        }
+        reg().close(form);
+        QApplication::processEvents();
+    }
+}
+
+TEST_F(Keyboard, APowerFactorTypedIntoItsBoxIsTheOneCalculated)
+{
+    Window *w = open("Form14");
+    test::child<QLineEdit>(w, "Text1")->setText(QStringLiteral("100"));
+    test::child<QLineEdit>(w, "Text4")->setText(QStringLiteral("10"));
+    typeThenTab(test::child<QComboBox>(w, "Combo2"), QStringLiteral("0.8"));
+    test::child<QPushButton>(w, "Command1")->click();
+    EXPECT_EQ(folder.messages(), QStringList{"電線長さ６０ｍを超え１２０ｍ以下は降下率５％迄です。"});
+    auto *grid = test::child<FlexGrid>(w, "MSFlexGrid1");
+    EXPECT_EQ(grid->textMatrix(1, 6), "0.8");
+    EXPECT_EQ(grid->textMatrix(1, 3), "CV5.5-3C");
+    EXPECT_EQ(grid->textMatrix(1, 10), "17.6");
+    EXPECT_EQ(grid->textMatrix(1, 11), "8.38");
 }
