@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -307,4 +308,73 @@ TEST_F(Keyboard, APowerFactorTypedIntoItsBoxIsTheOneCalculated)
     EXPECT_EQ(grid->textMatrix(1, 3), "CV5.5-3C");
     EXPECT_EQ(grid->textMatrix(1, 10), "17.6");
     EXPECT_EQ(grid->textMatrix(1, 11), "8.38");
+}
+
+namespace {
+
+// 検索 of an office room in a detector window: the class option ２種 checked.
+void searchRoom(Window *w)
+{
+    auto *site = test::child<QComboBox>(w, "Combo4");
+    site->setEditText(site->itemText(0));
+    test::child<QComboBox>(w, "Combo5")->setEditText(QStringLiteral("事務室"));
+    test::child<QLineEdit>(w, "Text4")->setText(QStringLiteral("10"));
+    test::child<QLineEdit>(w, "Text5")->setText(QStringLiteral("20"));
+    if (auto *compartment = w->findChild<QLineEdit *>(QStringLiteral("Text2"))) // one compartment: its area
+        compartment->setText(QStringLiteral("5"));
+    test::child<QPushButton>(w, "Command3")->click();
+}
+
+} // namespace
+
+TEST_F(Keyboard, EnterInADetectorWindowCalculatesFromEveryControlButAnotherButton)
+{
+    Window *w = open("Frm1");
+    searchRoom(w);
+    ASSERT_TRUE(folder.messages().isEmpty()) << folder.messages().join(QLatin1Char('\n')).toStdString();
+    auto *number = test::child<QLineEdit>(w, "Text1");
+    auto *grid = test::child<FlexGrid>(w, "MSFlexGrid1");
+    // Each Enter calculates into the row of its own data number.
+    const char *controls[] = {"Combo1", "Option2(0)", "MSFlexGrid1", "Text4"};
+    for (int row = 1; row <= 4; ++row) {
+        const char *control = controls[row - 1];
+        SCOPED_TRACE(control);
+        number->setText(QString::number(row));
+        QWidget *focus = test::child<QWidget>(w, control);
+        focus->setFocus();
+        QTest::keyClick(focus, Qt::Key_Return);
+        EXPECT_EQ(grid->textMatrix(row, 8), "２種");
+        EXPECT_EQ(QApplication::focusWidget(), focus);
+    }
+    EXPECT_TRUE(folder.messages().isEmpty()) << folder.messages().join(QLatin1Char('\n')).toStdString();
+
+    // On 次の計算 Enter presses 次の計算: the next data number, nothing calculated.
+    number->setText(QStringLiteral("5"));
+    auto *next = test::child<QPushButton>(w, "Command4");
+    next->setFocus();
+    QTest::keyClick(next, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(number->text(), "6");
+    EXPECT_EQ(grid->textMatrix(5, 8), "");
+}
+
+TEST_F(Keyboard, EnterOnAFocusedButtonPressesItInEveryWindow)
+{
+    Window *w = open("Form14");
+    auto *next = test::child<QPushButton>(w, "Command2"); // 次の計算
+    next->setFocus();
+    QTest::keyClick(next, Qt::Key_Return);
+    EXPECT_EQ(test::child<QLineEdit>(w, "Text2")->text(), "2");
+    // A key held down presses once.
+    QTest::keyPress(next, Qt::Key_Return);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(next, &repeat);
+    QTest::keyRelease(next, Qt::Key_Return);
+    EXPECT_EQ(test::child<QLineEdit>(w, "Text2")->text(), "3");
+
+    // A window without a default button leaves Enter in a text box as it was.
+    auto *load = test::child<QLineEdit>(w, "Text4");
+    load->setFocus();
+    QTest::keyClick(load, Qt::Key_Return);
+    EXPECT_EQ(test::child<QLineEdit>(w, "Text2")->text(), "3");
+    EXPECT_TRUE(folder.messages().isEmpty()) << folder.messages().join(QLatin1Char('\n')).toStdString();
 }

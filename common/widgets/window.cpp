@@ -11,9 +11,11 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStyle>
@@ -271,6 +273,50 @@ void placeAfter(QWidget *after, QWidget *control)
     }
 }
 
+// The window of the program a control belongs to: a window shown inside another
+// (a fire-alarm menu) is a window of its own.
+const Window *ownerWindow(const QWidget *control)
+{
+    for (const QWidget *w = control; w; w = w->parentWidget())
+        if (auto *window = qobject_cast<const Window *>(w))
+            return window;
+    return nullptr;
+}
+
+bool isEnter(const QKeyEvent *event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+// Presses the button for the key, once however long the key is held, as Space
+// does. Whether the key was taken.
+bool press(QPushButton *button, QKeyEvent *event)
+{
+    if (!button->isEnabled() || !button->isVisible())
+        return false;
+    event->accept();
+    if (!event->isAutoRepeat())
+        button->click();
+    return true;
+}
+
+// Enter on a button with the focus presses it, as on the desktop; Qt does so
+// only in dialogs.
+class EnterPresses : public QObject
+{
+public:
+    explicit EnterPresses(QObject *parent) : QObject(parent) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent *>(event)))
+            if (auto *button = qobject_cast<QPushButton *>(watched))
+                return press(button, static_cast<QKeyEvent *>(event));
+        return false;
+    }
+};
+
 } // namespace
 
 QWidgetList Window::tabStops() const
@@ -337,6 +383,10 @@ void Window::showEvent(QShowEvent *event)
     auto *beginning = new BeginningShown(this);
     for (QLineEdit *edit : findChildren<QLineEdit *>())
         beginning->watch(edit);
+    auto *enter = new EnterPresses(this);
+    for (QPushButton *button : findChildren<QPushButton *>())
+        if (ownerWindow(button) == this)
+            button->installEventFilter(enter);
     // An input the load step chose keeps the focus.
     if (!isInput(focusWidget()))
         focusFirstInput();
@@ -351,6 +401,19 @@ void Window::changeEvent(QEvent *event)
         m_lastFocus->setFocus();
     else
         focusFirstInput();
+}
+
+void Window::keyPressEvent(QKeyEvent *event)
+{
+    // A text box, an option, a combo box or a grid leaves Enter to its window.
+    if (isEnter(event)) {
+        const QList<QPushButton *> buttons = findChildren<QPushButton *>();
+        const auto isDefault = [this](QPushButton *b) { return b->isDefault() && ownerWindow(b) == this; };
+        const auto found = std::find_if(buttons.begin(), buttons.end(), isDefault);
+        if (found != buttons.end() && press(*found, event))
+            return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void setFieldEnabled(QWidget *field, bool enabled)

@@ -73,6 +73,9 @@ protected:
     virtual void arrangeTabOrder() {}
     // A busy state over: the focus goes back where it was.
     void changeEvent(QEvent *event) override;
+    // Enter presses the focused button, as Space does; from any other control it
+    // presses the window's default button (QPushButton::setDefault), where it has one.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QWidgetList named(const QStringList &names) const;
