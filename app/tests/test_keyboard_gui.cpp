@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSet>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -129,8 +130,8 @@ TEST_F(Keyboard, EveryWindowOpensInItsFirstInputAndTabWalksItsControlsOnceInRead
 
         const QWidgetList forward = walk(Qt::Key_Tab);
         EXPECT_EQ(names(forward), c.order);
-        // Every control once, the grids included. An option group is one stop once
-        // Tab has been in it: the button that had the focus.
+        // Every control once, the grids included. An option group is one stop: its
+        // checked option, or its first when none is checked.
         const QWidgetList stops = w->tabStops();
         EXPECT_EQ(QSet<QWidget *>(forward.begin(), forward.end()), QSet<QWidget *>(stops.begin(), stops.end()));
         EXPECT_EQ(forward.size(), stops.size());
@@ -377,4 +378,38 @@ TEST_F(Keyboard, EnterOnAFocusedButtonPressesItInEveryWindow)
     QTest::keyClick(load, Qt::Key_Return);
     EXPECT_EQ(test::child<QLineEdit>(w, "Text2")->text(), "3");
     EXPECT_TRUE(folder.messages().isEmpty()) << folder.messages().join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(Keyboard, TabEntersAnOptionGroupAtItsCheckedOptionAndTheArrowsCheckTheOneTheyMoveTo)
+{
+    for (const char *form : {"Frm2", "Frm3", "Form4"}) {
+        SCOPED_TRACE(form);
+        Window *w = open(form);
+        searchRoom(w);
+        const auto option = [w](int i) { return test::child<QRadioButton>(w, QStringLiteral("Option1(%1)").arg(i).toLatin1().constData()); };
+        ASSERT_TRUE(option(2)->isChecked()) << folder.messages().join(QLatin1Char('\n')).toStdString();
+
+        QWidget *beam = test::child<QComboBox>(w, "Combo3");
+        beam->setFocus();
+        QTest::keyClick(beam, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), "Option2(0)"); // 耐火, checked by 検索
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), option(2));
+
+        QTest::keyClick(option(2), Qt::Key_Up);
+        EXPECT_EQ(QApplication::focusWidget(), option(1));
+        EXPECT_TRUE(option(1)->isChecked());
+        EXPECT_FALSE(option(2)->isChecked());
+
+        // Out of the group and back by Shift+Tab: at the option now checked.
+        QTest::keyClick(option(1), Qt::Key_Tab);
+        EXPECT_EQ(qobject_cast<QRadioButton *>(QApplication::focusWidget()), nullptr) << "Tab leaves the group";
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        EXPECT_EQ(QApplication::focusWidget(), option(1));
+
+        test::child<QPushButton>(w, "Command2")->click();
+        EXPECT_EQ(test::child<FlexGrid>(w, "MSFlexGrid1")->textMatrix(1, 8), "１種");
+        reg().close(QLatin1String(form));
+        QApplication::processEvents();
+    }
 }

@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -16,7 +17,9 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
+#include <QSet>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QWindow>
@@ -317,6 +320,38 @@ protected:
     }
 };
 
+// The options of the group an option button is one of: its button group, or
+// the auto-exclusive options beside it in the same frame.
+QList<QAbstractButton *> optionGroup(QRadioButton *option)
+{
+    if (QButtonGroup *group = option->group())
+        return group->buttons();
+    if (!option->autoExclusive() || !option->parentWidget())
+        return {option};
+    QList<QAbstractButton *> options;
+    for (QRadioButton *b : option->parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly))
+        if (b->autoExclusive() && !b->group())
+            options << b;
+    return options;
+}
+
+// Leaves the group's one Tab stop on its checked option, or on its first when
+// none is checked. Qt moves the stop only to the option that gets the focus, so
+// an option the program checked would not be where Tab comes in.
+void placeTabStop(const QList<QAbstractButton *> &options)
+{
+    const auto usable = [](const QAbstractButton *b) { return b->isEnabled() && b->isVisible(); };
+    auto stop = std::find_if(options.begin(), options.end(), [&](QAbstractButton *b) { return b->isChecked() && usable(b); });
+    if (stop == options.end())
+        stop = std::find_if(options.begin(), options.end(), usable);
+    if (stop == options.end())
+        return;
+    for (QAbstractButton *b : options)
+        if (b->focusPolicy() != Qt::NoFocus)
+            b->setFocusPolicy(b == *stop ? Qt::FocusPolicy(b->focusPolicy() | Qt::TabFocus)
+                                         : Qt::FocusPolicy(b->focusPolicy() & ~Qt::TabFocus));
+}
+
 } // namespace
 
 QWidgetList Window::tabStops() const
@@ -414,6 +449,22 @@ void Window::keyPressEvent(QKeyEvent *event)
             return;
     }
     QMainWindow::keyPressEvent(event);
+}
+
+bool Window::focusNextPrevChild(bool next)
+{
+    QSet<QAbstractButton *> placed;
+    QWidget *focus = focusWidget();
+    for (QRadioButton *option : findChildren<QRadioButton *>()) {
+        if (placed.contains(option))
+            continue;
+        const QList<QAbstractButton *> options = optionGroup(option);
+        placed.unite(QSet<QAbstractButton *>(options.begin(), options.end()));
+        // The group Tab leaves keeps its stop on the option the user moved to.
+        if (!options.contains(qobject_cast<QAbstractButton *>(focus)))
+            placeTabStop(options);
+    }
+    return QMainWindow::focusNextPrevChild(next);
 }
 
 void setFieldEnabled(QWidget *field, bool enabled)
