@@ -11,14 +11,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSet>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 using namespace kb;
 
@@ -127,8 +130,8 @@ TEST_F(Keyboard, EveryWindowOpensInItsFirstInputAndTabWalksItsControlsOnceInRead
 
         const QWidgetList forward = walk(Qt::Key_Tab);
         EXPECT_EQ(names(forward), c.order);
-        // Every control once, the grids included. An option group is one stop once
-        // Tab has been in it: the button that had the focus.
+        // Every control once, the grids included. An option group is one stop: its
+        // checked option, or its first when none is checked.
         const QWidgetList stops = w->tabStops();
         EXPECT_EQ(QSet<QWidget *>(forward.begin(), forward.end()), QSet<QWidget *>(stops.begin(), stops.end()));
         EXPECT_EQ(forward.size(), stops.size());
@@ -197,4 +200,216 @@ TEST_F(Keyboard, AfterAnExportOrASearchTheFocusIsBackInTheControlThatHadIt)
     QTest::keyClick(search, Qt::Key_Space);
     EXPECT_EQ(folder.messages().size(), 1) << folder.messages().join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(QApplication::focusWidget(), search);
+}
+
+namespace {
+
+// Types the keys into an editable combo box from empty, then leaves it by Tab.
+void typeThenTab(QComboBox *box, const QString &keys)
+{
+    box->setFocus();
+    box->lineEdit()->clear();
+    QTest::keyClicks(box, keys);
+    QTest::keyClick(box, Qt::Key_Tab);
+}
+
+// Keys that Qt's default completer would have turned into an item: the shortest
+// beginning of an item that is not an item itself. Typing Japanese through keys
+// is not possible here, so only items that begin with plain characters count.
+QString beginningOfAnItem(const QComboBox *box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    for (const QString &item : std::as_const(items))
+        for (qsizetype n = 1; n < item.size() && item.at(n - 1).unicode() > 0x20 && item.at(n - 1).unicode() < 0x7F; ++n)
+            if (!items.contains(item.left(n), Qt::CaseInsensitive))
+                return item.left(n);
+    return {};
+}
+
+} // namespace
+
+TEST_F(Keyboard, AComboBoxKeepsExactlyTheTypedTextWhenTabLeavesIt)
+{
+    // The cases the users met: the text each completed to is in the comments.
+    const auto calculateRack = [] {
+        QWidget *rack = QApplication::activeWindow();
+        auto *cable = test::child<QComboBox>(rack, "Combo3");
+        cable->setEditText(cable->itemText(1));
+        test::child<QComboBox>(rack, "Combo5")->setEditText(QStringLiteral("1"));
+        test::child<QPushButton>(rack, "Command1")->click();
+        test::child<QPushButton>(rack, "Command2")->click(); // shows the condition boxes
+    };
+    const struct
+    {
+        const char *form, *combo, *keys;
+        std::function<void()> prepare;
+    } cases[] = {
+        {"Form14", "Combo2", "0.8", {}}, // 0.85
+        {"Form14", "Combo4", "1", {}}, // 10
+        {"Form3", "Combo2", "0.7", {}}, // 0.75
+        {"Form9", "Combo2", "0.6", {}}, // 0.65
+        {"Form16", "Combo1", "0.8", {}}, // 0.85
+        {"Form17", "Combo4", "0.9", calculateRack}, // 0.95
+        {"Form17", "Combo1", "1", calculateRack}, // 1.9
+        {"Form19", "Combo1", "1", {}}, // 1.5
+        {"Form19", "Combo4", "1", {}}, // 1.5
+        {"Form12", "Combo2", "150", {}}, // 1500
+        {"Form1", "Combo3", "CV1", {}}, // CV14-2C
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.form) + " " + c.combo);
+        Window *w = open(c.form);
+        if (c.prepare)
+            c.prepare();
+        auto *box = test::child<QComboBox>(w, c.combo);
+        ASSERT_TRUE(box->isVisible());
+        typeThenTab(box, QLatin1String(c.keys));
+        EXPECT_FALSE(box->hasFocus());
+        EXPECT_EQ(box->currentText(), QLatin1String(c.keys));
+        reg().close(QLatin1String(c.form));
+        QApplication::processEvents();
+    }
+
+    // Every other editable box of every window, with the beginning of one of its items.
+    for (const QString &form : closeAllOrder()) {
+        if (!reg().isRegistered(form))
+            continue;
+        Window *w = open(form.toLatin1().constData());
+        for (QComboBox *box : w->findChildren<QComboBox *>()) {
+            const QString keys = beginningOfAnItem(box);
+            if (!box->isEditable() || !box->isVisible() || !box->isEnabled() || keys.isEmpty())
+                continue;
+            SCOPED_TRACE((form + QLatin1Char(' ') + box->objectName() + QLatin1Char(' ') + keys).toStdString());
+            typeThenTab(box, keys);
+            EXPECT_EQ(box->currentText(), keys);
+            // Enter selects no other item and adds none.
+            const int count = box->count();
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Return);
+            EXPECT_EQ(box->currentText(), keys);
+            EXPECT_EQ(box->count(), count);
+        }
+        reg().close(form);
+        QApplication::processEvents();
+    }
+}
+
+TEST_F(Keyboard, APowerFactorTypedIntoItsBoxIsTheOneCalculated)
+{
+    Window *w = open("Form14");
+    test::child<QLineEdit>(w, "Text1")->setText(QStringLiteral("100"));
+    test::child<QLineEdit>(w, "Text4")->setText(QStringLiteral("10"));
+    typeThenTab(test::child<QComboBox>(w, "Combo2"), QStringLiteral("0.8"));
+    test::child<QPushButton>(w, "Command1")->click();
+    EXPECT_EQ(folder.messages(), QStringList{"電線長さ６０ｍを超え１２０ｍ以下は降下率５％迄です。"});
+    auto *grid = test::child<FlexGrid>(w, "MSFlexGrid1");
+    EXPECT_EQ(grid->textMatrix(1, 6), "0.8");
+    EXPECT_EQ(grid->textMatrix(1, 3), "CV5.5-3C");
+    EXPECT_EQ(grid->textMatrix(1, 10), "17.6");
+    EXPECT_EQ(grid->textMatrix(1, 11), "8.38");
+}
+
+namespace {
+
+// 検索 of an office room in a detector window: the class option ２種 checked.
+void searchRoom(Window *w)
+{
+    auto *site = test::child<QComboBox>(w, "Combo4");
+    site->setEditText(site->itemText(0));
+    test::child<QComboBox>(w, "Combo5")->setEditText(QStringLiteral("事務室"));
+    test::child<QLineEdit>(w, "Text4")->setText(QStringLiteral("10"));
+    test::child<QLineEdit>(w, "Text5")->setText(QStringLiteral("20"));
+    if (auto *compartment = w->findChild<QLineEdit *>(QStringLiteral("Text2"))) // one compartment: its area
+        compartment->setText(QStringLiteral("5"));
+    test::child<QPushButton>(w, "Command3")->click();
+}
+
+} // namespace
+
+TEST_F(Keyboard, EnterInADetectorWindowCalculatesFromEveryControlButAnotherButton)
+{
+    Window *w = open("Frm1");
+    searchRoom(w);
+    ASSERT_TRUE(folder.messages().isEmpty()) << folder.messages().join(QLatin1Char('\n')).toStdString();
+    auto *number = test::child<QLineEdit>(w, "Text1");
+    auto *grid = test::child<FlexGrid>(w, "MSFlexGrid1");
+    // Each Enter calculates into the row of its own data number.
+    const char *controls[] = {"Combo1", "Option2(0)", "MSFlexGrid1", "Text4"};
+    for (int row = 1; row <= 4; ++row) {
+        const char *control = controls[row - 1];
+        SCOPED_TRACE(control);
+        number->setText(QString::number(row));
+        QWidget *focus = test::child<QWidget>(w, control);
+        focus->setFocus();
+        QTest::keyClick(focus, Qt::Key_Return);
+        EXPECT_EQ(grid->textMatrix(row, 8), "２種");
+        EXPECT_EQ(QApplication::focusWidget(), focus);
+    }
+    EXPECT_TRUE(folder.messages().isEmpty()) << folder.messages().join(QLatin1Char('\n')).toStdString();
+
+    // On 次の計算 Enter presses 次の計算: the next data number, nothing calculated.
+    number->setText(QStringLiteral("5"));
+    auto *next = test::child<QPushButton>(w, "Command4");
+    next->setFocus();
+    QTest::keyClick(next, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(number->text(), "6");
+    EXPECT_EQ(grid->textMatrix(5, 8), "");
+}
+
+TEST_F(Keyboard, EnterOnAFocusedButtonPressesItInEveryWindow)
+{
+    Window *w = open("Form14");
+    auto *next = test::child<QPushButton>(w, "Command2"); // 次の計算
+    next->setFocus();
+    QTest::keyClick(next, Qt::Key_Return);
+    EXPECT_EQ(test::child<QLineEdit>(w, "Text2")->text(), "2");
+    // A key held down presses once.
+    QTest::keyPress(next, Qt::Key_Return);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(next, &repeat);
+    QTest::keyRelease(next, Qt::Key_Return);
+    EXPECT_EQ(test::child<QLineEdit>(w, "Text2")->text(), "3");
+
+    // A window without a default button leaves Enter in a text box as it was.
+    auto *load = test::child<QLineEdit>(w, "Text4");
+    load->setFocus();
+    QTest::keyClick(load, Qt::Key_Return);
+    EXPECT_EQ(test::child<QLineEdit>(w, "Text2")->text(), "3");
+    EXPECT_TRUE(folder.messages().isEmpty()) << folder.messages().join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(Keyboard, TabEntersAnOptionGroupAtItsCheckedOptionAndTheArrowsCheckTheOneTheyMoveTo)
+{
+    for (const char *form : {"Frm2", "Frm3", "Form4"}) {
+        SCOPED_TRACE(form);
+        Window *w = open(form);
+        searchRoom(w);
+        const auto option = [w](int i) { return test::child<QRadioButton>(w, QStringLiteral("Option1(%1)").arg(i).toLatin1().constData()); };
+        ASSERT_TRUE(option(2)->isChecked()) << folder.messages().join(QLatin1Char('\n')).toStdString();
+
+        QWidget *beam = test::child<QComboBox>(w, "Combo3");
+        beam->setFocus();
+        QTest::keyClick(beam, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), "Option2(0)"); // 耐火, checked by 検索
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), option(2));
+
+        QTest::keyClick(option(2), Qt::Key_Up);
+        EXPECT_EQ(QApplication::focusWidget(), option(1));
+        EXPECT_TRUE(option(1)->isChecked());
+        EXPECT_FALSE(option(2)->isChecked());
+
+        // Out of the group and back by Shift+Tab: at the option now checked.
+        QTest::keyClick(option(1), Qt::Key_Tab);
+        EXPECT_EQ(qobject_cast<QRadioButton *>(QApplication::focusWidget()), nullptr) << "Tab leaves the group";
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        EXPECT_EQ(QApplication::focusWidget(), option(1));
+
+        test::child<QPushButton>(w, "Command2")->click();
+        EXPECT_EQ(test::child<FlexGrid>(w, "MSFlexGrid1")->textMatrix(1, 8), "１種");
+        reg().close(QLatin1String(form));
+        QApplication::processEvents();
+    }
 }

@@ -48,6 +48,11 @@ QComboBox *newEditableCombo(const QString &name, QWidget *parent)
     combo->setObjectName(name);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // The completer an editable box gets by default fills in the rest of the first
+    // item that begins with the typed keys ("0.8" becomes "0.85") and leaves it
+    // there on Tab. Without it, leaving or Enter selects only an item of exactly
+    // the typed text, so the text stays as typed.
+    combo->setCompleter(nullptr);
     combo->setMaxVisibleItems(14);
     return combo;
 }

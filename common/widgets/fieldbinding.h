@@ -38,8 +38,9 @@ private:
     QVector<Entry> m_entries;
 };
 
-// An editable combo box as the calculators use it: typed text is never added
-// to the list, and a text set by the program stays as set.
+// An editable combo box as every window makes it: the text is what the user
+// typed, never completed into a list item nor added to the list, and a text set
+// by the program stays as set. Choosing from the list works as usual.
 QComboBox *newEditableCombo(const QString &name, QWidget *parent);
 // Shows a text in a combo box, selecting the item of that exact text when there is one.
 void setComboText(QComboBox *combo, const QString &text);

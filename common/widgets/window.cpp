@@ -6,16 +6,21 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QHash>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QSet>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QWindow>
@@ -281,6 +286,82 @@ void placeAfter(QWidget *after, QWidget *control)
     }
 }
 
+// The window of the program a control belongs to: a window shown inside another
+// (a fire-alarm menu) is a window of its own.
+const Window *ownerWindow(const QWidget *control)
+{
+    for (const QWidget *w = control; w; w = w->parentWidget())
+        if (auto *window = qobject_cast<const Window *>(w))
+            return window;
+    return nullptr;
+}
+
+bool isEnter(const QKeyEvent *event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+// Presses the button for the key, once however long the key is held, as Space
+// does. Whether the key was taken.
+bool press(QPushButton *button, QKeyEvent *event)
+{
+    if (!button->isEnabled() || !button->isVisible())
+        return false;
+    event->accept();
+    if (!event->isAutoRepeat())
+        button->click();
+    return true;
+}
+
+// Enter on a button with the focus presses it, as on the desktop; Qt does so
+// only in dialogs.
+class EnterPresses : public QObject
+{
+public:
+    explicit EnterPresses(QObject *parent) : QObject(parent) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent *>(event)))
+            if (auto *button = qobject_cast<QPushButton *>(watched))
+                return press(button, static_cast<QKeyEvent *>(event));
+        return false;
+    }
+};
+
+// The options of the group an option button is one of: its button group, or
+// the auto-exclusive options beside it in the same frame.
+QList<QAbstractButton *> optionGroup(QRadioButton *option)
+{
+    if (QButtonGroup *group = option->group())
+        return group->buttons();
+    if (!option->autoExclusive() || !option->parentWidget())
+        return {option};
+    QList<QAbstractButton *> options;
+    for (QRadioButton *b : option->parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly))
+        if (b->autoExclusive() && !b->group())
+            options << b;
+    return options;
+}
+
+// Leaves the group's one Tab stop on its checked option, or on its first when
+// none is checked. Qt moves the stop only to the option that gets the focus, so
+// an option the program checked would not be where Tab comes in.
+void placeTabStop(const QList<QAbstractButton *> &options)
+{
+    const auto usable = [](const QAbstractButton *b) { return b->isEnabled() && b->isVisible(); };
+    auto stop = std::find_if(options.begin(), options.end(), [&](QAbstractButton *b) { return b->isChecked() && usable(b); });
+    if (stop == options.end())
+        stop = std::find_if(options.begin(), options.end(), usable);
+    if (stop == options.end())
+        return;
+    for (QAbstractButton *b : options)
+        if (b->focusPolicy() != Qt::NoFocus)
+            b->setFocusPolicy(b == *stop ? Qt::FocusPolicy(b->focusPolicy() | Qt::TabFocus)
+                                         : Qt::FocusPolicy(b->focusPolicy() & ~Qt::TabFocus));
+}
+
 } // namespace
 
 QWidgetList Window::tabStops() const
@@ -347,6 +428,10 @@ void Window::showEvent(QShowEvent *event)
     auto *beginning = new BeginningShown(this);
     for (QLineEdit *edit : findChildren<QLineEdit *>())
         beginning->watch(edit);
+    auto *enter = new EnterPresses(this);
+    for (QPushButton *button : findChildren<QPushButton *>())
+        if (ownerWindow(button) == this)
+            button->installEventFilter(enter);
     // An input the load step chose keeps the focus.
     if (!isInput(focusWidget()))
         focusFirstInput();
@@ -361,6 +446,35 @@ void Window::changeEvent(QEvent *event)
         m_lastFocus->setFocus();
     else
         focusFirstInput();
+}
+
+void Window::keyPressEvent(QKeyEvent *event)
+{
+    // A text box, an option, a combo box or a grid leaves Enter to its window.
+    if (isEnter(event)) {
+        const QList<QPushButton *> buttons = findChildren<QPushButton *>();
+        const auto isDefault = [this](QPushButton *b) { return b->isDefault() && ownerWindow(b) == this; };
+        const auto found = std::find_if(buttons.begin(), buttons.end(), isDefault);
+        if (found != buttons.end() && press(*found, event))
+            return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+bool Window::focusNextPrevChild(bool next)
+{
+    QSet<QAbstractButton *> placed;
+    QWidget *focus = focusWidget();
+    for (QRadioButton *option : findChildren<QRadioButton *>()) {
+        if (placed.contains(option))
+            continue;
+        const QList<QAbstractButton *> options = optionGroup(option);
+        placed.unite(QSet<QAbstractButton *>(options.begin(), options.end()));
+        // The group Tab leaves keeps its stop on the option the user moved to.
+        if (!options.contains(qobject_cast<QAbstractButton *>(focus)))
+            placeTabStop(options);
+    }
+    return QMainWindow::focusNextPrevChild(next);
 }
 
 void setFieldEnabled(QWidget *field, bool enabled)

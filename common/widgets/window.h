@@ -73,6 +73,12 @@ protected:
     virtual void arrangeTabOrder() {}
     // A busy state over: the focus goes back where it was.
     void changeEvent(QEvent *event) override;
+    // Enter presses the focused button, as Space does; from any other control it
+    // presses the window's default button (QPushButton::setDefault), where it has one.
+    void keyPressEvent(QKeyEvent *event) override;
+    // Tab enters an option group at its checked option, so that the arrow keys
+    // check the option they move to.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     QWidgetList named(const QStringList &names) const;

@@ -2,6 +2,7 @@
 
 #include "busystate.h"
 #include "cablesearch.h"
+#include "fieldbinding.h"
 #include "flexgrid.h"
 #include "gridviews.h"
 
@@ -29,11 +30,7 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption)
 
 QComboBox *combo(QWidget *parent, const char *name)
 {
-    auto *c = new QComboBox(parent);
-    c->setObjectName(QLatin1String(name));
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    return c;
+    return newEditableCombo(QLatin1String(name), parent);
 }
 
 QStringList itemsOf(const QComboBox *c)

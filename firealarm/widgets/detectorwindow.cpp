@@ -11,7 +11,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -230,6 +229,8 @@ void DetectorWindow::buildControls()
     calc->setFont(face(Gothic, single ? 14.25 : 15.75));
     colourButton(calc, single ? 0x008080FF : 0x00FF8080);
     connect(calc, &QPushButton::clicked, this, &DetectorWindow::Command2_Click);
+    // Enter from any control but another button calculates, except in the one-compartment window.
+    calc->setDefault(!single);
 
     auto *results = new QGroupBox(QStringLiteral("計算結果"), c);
     results->setObjectName(name(n.resultFrame));
@@ -283,28 +284,9 @@ void DetectorWindow::buildControls()
     paintFixedCells(g, m.MSFlexGrid1);
     connect(g, &FlexGrid::cellClicked, this, &DetectorWindow::MSFlexGrid1_Click);
 
-    // Enter in an input box presses 計算, except in the one-compartment window.
-    // The key is taken before the box sees it: an editable combo box hands an
-    // Enter it ignores to its edit line again, which would calculate twice.
-    if (!single)
-        for (QLineEdit *e : c->findChildren<QLineEdit *>())
-            e->installEventFilter(this);
-
     static const QSize designed[] = {{8835, 4500}, {8805, 4485}, {8820, 4500}, {8640, 4515}};
     const QRect size = twipsRect(0, 0, designed[int(v)].width(), designed[int(v)].height());
     resize(size.width(), size.height() + 30);
-}
-
-bool DetectorWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            Command2_Click();
-            return true;
-        }
-    }
-    return CalculatorWindow::eventFilter(watched, event);
 }
 
 void DetectorWindow::pushLooks()

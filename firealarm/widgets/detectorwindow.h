@@ -43,7 +43,6 @@ public slots:
 
 protected:
     QString &statusLine() override { return m_model.Label1; }
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();

@@ -1,5 +1,6 @@
 #include "form27.h"
 
+#include "fieldbinding.h"
 #include "flexgrid.h"
 
 #include <QAction>
@@ -43,9 +44,7 @@ Form27::Form27() : Window(QStringLiteral("Form27"))
     const QStringList *items[5] = {nullptr, &m_model.Combo1Items, &m_model.Combo2Items, &m_model.Combo3Items, &m_model.Combo4Items};
     const int comboPlaces[5][3] = {{0, 0, 0}, {120, 600, 975}, {1440, 600, 975}, {3720, 600, 855}, {4680, 600, 735}};
     for (int i = 1; i <= 4; ++i) {
-        auto *combo = new QComboBox(client);
-        combo->setObjectName(QStringLiteral("Combo%1").arg(i));
-        combo->setEditable(true);
+        QComboBox *combo = newEditableCombo(QStringLiteral("Combo%1").arg(i), client);
         combo->addItems(*items[i]);
         place(combo, comboPlaces[i][0], comboPlaces[i][1], comboPlaces[i][2], 360);
         m_combos[i] = combo;

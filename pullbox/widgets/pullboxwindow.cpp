@@ -1,6 +1,7 @@
 #include "pullboxwindow.h"
 
 #include "drawing.h"
+#include "fieldbinding.h"
 #include "flexgrid.h"
 #include "haikangaikei.h"
 #include "pullboxlayout.h"
@@ -275,8 +276,7 @@ void PullBoxWindow::buildControls()
         }
     }
 
-    m_combo1 = new QComboBox(frame1);
-    m_combo1->setEditable(true);
+    m_combo1 = newEditableCombo(QStringLiteral("Combo1"), frame1);
     m_combo1->addItems(conduitSizeItems());
     put(m_combo1, QStringLiteral("Combo1"));
 

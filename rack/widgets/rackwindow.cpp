@@ -1,5 +1,6 @@
 #include "rackwindow.h"
 
+#include "fieldbinding.h"
 #include "flexgrid.h"
 
 #include <QAction>
@@ -76,13 +77,9 @@ void RackWindow::build(const QVector<ControlDesc> &controls, const QVector<MenuD
         case Kind::Text:
             w = new QLineEdit(s.caption, central);
             break;
-        case Kind::Combo: {
-            auto *c = new QComboBox(central);
-            c->setEditable(true);
-            c->setInsertPolicy(QComboBox::NoInsert);
-            w = c;
+        case Kind::Combo:
+            w = newEditableCombo(QLatin1String(s.name), central);
             break;
-        }
         case Kind::Button: {
             auto *b = new QPushButton(s.caption, central);
             const QByteArray slot = QByteArray(s.name) + "_Click";
