@@ -263,10 +263,31 @@ void FlexGrid::currentChanged(const QModelIndex &current, const QModelIndex &pre
     // A key (or the press of a click) moved the view's current cell: the grid's
     // current cell goes with it, so that what the window writes next lands where
     // the user sees the cell.
-    const QScopedValueRollback<bool> following(m_viewMove, true);
-    const QScopedValueRollback<bool> user(m_userMove, true);
-    m_model->setRow(current.row() + fixedRows());
-    m_model->setCol(current.column() + fixedCols());
+    const int r = current.row() + fixedRows(), c = current.column() + fixedCols();
+    {
+        const QScopedValueRollback<bool> following(m_viewMove, true);
+        const QScopedValueRollback<bool> user(m_userMove, true);
+        m_model->setRow(r);
+        m_model->setCol(c);
+    }
+    // A key move (or a drag) chooses the cell as a click does; the press of a
+    // click reports itself once it is done.
+    if (m_mover != Mover::Program) {
+        const QScopedValueRollback<bool> byKeys(m_keyChoice, m_mover == Mover::Keys);
+        userClick(r, c);
+    }
+}
+
+void FlexGrid::keyPressEvent(QKeyEvent *event)
+{
+    const QScopedValueRollback<Mover> choosing(m_mover, Mover::Keys);
+    QTableView::keyPressEvent(event);
+}
+
+void FlexGrid::mouseMoveEvent(QMouseEvent *event)
+{
+    const QScopedValueRollback<Mover> choosing(m_mover, Mover::Drag);
+    QTableView::mouseMoveEvent(event);
 }
 
 void FlexGrid::mousePressEvent(QMouseEvent *event)
@@ -313,6 +334,12 @@ void FlexGrid::clickCell(int r, int c)
 {
     if (r >= fixedRows() && c >= fixedCols())
         userClick(r, c);
+}
+
+int FlexGrid::highlightedRow() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() + fixedRows() : 0;
 }
 
 void FlexGrid::userClick(int r, int c)
