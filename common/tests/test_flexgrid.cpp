@@ -166,6 +166,31 @@ TEST(FlexGrid, AKeyMoveChoosesTheCellAsAClickDoesAndTheProgramsMovesDoNot)
     EXPECT_EQ(chosen.size(), 3);
 }
 
+// A grid without a selection frames its current cell, where the next text
+// entered lands, also while the focus is elsewhere.
+TEST(FlexGrid, AGridWithoutSelectionFramesItsCurrentCellWithoutTheFocus)
+{
+    QWidget window;
+    auto *box = new QLineEdit(&window);
+    auto *g = new FlexGrid(&window);
+    g->setSelectionMode(QAbstractItemView::NoSelection);
+    g->setRows(5);
+    g->setCols(4);
+    g->setGeometry(0, 30, 300, 150);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    box->setFocus();
+    const QRect cell = g->visualRect(g->model()->index(1, 1)); // grid cell (2, 2)
+    const auto look = [&] { return g->viewport()->grab(cell).toImage(); };
+    g->setRow(3);
+    const QImage plain = look();
+    g->setRow(2);
+    g->setCol(2);
+    EXPECT_NE(look(), plain);
+    g->setRow(3);
+    EXPECT_EQ(look(), plain);
+}
+
 TEST(FlexGrid, WidthsInTwipsColoursAndClear)
 {
     FlexGrid g;

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyle>
@@ -19,7 +20,22 @@ namespace {
 class CellColourDelegate : public QStyledItemDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit CellColourDelegate(QAbstractItemView *view) : QStyledItemDelegate(view), m_view(view) {}
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::paint(painter, option, index);
+        // A grid without a selection (the database editor's, whose picked cell
+        // shows its own grey) frames its current cell, where the next text
+        // entered lands, also while another control has the focus.
+        if (m_view->selectionMode() != QAbstractItemView::NoSelection || index != m_view->currentIndex())
+            return;
+        painter->save();
+        painter->setPen(QPen(option.palette.color(QPalette::Highlight), 2));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(QRectF(option.rect).adjusted(1, 1, -1, -1));
+        painter->restore();
+    }
 
 protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
@@ -32,6 +48,9 @@ protected:
         if (fore.isValid())
             option->palette.setColor(QPalette::Text, QColor::fromRgb(fore.value<kb::GridColor>()));
     }
+
+private:
+    QAbstractItemView *m_view;
 };
 
 // Holds the view's own scrolling to the current cell off for a scope.
