@@ -23,6 +23,7 @@ namespace {
 
 const QString kResultFilter = QStringLiteral("データ－ファイル(*.qvx)|*.qvx");
 const QString kNoCableName = QStringLiteral("電線名称を入力してください。");
+const QString kPickRowToDelete = QStringLiteral("削除する行番号を選択後、「削除」ボタンを押して下さい。");
 const QString kPfcdCapMessage = QStringLiteral("配管サイズの上限をPF-CD(28)に設定しました。");
 const QString kPfcdCap = QStringLiteral("PF-CD(28)");
 const QString kFocusCableName = QStringLiteral("Combo3");
@@ -249,9 +250,12 @@ void Form1Model::DENSEN_TOUROKU_DELETE()
         leaveDeleteMode();
         return;
     }
-    // No pick, or a pick below the list: deleting would remove a cable the user did not pick.
-    if (s < 1 || s > n)
-        throw Failure(u"no registered row picked"_qs);
+    // No pick, or a pick below the list: deleting would remove a cable the user
+    // did not pick. The window asks for the pick again and changes nothing.
+    if (s < 1 || s > n) {
+        Label1 = kPickRowToDelete;
+        return;
+    }
     for (int x = s; x < n; ++x) {
         CableRecord &to = DENSEN_TOROKU[x];
         const CableRecord &from = DENSEN_TOROKU[x + 1];
@@ -271,7 +275,7 @@ void Form1Model::DENSEN_TOUROKU_DELETE()
 void Form1Model::IDM_DEL_Click()
 {
     SAKUJO_MODE = 1;
-    Label1 = u"削除する行番号を選択後、「削除」ボタンを押して下さい。"_qs;
+    Label1 = kPickRowToDelete;
     Command1 = u"削　除"_qs;
 }
 

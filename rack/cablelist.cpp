@@ -152,10 +152,9 @@ void CableListModel::deleteRow()
     const int n = TOROKU_SUU;
     Label1 = u"削除行番号は"_qs + Str(s) + u"です。再計算する為「計算」ボタンを押してください。"_qs;
     trapped(u"Command1_Click"_qs, [&] {
-        if (s < 1)
-            throw Failure(u"no row picked for deletion"_qs);
-        if (s > n) {
-            // A click below the list picks no registered row: the list stays as shown.
+        if (s < 1 || s > n) {
+            // No row chosen, or one below the list: no registered row is picked,
+            // the list stays as shown and the window asks for the pick again.
             Label1 = kPickRowToDelete;
             return;
         }

@@ -91,13 +91,15 @@ void Form8Model::IDM_OPEN()
     } catch (...) {
         // The row numbers and headings stay; the cells not read stay empty.
         MSFlexGrid1.setAllTexts(texts);
-        moveCurrent(0, C);
+        moveCurrent(1, 1);
         m_loadComplete = false;
         errorBox(QStringLiteral("IDM_OPEN"));
         return;
     }
     MSFlexGrid1.setAllTexts(texts); // the whole grid in one reset
-    moveCurrent(R, C);
+    // The first cell is current: the one the view shows at the top left, where a
+    // text entered before any click lands.
+    moveCurrent(1, 1);
     m_loadComplete = true;
 }
 
@@ -151,14 +153,16 @@ void Form8Model::IDM_GRCLA_Click()
 
 // --- picking and storing one cell ------------------------------------------------
 
-bool Form8Model::insideGrid(int r, int c) const
+bool Form8Model::isDataCell(int r, int c) const
 {
-    return r >= 0 && r < MSFlexGrid1.rows() && c >= 0 && c < MSFlexGrid1.cols();
+    return r >= 1 && r < MSFlexGrid1.rows() && c >= 1 && c < MSFlexGrid1.cols();
 }
 
+// Only a data cell becomes current: a text entered never lands in a heading or
+// a row number.
 void Form8Model::moveCurrent(int r, int c)
 {
-    if (!insideGrid(r, c))
+    if (!isDataCell(r, c))
         return;
     MSFlexGrid1.setRow(r);
     MSFlexGrid1.setCol(c);
@@ -169,7 +173,7 @@ void Form8Model::MSFlexGrid1_LeaveCell()
 {
     if (m_pickedRow < 0 || (MSFlexGrid1.row() == m_pickedRow && MSFlexGrid1.col() == m_pickedCol))
         return;
-    if (insideGrid(m_pickedRow, m_pickedCol))
+    if (isDataCell(m_pickedRow, m_pickedCol))
         MSFlexGrid1.clearBackColor(m_pickedRow, m_pickedCol);
     m_pickedRow = m_pickedCol = -1;
 }
@@ -218,8 +222,9 @@ void Form8Model::Command1_Click()
     MSFlexGrid1.setText(Text1);
     Text1.clear();
     focusRequest = QStringLiteral("Text1");
-    // Back to the picked cell, unless another database has left it outside the grid.
-    if (!insideGrid(SENTAKU_GYOU, SENTAKU_RETU))
+    // Back to the picked cell, unless none is picked yet, 連続登録 has set the
+    // row-number column or another database has left it outside the grid.
+    if (!isDataCell(SENTAKU_GYOU, SENTAKU_RETU))
         return;
     moveCurrent(SENTAKU_GYOU, SENTAKU_RETU);
     MSFlexGrid1.clearBackColor(SENTAKU_GYOU, SENTAKU_RETU);
@@ -229,32 +234,13 @@ void Form8Model::Command1_Click()
 
 // --- block commands ---------------------------------------------------------------
 
+// A block command changes cells by their address: the cell the user stands on
+// stays current (and grey when picked), so that the next Enter or 登録 stores
+// into the cell the user sees highlighted, as after a save.
 void Form8Model::blockCommand(const QString &tag, const std::function<void()> &body)
 {
-    m_visited = false;
-    const bool ok = trapped(tag, body);
-    if (m_visited)
-        moveCurrent(m_lastRow, m_lastCol);
-    if (ok)
+    if (trapped(tag, body))
         focusRequest = QStringLiteral("Text1");
-}
-
-// Reaching a cell outside the grid fails the command, as the grid refuses such a row or column.
-QString Form8Model::visitText(int r, int c)
-{
-    const QString text = MSFlexGrid1.textMatrix(r, c);
-    m_visited = true;
-    m_lastRow = r;
-    m_lastCol = c;
-    return text;
-}
-
-void Form8Model::visitSetText(int r, int c, const QString &text)
-{
-    MSFlexGrid1.setTextMatrix(r, c, text);
-    m_visited = true;
-    m_lastRow = r;
-    m_lastCol = c;
 }
 
 // Rows are erased in place: closing up would shift the fixed-position rows of the row maps.
@@ -262,7 +248,7 @@ void Form8Model::eraseRows(int16_t s, int16_t e)
 {
     for (int r = s; r <= e; ++r)
         for (int c = 1; c <= RETU_SUU; ++c)
-            visitSetText(r, c, QString());
+            MSFlexGrid1.setTextMatrix(r, c, QString());
 }
 
 void Form8Model::Command2_Click()
@@ -311,7 +297,7 @@ void Form8Model::Command4_Click()
         const int16_t k = strictNumber(Text4);
         SENTAKU_RETU = k;
         for (int r = s; r <= e; ++r)
-            visitSetText(r, k, Text1);
+            MSFlexGrid1.setTextMatrix(r, k, Text1);
     });
 }
 
@@ -329,9 +315,9 @@ void Form8Model::Command5_Click()
             throw Failure(QStringLiteral("rows outside the table"));
         const auto moveRow = [this, n](int r) {
             for (int c = 1; c <= RETU_SUU; ++c) {
-                const QString text = visitText(r, c);
-                visitSetText(r + n, c, text);
-                visitSetText(r, c, QString());
+                const QString text = MSFlexGrid1.textMatrix(r, c);
+                MSFlexGrid1.setTextMatrix(r + n, c, text);
+                MSFlexGrid1.setTextMatrix(r, c, QString());
             }
         };
         if (n < 0) {
@@ -351,7 +337,7 @@ void Form8Model::Command6_Click()
         const int16_t e = strictNumber(Text3);
         const int16_t k = strictNumber(Text4);
         for (int r = s; r <= e; ++r)
-            visitSetText(r, k, QString());
+            MSFlexGrid1.setTextMatrix(r, k, QString());
     });
 }
 
@@ -362,9 +348,9 @@ void Form8Model::Command7_Click()
         const int16_t e = strictNumber(Text3);
         const int16_t k = strictNumber(Text4);
         for (int r = s; r <= e; ++r) {
-            const QString text = visitText(r, k);
+            const QString text = MSFlexGrid1.textMatrix(r, k);
             const int32_t d = CLng(CDbl(Text5)); // read at its first use: an empty box fails only when a row is copied
-            visitSetText(r, int(d), text);
+            MSFlexGrid1.setTextMatrix(r, int(d), text);
         }
     });
 }

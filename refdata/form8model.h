@@ -74,19 +74,15 @@ private:
     QString databaseFile() const;
     bool storable(const QString &text);
     void moveCurrent(int r, int c);
-    bool insideGrid(int r, int c) const;
+    bool isDataCell(int r, int c) const;
 
-    // A block command: the busy part of the walk, its failure box, and the
-    // current cell left on the last cell visited.
+    // A block command: the walk over the cells and its failure box (a cell
+    // outside the grid fails it, as the grid refuses such a row or column).
     void blockCommand(const QString &tag, const std::function<void()> &body);
-    QString visitText(int r, int c);
-    void visitSetText(int r, int c, const QString &text);
     void eraseRows(int16_t s, int16_t e);
 
     bool m_loadComplete = true;
     int m_pickedRow = -1, m_pickedCol = -1; // the grey cell, -1 when none
-    bool m_visited = false;
-    int m_lastRow = 0, m_lastCol = 0;
 };
 
 } // namespace kb

@@ -1,6 +1,7 @@
 // Where the result grids' views stand after the program has written a row, read
 // a result file back or opened a database, in every window with such a grid.
 
+#include "calculators.h"
 #include "flexgrid.h"
 #include "programtest.h"
 #include "window.h"
@@ -19,38 +20,14 @@ using namespace kb;
 namespace {
 
 using ViewGui = test::ProgramTest;
+using test::click;
+using test::setBox;
+using test::setCombo;
+using test::trigger;
 
 FlexGrid *gridOf(Window *w)
 {
     return test::child<FlexGrid>(w, "MSFlexGrid1");
-}
-
-void setBox(Window *w, const char *box, const QString &text)
-{
-    test::child<QLineEdit>(w, box)->setText(text);
-}
-
-void setCombo(Window *w, const char *combo, const QString &text)
-{
-    test::child<QComboBox>(w, combo)->setCurrentText(text);
-}
-
-// The first item of a combo box's list, as a user picks it.
-void pickFirst(Window *w, const char *combo)
-{
-    QComboBox *box = test::child<QComboBox>(w, combo);
-    ASSERT_GT(box->count(), 0) << combo;
-    box->setCurrentIndex(0);
-}
-
-void click(Window *w, const char *button)
-{
-    test::child<QAbstractButton>(w, button)->click();
-}
-
-void trigger(Window *w, const char *action)
-{
-    test::child<QAction>(w, action)->trigger();
 }
 
 // Row r holds some result (its name column may be left empty).
@@ -81,35 +58,6 @@ void scrollToEnd(FlexGrid *g)
     g->verticalScrollBar()->setValue(g->verticalScrollBar()->maximum());
 }
 
-struct Calculator
-{
-    const char *form;
-    const char *dataBox; // the data-number box
-    const char *button;  // 計算
-    std::function<void(Window *)> fill;
-};
-
-void fillVoltageDrop(Window *w)
-{
-    setBox(w, "Text3", QStringLiteral("動力盤"));
-    setBox(w, "Text1", QStringLiteral("50"));
-    setBox(w, "Text4", QStringLiteral("10"));
-}
-
-void fillDetector(Window *w)
-{
-    setCombo(w, "Combo4", QStringLiteral("本社ビル"));
-    setCombo(w, "Combo5", QStringLiteral("事務室"));
-    setBox(w, "Text4", QLatin1String(w->objectName() == u"Frm2" ? "2" : "10")); // the long narrow room is under 3 m wide
-    setBox(w, "Text5", QStringLiteral("20"));
-    for (const char *combo : {"Combo1", "Combo2", "Combo3"})
-        pickFirst(w, combo);
-    click(w, "Option1(2)"); // ２種
-    click(w, "Option2(0)"); // 耐火
-    if (w->objectName() == u"Form4")
-        setBox(w, "Text2", QStringLiteral("30"));
-}
-
 } // namespace
 
 // Each calculator writes the row of its data number cell by cell, ending in the
@@ -117,38 +65,7 @@ void fillDetector(Window *w)
 // read back from a result file shows from the top.
 TEST_F(ViewGui, TheWrittenRowShowsFromItsFirstColumnAndAnOpenedFileFromTheTop)
 {
-    const Calculator calculators[] = {
-        {"Form14", "Text2", "Command1", fillVoltageDrop},
-        {"Form3", "Text2", "Command1", fillVoltageDrop},
-        {"Form9", "Text2", "Command1", fillVoltageDrop},
-        {"Form15", "Text2", "Command1", fillVoltageDrop},
-        {"Form16", "Text2", "Command1",
-         [](Window *w) {
-             setBox(w, "Text1", QStringLiteral("盤１"));
-             setBox(w, "Text3", QStringLiteral("3"));
-             setBox(w, "Text5", QStringLiteral("3"));
-             setBox(w, "Text7", QStringLiteral("3"));
-         }},
-        {"Form7", "Text2", "Command1", [](Window *w) { setCombo(w, "Combo1", QStringLiteral("22")); }},
-        {"Form11", "Text2", "Command1",
-         [](Window *w) {
-             setCombo(w, "Combo1", QStringLiteral("11"));
-             setCombo(w, "Combo2", QStringLiteral("5.5"));
-             click(w, "Option2(1)");
-         }},
-        {"Form12", "Text2", "Command1",
-         [](Window *w) {
-             setCombo(w, "Combo1", QStringLiteral("1.5"));
-             setCombo(w, "Combo3", QStringLiteral("4"));
-             setBox(w, "Text1", QStringLiteral("30"));
-             setBox(w, "Text4", QStringLiteral("10"));
-         }},
-        {"Frm1", "Text1", "Command2", fillDetector},
-        {"Frm2", "Text1", "Command2", fillDetector},
-        {"Frm3", "Text1", "Command2", fillDetector},
-        {"Form4", "Text1", "Command2", fillDetector},
-    };
-    for (const Calculator &k : calculators) {
+    for (const test::Calculator &k : test::calculators()) {
         SCOPED_TRACE(k.form);
         folder.fake().messages.clear();
         Window *w = open(k.form);

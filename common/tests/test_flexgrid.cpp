@@ -134,6 +134,63 @@ TEST(FlexGrid, TabLeavesTheGridWhileTheArrowsMoveInsideIt)
     EXPECT_TRUE(before->hasFocus());
 }
 
+// The keys choose a cell as a click does: the window hears of it once, after the
+// grid's current cell has moved there. The program's moves choose nothing.
+TEST(FlexGrid, AKeyMoveChoosesTheCellAsAClickDoesAndTheProgramsMovesDoNot)
+{
+    FlexGrid g;
+    g.setRows(6);
+    g.setCols(4);
+    g.resize(400, 300);
+    g.show();
+    QApplication::setActiveWindow(&g);
+    QList<std::pair<int, bool>> chosen; // the current row and whether the keys chose it
+    QObject::connect(&g, &FlexGrid::cellClicked, &g, [&] { chosen.append({g.row(), g.choosingByKeys()}); });
+    g.setRow(2);
+    g.setCol(1);
+    g.setFocus();
+    EXPECT_TRUE(chosen.isEmpty());
+    EXPECT_EQ(g.chosenRow(0), 0); // nothing chosen yet
+
+    QTest::keyClick(&g, Qt::Key_Down);
+    QTest::keyClick(&g, Qt::Key_PageUp);
+    QTest::keyClick(&g, Qt::Key_Up); // already on the first row: no move, no choice
+    const QRect cell = g.visualRect(g.model()->index(3, 2)); // grid cell (4, 3)
+    QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(chosen, (QList<std::pair<int, bool>>{{3, true}, {1, true}, {4, false}}));
+
+    // A row once chosen is the highlighted one when the program has moved it since.
+    g.setRow(5);
+    EXPECT_EQ(g.highlightedRow(), 5);
+    EXPECT_EQ(g.chosenRow(4), 5);
+    EXPECT_EQ(chosen.size(), 3);
+}
+
+// A grid without a selection frames its current cell, where the next text
+// entered lands, also while the focus is elsewhere.
+TEST(FlexGrid, AGridWithoutSelectionFramesItsCurrentCellWithoutTheFocus)
+{
+    QWidget window;
+    auto *box = new QLineEdit(&window);
+    auto *g = new FlexGrid(&window);
+    g->setSelectionMode(QAbstractItemView::NoSelection);
+    g->setRows(5);
+    g->setCols(4);
+    g->setGeometry(0, 30, 300, 150);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    box->setFocus();
+    const QRect cell = g->visualRect(g->model()->index(1, 1)); // grid cell (2, 2)
+    const auto look = [&] { return g->viewport()->grab(cell).toImage(); };
+    g->setRow(3);
+    const QImage plain = look();
+    g->setRow(2);
+    g->setCol(2);
+    EXPECT_NE(look(), plain);
+    g->setRow(3);
+    EXPECT_EQ(look(), plain);
+}
+
 TEST(FlexGrid, WidthsInTwipsColoursAndClear)
 {
     FlexGrid g;

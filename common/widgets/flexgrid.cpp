@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyle>
@@ -19,7 +20,22 @@ namespace {
 class CellColourDelegate : public QStyledItemDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit CellColourDelegate(QAbstractItemView *view) : QStyledItemDelegate(view), m_view(view) {}
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::paint(painter, option, index);
+        // A grid without a selection (the database editor's, whose picked cell
+        // shows its own grey) frames its current cell, where the next text
+        // entered lands, also while another control has the focus.
+        if (m_view->selectionMode() != QAbstractItemView::NoSelection || index != m_view->currentIndex())
+            return;
+        painter->save();
+        painter->setPen(QPen(option.palette.color(QPalette::Highlight), 2));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(QRectF(option.rect).adjusted(1, 1, -1, -1));
+        painter->restore();
+    }
 
 protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
@@ -32,6 +48,9 @@ protected:
         if (fore.isValid())
             option->palette.setColor(QPalette::Text, QColor::fromRgb(fore.value<kb::GridColor>()));
     }
+
+private:
+    QAbstractItemView *m_view;
 };
 
 // Holds the view's own scrolling to the current cell off for a scope.
@@ -263,10 +282,31 @@ void FlexGrid::currentChanged(const QModelIndex &current, const QModelIndex &pre
     // A key (or the press of a click) moved the view's current cell: the grid's
     // current cell goes with it, so that what the window writes next lands where
     // the user sees the cell.
-    const QScopedValueRollback<bool> following(m_viewMove, true);
-    const QScopedValueRollback<bool> user(m_userMove, true);
-    m_model->setRow(current.row() + fixedRows());
-    m_model->setCol(current.column() + fixedCols());
+    const int r = current.row() + fixedRows(), c = current.column() + fixedCols();
+    {
+        const QScopedValueRollback<bool> following(m_viewMove, true);
+        const QScopedValueRollback<bool> user(m_userMove, true);
+        m_model->setRow(r);
+        m_model->setCol(c);
+    }
+    // A key move (or a drag) chooses the cell as a click does; the press of a
+    // click reports itself once it is done.
+    if (m_mover != Mover::Program) {
+        const QScopedValueRollback<bool> byKeys(m_keyChoice, m_mover == Mover::Keys);
+        userClick(r, c);
+    }
+}
+
+void FlexGrid::keyPressEvent(QKeyEvent *event)
+{
+    const QScopedValueRollback<Mover> choosing(m_mover, Mover::Keys);
+    QTableView::keyPressEvent(event);
+}
+
+void FlexGrid::mouseMoveEvent(QMouseEvent *event)
+{
+    const QScopedValueRollback<Mover> choosing(m_mover, Mover::Drag);
+    QTableView::mouseMoveEvent(event);
 }
 
 void FlexGrid::mousePressEvent(QMouseEvent *event)
@@ -313,6 +353,12 @@ void FlexGrid::clickCell(int r, int c)
 {
     if (r >= fixedRows() && c >= fixedCols())
         userClick(r, c);
+}
+
+int FlexGrid::highlightedRow() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() + fixedRows() : 0;
 }
 
 void FlexGrid::userClick(int r, int c)

@@ -20,6 +20,11 @@ namespace kb {
 // right when it is shown. A user's click never scrolls the view, and the
 // keys move the current cell (the grid's, as the window reads it) and the
 // view together as in any table.
+//
+// A user chooses a cell by a click or by moving the current cell with the
+// keys (or by dragging onto it): either way the grid reports it as a click
+// (cellClicked), so the window's click handler runs for the cell the user
+// stands on.
 class FlexGrid : public QTableView
 {
     Q_OBJECT
@@ -84,8 +89,25 @@ public:
     // A click on the fixed heading row or column does nothing.
     void clickCell(int r, int c);
 
+    // The highlighted row, 0 when no data cell is highlighted.
+    int highlightedRow() const;
+    // The row an action on "the chosen row" takes: the highlighted one once the
+    // user has chosen a row (lastChosen, the row the window's click handler
+    // kept, is not 0), though the program may have moved the highlight since;
+    // 0 while the user has chosen none. With no row highlighted (a window opened
+    // again over a choice it keeps) the row last chosen stands.
+    template <typename Row>
+    Row chosenRow(Row lastChosen) const
+    {
+        const int highlighted = highlightedRow();
+        return lastChosen == 0 || highlighted == 0 ? lastChosen : Row(highlighted);
+    }
+    // Inside cellClicked: the choice was made with the keys, not the mouse.
+    bool choosingByKeys() const { return m_keyChoice; }
+
 signals:
-    // A click on a data cell, after the current cell has moved there.
+    // A click on a data cell, or a key move onto one, after the current cell
+    // has moved there.
     void cellClicked();
 
 protected:
@@ -93,6 +115,8 @@ protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 private:
@@ -122,6 +146,10 @@ private:
     int m_pendingRow = 0;
     bool m_userMove = false; // inside a user's click and the window's answer to it
     bool m_viewMove = false; // the view's and the grid's current cell being brought together
+    // What moves the view's current cell: a move by a key or a drag is the user's choice.
+    enum class Mover { Program, Keys, Drag };
+    Mover m_mover = Mover::Program;
+    bool m_keyChoice = false; // the choice being reported came from the keys
 };
 
 } // namespace kb

@@ -164,7 +164,11 @@ void Form11::Form_Load()
 
 void Form11::Command1_Click() { act(QStringLiteral("Command1_Click"), &feeder::Form11Model::Command1_Click); }
 void Form11::Command2_Click() { act(QStringLiteral("Command2_Click"), &feeder::Form11Model::Command2_Click); }
-void Form11::Command5_Click() { act(QStringLiteral("Command5_Click"), &feeder::Form11Model::Command5_Click); }
+void Form11::Command5_Click()
+{
+    m_model.SENTAKU_GYOU = grid()->chosenRow(m_model.SENTAKU_GYOU);
+    act(QStringLiteral("Command5_Click"), &feeder::Form11Model::Command5_Click);
+}
 void Form11::MSFlexGrid1_Click() { act(QStringLiteral("MSFlexGrid1_Click"), &feeder::Form11Model::MSFlexGrid1_Click); }
 void Form11::IDM_ALLCLIA_Click() { act(QStringLiteral("IDM_ALLCLIA_Click"), &feeder::Form11Model::IDM_ALLCLIA_Click); }
 void Form11::IDM_MCB_Click() { act(QStringLiteral("IDM_MCB_Click"), &feeder::Form11Model::IDM_MCB_Click); }

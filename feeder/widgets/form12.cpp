@@ -161,7 +161,11 @@ void Form12::Form_Load()
 void Form12::Command1_Click() { act(QStringLiteral("Command1_Click"), &feeder::Form12Model::Command1_Click); }
 void Form12::Command2_Click() { act(QStringLiteral("Command2_Click"), &feeder::Form12Model::Command2_Click); }
 void Form12::Command3_Click() { act(QStringLiteral("Command3_Click"), &feeder::Form12Model::Command3_Click); }
-void Form12::Command5_Click() { act(QStringLiteral("Command5_Click"), &feeder::Form12Model::Command5_Click); }
+void Form12::Command5_Click()
+{
+    m_model.SENTAKU_GYOU = grid()->chosenRow(m_model.SENTAKU_GYOU);
+    act(QStringLiteral("Command5_Click"), &feeder::Form12Model::Command5_Click);
+}
 void Form12::MSFlexGrid1_Click() { act(QStringLiteral("MSFlexGrid1_Click"), &feeder::Form12Model::MSFlexGrid1_Click); }
 void Form12::IDM_INCLIA_Click() { act(QStringLiteral("IDM_INCLIA"), &feeder::Form12Model::IDM_INCLIA_Click); }
 void Form12::IDM_GRCLA_Click() { act(QStringLiteral("IDM_GRCLA_Click"), &feeder::Form12Model::IDM_GRCLA_Click); }

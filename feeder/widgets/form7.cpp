@@ -168,7 +168,11 @@ void Form7::Form_Load()
 void Form7::Command1_Click() { act(QStringLiteral("Command1_Click"), &feeder::Form7Model::Command1_Click); }
 void Form7::Command2_Click() { act(QStringLiteral("Command2_Click"), &feeder::Form7Model::Command2_Click); }
 void Form7::Command4_Click() { act(QStringLiteral("Command4_Click"), &feeder::Form7Model::Command4_Click); }
-void Form7::Command5_Click() { act(QStringLiteral("Command5_Click"), &feeder::Form7Model::Command5_Click); }
+void Form7::Command5_Click()
+{
+    m_model.SENTAKU_GYOU = grid()->chosenRow(m_model.SENTAKU_GYOU);
+    act(QStringLiteral("Command5_Click"), &feeder::Form7Model::Command5_Click);
+}
 void Form7::MSFlexGrid1_Click() { act(QStringLiteral("MSFlexGrid1_Click"), &feeder::Form7Model::MSFlexGrid1_Click); }
 void Form7::IDM_GRCLA_Click() { act(QStringLiteral("IDM_GRCLA_Click"), &feeder::Form7Model::IDM_GRCLA_Click); }
 void Form7::IDM_ALLCLIA_Click() { act(QStringLiteral("IDM_ALLCLIA_Click"), &feeder::Form7Model::IDM_ALLCLIA_Click); }

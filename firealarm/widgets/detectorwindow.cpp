@@ -329,7 +329,11 @@ void DetectorWindow::Form_Load()
     act(QStringLiteral("Form"), &fa::DetectorModel::loadLists);
 }
 
-void DetectorWindow::Command1_Click() { act(QStringLiteral("Command1"), &fa::DetectorModel::Command1_Click); }
+void DetectorWindow::Command1_Click()
+{
+    m_model.state().SENTAKU_GYOU = grid()->chosenRow(m_model.state().SENTAKU_GYOU);
+    act(QStringLiteral("Command1"), &fa::DetectorModel::Command1_Click);
+}
 void DetectorWindow::Command2_Click() { act(QStringLiteral("Command2"), &fa::DetectorModel::Command2_Click); }
 void DetectorWindow::Command3_Click() { act(QStringLiteral("Command3"), &fa::DetectorModel::Command3_Click); }
 void DetectorWindow::Command4_Click() { act(QStringLiteral("Command4"), &fa::DetectorModel::Command4_Click); }

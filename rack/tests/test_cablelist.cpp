@@ -211,9 +211,9 @@ TEST_F(Loaded, DeleteWithoutARegisteredRowPickedChangesNothing)
     registerCable(m, u"CV2-2C"_qs);
     m.IDM_SAKUJO_Click();
     m.Combo3 = u"x"_qs;
-    m.Command1_Click(); // no grid click yet
-    EXPECT_EQ(folder.messages(), QStringList{kCommand1Error});
-    EXPECT_EQ(m.Label1, u"削除行番号は0です。再計算する為「計算」ボタンを押してください。");
+    m.Command1_Click(); // no grid click yet: the window asks for the pick, no error box
+    EXPECT_TRUE(folder.messages().isEmpty());
+    EXPECT_EQ(m.Label1, u"削除するケーブル名称をクリックしてから「削除」をクリックして下さい。");
     EXPECT_EQ(m.SAKUJO_MODE, 1);
 
     m.MSFlexGrid1.setRow(5); // below the list: the count must stay equal to the rows shown

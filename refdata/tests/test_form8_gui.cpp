@@ -177,3 +177,58 @@ TEST_F(EditorWindow, ARefusedSaveShowsTheCellToMend)
     EXPECT_TRUE(grid->viewport()->rect().intersects(grid->visualRect(current)));
     EXPECT_EQ(test::readBytes(folder.path(QStringLiteral("CABLE-PIPE.qvx"))), before);
 }
+
+// Enter stores into the highlighted cell, in view: the first cell after opening,
+// a cell chosen with the keys, the user's cell through a save and a block command.
+TEST_F(EditorWindow, EnterStoresIntoTheHighlightedCell)
+{
+    w->show();
+    QApplication::setActiveWindow(w);
+    const auto highlighted = [this] {
+        const QModelIndex i = grid->currentIndex();
+        return qMakePair(i.row() + 1, i.column() + 1);
+    };
+    const auto inView = [this] { return grid->viewport()->rect().contains(grid->visualRect(grid->currentIndex())); };
+    const auto enter = [this](const QString &text) {
+        box(1)->setText(text);
+        QTest::keyClick(box(1), Qt::Key_Return);
+    };
+
+    trigger("IDM_OPENA");
+    EXPECT_EQ(highlighted(), qMakePair(1, 1));
+    EXPECT_TRUE(inView());
+    enter(QStringLiteral("A"));
+    EXPECT_EQ(grid->textMatrix(1, 1), QStringLiteral("A"));
+
+    // Keys choose a cell as a click does; the focus stays in the grid for the next key.
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Down);
+    QTest::keyClick(grid, Qt::Key_Right);
+    EXPECT_EQ(highlighted(), qMakePair(2, 2));
+    EXPECT_EQ(grid->backColorAt(2, 2), QColor(128, 128, 128));
+    EXPECT_EQ(label("Label5"), QStringLiteral("列は 2  行は 2"));
+    EXPECT_EQ(box(1)->text(), grid->textMatrix(2, 2));
+    EXPECT_EQ(w->focusWidget(), grid);
+    enter(QStringLiteral("B"));
+    EXPECT_EQ(grid->textMatrix(2, 2), QStringLiteral("B"));
+
+    trigger("IDM_HOZON");
+    EXPECT_EQ(highlighted(), qMakePair(2, 2));
+    enter(QStringLiteral("C"));
+    EXPECT_EQ(grid->textMatrix(2, 2), QStringLiteral("C"));
+
+    grid->scrollTo(grid->model()->index(99, 3));
+    grid->clickCell(100, 4);
+    box(2)->setText(QStringLiteral("256"));
+    box(3)->setText(QStringLiteral("267"));
+    box(4)->setText(QStringLiteral("0"));
+    press(6); // 列消去 over the row numbers
+    EXPECT_EQ(grid->textMatrix(267, 0), QString());
+    EXPECT_EQ(highlighted(), qMakePair(100, 4));
+    EXPECT_TRUE(inView());
+    EXPECT_EQ(grid->backColorAt(100, 4), QColor(128, 128, 128));
+    enter(QStringLiteral("ZZ5"));
+    EXPECT_EQ(grid->textMatrix(100, 4), QStringLiteral("ZZ5"));
+    EXPECT_EQ(grid->textMatrix(267, 0), QString());
+    EXPECT_TRUE(folder.messages().isEmpty());
+}

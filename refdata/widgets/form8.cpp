@@ -168,7 +168,7 @@ void Form8::run(const QString &tag, Busy busy, const std::function<void()> &hand
 void Form8::openDatabase(const QString &tag, void (Form8Model::*open)())
 {
     run(tag, Busy::Yes, [this, open] { (m_model.*open)(); });
-    // The load leaves the last cell current; the table is read from its top.
+    // The table is read from its top, where the load leaves the current cell.
     m_grid->showStart();
 }
 
@@ -223,7 +223,13 @@ void Form8::IDM_GRCLA_Click()
 
 void Form8::MSFlexGrid1_Click()
 {
-    run(QStringLiteral("MSFlexGrid1_Click"), Busy::No, [this] { m_model.MSFlexGrid1_Click(); });
+    run(QStringLiteral("MSFlexGrid1_Click"), Busy::No, [this] {
+        m_model.MSFlexGrid1_Click();
+        // A cell chosen with the keys keeps the focus in the grid, so that the
+        // next key moves on from it.
+        if (m_grid->choosingByKeys())
+            m_model.focusRequest.clear();
+    });
 }
 
 void Form8::Text1_KeyDown(int KeyCode)

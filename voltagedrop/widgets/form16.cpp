@@ -99,7 +99,10 @@ void Form16::Command2_Click()
 
 void Form16::Command3_Click()
 {
-    run(QStringLiteral("Command3_Click"), [this] { m_model.Command3_Click(); });
+    run(QStringLiteral("Command3_Click"), [this] {
+        m_model.SENTAKU_GYOU = grid()->chosenRow(m_model.SENTAKU_GYOU);
+        m_model.Command3_Click();
+    });
 }
 
 void Form16::MSFlexGrid1_Click()

@@ -136,7 +136,10 @@ void VoltageDropWindow::Command2_Click()
 
 void VoltageDropWindow::Command3_Click()
 {
-    run(QStringLiteral("Command3_Click"), [this] { m_procedures.Command3_Click(); });
+    run(QStringLiteral("Command3_Click"), [this] {
+        m_model.SENTAKU_GYOU = grid()->chosenRow(m_model.SENTAKU_GYOU);
+        m_procedures.Command3_Click();
+    });
 }
 
 void VoltageDropWindow::MSFlexGrid1_Click()
