@@ -9,6 +9,7 @@
 // error that binary fractions leave in the last place.
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <cstdint>
 #include <optional>
@@ -25,6 +26,9 @@ double CDbl(QStringView text); // throws Failure
 
 // Prefix read: the longest numeric prefix ("210V" reads 210, "" reads 0).
 double Val(QStringView text);
+// A number read back by prefix as a list box shows it: the first item that reads as the same
+// number ("210" gives "210V" of the voltage list), else the number as text.
+QString listItemOf(QStringView text, const QStringList &items);
 
 // Conversion to a 16-bit integer, rounding half to even; outside -32768..32767 throws Overflow.
 int16_t CInt(double x);
