@@ -9,6 +9,7 @@
 #include "testenv.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace kb;
 using namespace kb::fa;
@@ -234,24 +235,39 @@ TEST_F(Model, CalculationWritesTheRoomRow)
     EXPECT_EQ(m->MSFlexGrid1.textMatrix(4, 1), "本社ビル");
 }
 
-TEST_F(Model, DataNumberOutsideTheResultRowsWritesNothing)
+// A data number past the window's memory, or one that names no row, is refused with the memory
+// box before anything changes; the number at the limit still writes its row.
+TEST_F(Model, DataNumberPastTheMemoryIsRefusedWithTheMemoryBox)
 {
-    open(ordinaryRoom());
-    room("10", "15", u"煙感知器", 1, 0);
-    for (const char *number : {"0", "abc", "101", "-1", "40000"}) {
-        m->Label16.clear();
-        m->Text1 = QString::fromLatin1(number);
+    const struct { const DetectorVariant *v; const char *width, *limit; std::vector<const char *> refused; } cases[] = {
+        {&ordinaryRoom(), "10", "100", {"101", "100.6", "40000", "0", "-1", "abc", " "}},
+        {&rowOfRooms(), "10", "30", {"31", "30.6", "100", "0", "abc"}},
+        {&narrowRoom(), "2", "30", {"31"}},
+        {&singleRoom(), "10", "30", {"31"}},
+    };
+    for (const auto &c : cases) {
+        open(*c.v);
+        room(c.width, "15", u"差動スポット", 1, 0);
+        m->Text2 = "10";
         m->Command2_Click();
-        EXPECT_EQ(boxes(), QStringList{err("Command2")}) << number;
-        EXPECT_EQ(m->MSFlexGrid1.textMatrix(0, 1), QStringLiteral("   現  場  名  称            ")) << number;
-        EXPECT_EQ(m->Label16, "") << number;
+        boxes();
+        const QStringList results = {m->Text3, m->Text6, m->Text7, m->Label16};
+        const QString box = QStringLiteral("メモリーは%1迄です｡").arg(QLatin1String(c.limit));
+        for (const char *number : c.refused) {
+            m->Text1 = QString::fromLatin1(number);
+            m->Text5 = "16";
+            m->Command2_Click();
+            const std::string at = std::string(c.v->formName) + " " + number;
+            EXPECT_EQ(boxes(), QStringList{box}) << at;
+            EXPECT_EQ((QStringList{m->Text3, m->Text6, m->Text7, m->Label16}), results) << at;
+            for (int r = 2; r <= 100; ++r)
+                ASSERT_EQ(m->MSFlexGrid1.textMatrix(r, 1), "") << at << " row " << r;
+        }
+        m->Text1 = QString::fromLatin1(c.limit);
+        m->Command2_Click();
+        EXPECT_FALSE(boxes().contains(box)) << c.v->formName;
+        EXPECT_EQ(m->MSFlexGrid1.textMatrix(QString::fromLatin1(c.limit).toInt(), 4), "16") << c.v->formName;
     }
-    m->Text1.clear();
-    m->Command2_Click();
-    EXPECT_TRUE(boxes().isEmpty());
-    EXPECT_EQ(m->Label16, "設定を変更して再計算出来ます。詳細は画面を拡大してご覧下さい。");
-    for (int r = 1; r <= 100; ++r)
-        EXPECT_EQ(m->MSFlexGrid1.textMatrix(r, 1), "");
 }
 
 TEST_F(Model, InputChecksComeFirst)
@@ -610,17 +626,26 @@ TEST_F(Model, ReloadOfARowWithoutCountShowsNoCount)
     EXPECT_EQ((QStringList{m->Text3, m->Text7}), (QStringList{"12.5", "0"}));
 }
 
-TEST_F(Model, TableClearEmptiesTheFirstThirtyRows)
+// Rows past 30 hold data too (the ordinary room's memory is 100, and a result file fills up to
+// 100 rows in any window): the table clear empties them all and keeps the row numbers.
+TEST_F(Model, TableClearEmptiesEveryRowThatHoldsData)
 {
-    open(ordinaryRoom());
-    m->MSFlexGrid1.setTextMatrix(30, 15, "a");
-    m->MSFlexGrid1.setTextMatrix(31, 1, "b");
-    m->IDM_GRCLA_Click();
-    EXPECT_EQ(m->MSFlexGrid1.textMatrix(30, 15), "");
-    EXPECT_EQ(m->MSFlexGrid1.textMatrix(31, 1), "b");
-    EXPECT_EQ(m->MSFlexGrid1.textMatrix(30, 0), "30");
-    EXPECT_EQ(m->MSFlexGrid1.row(), 30);
-    EXPECT_EQ(m->MSFlexGrid1.col(), 15);
+    for (const DetectorVariant *v : {&ordinaryRoom(), &rowOfRooms()}) {
+        open(*v);
+        m->MSFlexGrid1.setTextMatrix(30, 15, "a");
+        m->MSFlexGrid1.setTextMatrix(31, 1, "b");
+        m->MSFlexGrid1.setTextMatrix(100, 15, "c");
+        m->MSFlexGrid1.setRow(3);
+        m->MSFlexGrid1.setCol(2);
+        m->IDM_GRCLA_Click();
+        for (int r : {30, 31, 100})
+            for (int c = 1; c <= 15; ++c)
+                EXPECT_EQ(m->MSFlexGrid1.textMatrix(r, c), "") << v->formName << " " << r << "," << c;
+        EXPECT_EQ(m->MSFlexGrid1.textMatrix(30, 0), "30");
+        EXPECT_EQ(m->MSFlexGrid1.textMatrix(0, 1), QStringLiteral("   現  場  名  称            "));
+        EXPECT_EQ(m->MSFlexGrid1.row(), 3);
+        EXPECT_EQ(m->MSFlexGrid1.col(), 2);
+    }
 
     m->Text1 = "5";
     m->Text4 = "3";
