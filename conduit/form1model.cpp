@@ -484,6 +484,12 @@ void Form1Model::IDM_DOPEN_Click()
             x.sectionArea = number(6);
             x.correctionFactor = number(7);
             x.weight = number(8);
+            // The file holds no condition code: each cable takes its own again by its name, as
+            // a registration does. A name the database no longer holds keeps what the file
+            // holds, its weight, and has no code.
+            const int row = x.cableName.isEmpty() ? 0 : findCableRow(CABLE_DATA, trimTrailingBlanks(x.cableName));
+            x.conditionText = row ? CABLE_DATA.at(4, row) : QString();
+            x.weightText = row ? CABLE_DATA.at(5, row) : StrSng(x.weight);
         }
         Label1 = u"データ－NO="_qs + rec[0] + u"です。   電線本数 DC="_qs + rec[1] + u"です。   ％断面積 PSC="_qs + rec[2]
                  + u"です。"_qs;
@@ -504,6 +510,7 @@ void Form1Model::IDM_DOPEN_Click()
             g.setTextMatrix(r, 6, StrSng(x.sectionArea));
             g.setTextMatrix(r, 7, StrSng(x.correctionFactor));
             g.setTextMatrix(r, 8, StrSng(x.weight));
+            g.setTextMatrix(r, 9, x.conditionText);
         }
         // The view goes to the top of the rows read.
         MSFlexGrid1.setRow(1);
