@@ -23,6 +23,10 @@ double snap(double x);
 // point and blanks accepted; an empty or non-numeric text is an error.
 std::optional<double> tryReadNumber(QStringView text);
 double CDbl(QStringView text); // throws Failure
+// The figure of a number box that must hold one above 0, read strictly. An empty box, a text
+// that is no number ("30m", "1,000") and a figure of 0 or less give none: the window then
+// shows that box's own prompt and changes nothing.
+std::optional<double> positiveFigure(QStringView text);
 
 // Prefix read: the longest numeric prefix ("210V" reads 210, "" reads 0).
 double Val(QStringView text);

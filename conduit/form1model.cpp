@@ -202,7 +202,7 @@ void Form1Model::Command1_Click()
             return;
         }
         const QString name = trimTrailingBlanks(Combo3);
-        if (Combo5.isEmpty()) {
+        if (!tryReadNumber(Combo5)) {
             Label1 = u"電線本数を設定して下さい。"_qs;
             return;
         }

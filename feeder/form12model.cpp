@@ -83,7 +83,7 @@ void Form12Model::calculate()
     // Inputs that make neither group would leave the currents of an earlier circuit in place.
     if (!groupA && !groupB)
         endWith(QStringLiteral("倍率又はＢグループを入力してください。"));
-    if (Text4.isEmpty() || Text1.isEmpty())
+    if (!tryReadNumber(Text4) || !tryReadNumber(Text1))
         endWith(QStringLiteral("電線の長さを入力してください。"));
     if (Combo3.isEmpty())
         endWith(QStringLiteral("器具の灯数を入力してください。"));
@@ -370,7 +370,7 @@ void Form12Model::Command2_Click()
 
 void Form12Model::Command3_Click()
 {
-    if (Text4.isEmpty() || Text1.isEmpty()) {
+    if (!tryReadNumber(Text4) || !tryReadNumber(Text1)) {
         message(QStringLiteral("電線の長さを入力してください。"));
         return;
     }

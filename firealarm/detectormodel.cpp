@@ -68,10 +68,11 @@ Heading heading(Variant v, int c)
 
 bool matches(const QString &typed, const QString &stored) { return sameText(trimBlanks(typed), stored); }
 
-bool negative(const QString &size)
+// A width or depth that is no number, or a negative one, is as good as none.
+bool noSize(const QString &size)
 {
     const auto n = tryReadNumber(size);
-    return n && *n < 0;
+    return !n || *n < 0;
 }
 
 QString structureText(int option)
@@ -151,7 +152,7 @@ void DetectorModel::box(const QString &text)
 
 bool DetectorModel::sizesMissing() const
 {
-    return Text4.isEmpty() || Text5.isEmpty() || negative(Text4) || negative(Text5);
+    return noSize(Text4) || noSize(Text5);
 }
 
 void DetectorModel::loadControls()
