@@ -3,6 +3,7 @@
 
 #include "detectormodel.h"
 #include "form12model.h"
+#include "form11model.h"
 #include "form1model.h"
 #include "form7model.h"
 #include "pullboxdesign.h"
@@ -10,6 +11,7 @@
 #include "rackmodel.h"
 #include "refdata.h"
 #include "testenv.h"
+#include "unbalanced.h"
 #include "vdwindow.h"
 
 #include <functional>
@@ -78,7 +80,8 @@ Seen motorLength(const QString &bad)
     return press(folder, state, m.Text1, bad, [&] { m.Command1_Click(); });
 }
 
-Seen lampLength(bool primary, const QString &bad)
+// The lamp window's group A circuit; `box` picks the box that gets the bad text.
+Seen lampBox(QString feeder::Form12Model::*box, const QString &bad)
 {
     test::TestFolder folder;
     feeder::Form12Model m;
@@ -90,7 +93,29 @@ Seen lampLength(bool primary, const QString &bad)
     m.Text1 = u"100"_qs;
     m.Text4 = u"20"_qs;
     const auto state = [&] { return QStringList{m.Label19, m.Label20, m.Text12, m.Text13, m.MSFlexGrid1.textMatrix(1, 1)}; };
-    return press(folder, state, primary ? m.Text1 : m.Text4, bad, [&] { m.Command1_Click(); });
+    return press(folder, state, m.*box, bad, [&] { m.Command1_Click(); });
+}
+
+Seen packageCapacity(QString feeder::Form11Model::*box, const QString &bad)
+{
+    test::TestFolder folder;
+    feeder::Form11Model m;
+    m.Combo1 = u"5.5"_qs;
+    m.Combo2 = u"3.7"_qs;
+    const auto state = [&] { return QStringList{m.Text1, m.Text4, m.Text5, m.MSFlexGrid1.textMatrix(1, 1)}; };
+    return press(folder, state, m.*box, bad, [&] { m.Command1_Click(); });
+}
+
+Seen unbalancedLoad(const QString &bad)
+{
+    test::TestFolder folder;
+    Form16Model m;
+    m.Text2 = u"1"_qs;
+    m.Text3 = u"5"_qs;
+    m.Text5 = u"5"_qs;
+    m.Text7 = u"5"_qs;
+    const auto state = [&] { return QStringList{m.Label2, m.MSFlexGrid1.textMatrix(1, 1)}; };
+    return press(folder, state, m.Text5, bad, [&] { m.Command1_Click(); });
 }
 
 Seen pullBoxSize(const QString &bad)
@@ -139,7 +164,10 @@ TEST(NumberBoxes, ATextThatIsNoNumberGetsTheBoxsOwnPrompt)
 {
     const QString length = u"ケーブルの長さを入力して下さい。"_qs, load = u"負荷の容量を入力して下さい。"_qs;
     const QString motorPrompt = u"必須条件３箇所,定格電流,電線長さを入力してください。"_qs;
-    const QString lampLengthPrompt = u"電線の長さを入力してください。"_qs;
+    const QString lampLengthPrompt = u"電線の長さを入力してください。"_qs, lampCount = u"器具の灯数を入力してください。"_qs;
+    const QString lampGroup = u"倍率又はＢグループを入力してください。"_qs;
+    const QString packageTotal = u"負荷全体の容量を入力してください。"_qs, packageLargest = u"負荷の中で最大の容量を入力してください。"_qs;
+    const QString tLoad = u"Ｔ相の負荷をを入力して下さい。"_qs;
     const QString size = u"配管サイズを選択して下さい。"_qs, sizes = u"間口及び奥行き寸法を入力して下さい。"_qs;
     const QString count = u"電線本数を設定して下さい。"_qs;
     const struct
@@ -154,8 +182,13 @@ TEST(NumberBoxes, ATextThatIsNoNumberGetsTheBoxsOwnPrompt)
         {"Form9 length", [](const QString &t) { return voltageDrop("Form9", false, t); }, length},
         {"Form15 load", [](const QString &t) { return voltageDrop("Form15", true, t); }, load},
         {"Form7 length after a calculation", motorLength, motorPrompt},
-        {"Form12 primary length", [](const QString &t) { return lampLength(true, t); }, lampLengthPrompt},
-        {"Form12 secondary length", [](const QString &t) { return lampLength(false, t); }, lampLengthPrompt},
+        {"Form12 primary length", [](const QString &t) { return lampBox(&feeder::Form12Model::Text1, t); }, lampLengthPrompt},
+        {"Form12 secondary length", [](const QString &t) { return lampBox(&feeder::Form12Model::Text4, t); }, lampLengthPrompt},
+        {"Form12 lamp count", [](const QString &t) { return lampBox(&feeder::Form12Model::Combo3, t); }, lampCount},
+        {"Form12 ratio", [](const QString &t) { return lampBox(&feeder::Form12Model::Combo1, t); }, lampGroup},
+        {"Form11 total", [](const QString &t) { return packageCapacity(&feeder::Form11Model::Combo1, t); }, packageTotal},
+        {"Form11 largest", [](const QString &t) { return packageCapacity(&feeder::Form11Model::Combo2, t); }, packageLargest},
+        {"Form16 T-N load", unbalancedLoad, tLoad},
         {"pull box size", pullBoxSize, size},
         {"Frm1 width", [](const QString &t) { return detectorSize(false, t); }, sizes},
         {"Frm1 depth", [](const QString &t) { return detectorSize(true, t); }, sizes},
