@@ -473,6 +473,7 @@ void Form1Model::IDM_DOPEN_Click()
         if (count < 0 || count > kMaxCables)
             throw Failure(u"cable count out of range"_qs);
         Label1 = u"ファイルより結果データ－を読み込みました。"_qs;
+        const CableRowIndex cables(CABLE_DATA);
         for (int r = 1; r <= ConduitResultFile::kRows; ++r) {
             CableRecord &x = DENSEN_TOROKU[r];
             const auto number = [&](int c) { return float(Val(ConduitResultFile::cell(rec, r, c))); };
@@ -487,7 +488,7 @@ void Form1Model::IDM_DOPEN_Click()
             // The file holds no condition code: each cable takes its own again by its name, as
             // a registration does. A name the database no longer holds keeps what the file
             // holds, its weight, and has no code.
-            const int row = x.cableName.isEmpty() ? 0 : findCableRow(CABLE_DATA, trimTrailingBlanks(x.cableName));
+            const int row = x.cableName.isEmpty() ? 0 : cables.find(trimTrailingBlanks(x.cableName));
             x.conditionText = row ? CABLE_DATA.at(4, row) : QString();
             x.weightText = row ? CABLE_DATA.at(5, row) : StrSng(x.weight);
         }
