@@ -134,16 +134,18 @@ TEST_F(Raceway, InputsThatMakeNoSenseAreRefusedAndEmptyTheResults)
     }
 }
 
-// A section sum beyond the window's figures (11 × 300 mm² of the fixture's CVT22) is refused
+// A section sum beyond the window's figures (8 × 441 mm² of the default data's CVT22) is refused
 // with the occupancy box, over no result of the shorter list.
-TEST_F(Raceway, AListTooFullIsRefusedWithTheOccupancyBoxAndEmptiesTheResults)
+TEST(RacewayCalculation, AListTooFullIsRefusedWithTheOccupancyBoxAndEmptiesTheResults)
 {
+    TestFolder folder;
+    Form19Model m;
+    loadModel(m, readDataText("CABLE-PIPE.txt", db::CablePipe));
     registerCable(m, u"CVT22"_qs, u"3"_qs);
     m.Command2_Click();
-    ASSERT_EQ(m.Label6, u"900");
-    ASSERT_EQ(m.Label11, u"64.3(%)");
+    ASSERT_EQ((QStringList{m.Label6, m.Label4, m.Label11}), (QStringList{u"1323"_qs, u"7.2"_qs, u"94.5(%)"_qs}));
     folder.fake().messages.clear();
-    registerCable(m, u"CVT22"_qs, u"8"_qs);
+    registerCable(m, u"CVT22"_qs, u"5"_qs);
     m.Command2_Click();
     EXPECT_EQ(folder.messages(), QStringList{kOccupancy});
     EXPECT_EQ((QStringList{m.Label4, m.Label6, m.Label11}), QStringList(3, QString()));
