@@ -132,6 +132,23 @@ double Val(QStringView text)
     return std::isfinite(v) ? v : 0.0;
 }
 
+std::optional<double> positiveFigure(QStringView text)
+{
+    const std::optional<double> x = tryReadNumber(text);
+    if (x && *x > 0)
+        return x;
+    return std::nullopt;
+}
+
+QString listItemOf(QStringView text, const QStringList &items)
+{
+    const double v = Val(text);
+    for (const QString &item : items)
+        if (Val(item) == v)
+            return item;
+    return Str(v);
+}
+
 double roundHalfEven(double x)
 {
     // The default rounding mode rounds ties to even.

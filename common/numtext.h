@@ -9,6 +9,7 @@
 // error that binary fractions leave in the last place.
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <cstdint>
 #include <optional>
@@ -22,9 +23,16 @@ double snap(double x);
 // point and blanks accepted; an empty or non-numeric text is an error.
 std::optional<double> tryReadNumber(QStringView text);
 double CDbl(QStringView text); // throws Failure
+// The figure of a number box that must hold one above 0, read strictly. An empty box, a text
+// that is no number ("30m", "1,000") and a figure of 0 or less give none: the window then
+// shows that box's own prompt and changes nothing.
+std::optional<double> positiveFigure(QStringView text);
 
 // Prefix read: the longest numeric prefix ("210V" reads 210, "" reads 0).
 double Val(QStringView text);
+// A number read back by prefix as a list box shows it: the first item that reads as the same
+// number ("210" gives "210V" of the voltage list), else the number as text.
+QString listItemOf(QStringView text, const QStringList &items);
 
 // Conversion to a 16-bit integer, rounding half to even; outside -32768..32767 throws Overflow.
 int16_t CInt(double x);

@@ -73,6 +73,23 @@ int findCableRow(const TextTable &t, const QString &name)
     return 0;
 }
 
+CableRowIndex::CableRowIndex(const TextTable &t)
+{
+    for (int r = cablepipe::CableFirst; r <= cablepipe::CableLast && r <= t.rows(); ++r) {
+        const QString &cell = t.at(1, r);
+        if (isEndMarker(cell))
+            break;
+        const QString key = foldText(cell);
+        if (!m_rows.contains(key)) // the first row of a name is the one found
+            m_rows.insert(key, r);
+    }
+}
+
+int CableRowIndex::find(const QString &name) const
+{
+    return m_rows.value(foldText(name), 0);
+}
+
 AllowableCurrentRow allowableCurrentRow(const TextTable &t, int row)
 {
     return AllowableCurrentRow{row, t.at(1, row), t.at(2, row), t.at(3, row), t.at(4, row), t.at(5, row), t.at(6, row)};

@@ -5,6 +5,7 @@
 
 #include "texttable.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -96,6 +97,17 @@ struct CableRow
 CableRow cableRow(const TextTable &cablePipe, int row);
 // The row of the cable of exactly this name (case and width ignored) before the end marker; 0 if none.
 int findCableRow(const TextTable &cablePipe, const QString &name);
+
+// The rows findCableRow gives, for many names at once: the cable rows are read once, not per name.
+class CableRowIndex
+{
+public:
+    explicit CableRowIndex(const TextTable &cablePipe);
+    int find(const QString &name) const; // 0 if none
+
+private:
+    QHash<QString, int> m_rows; // folded name -> its first row before the end marker
+};
 
 struct AllowableCurrentRow
 {

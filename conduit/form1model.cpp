@@ -203,7 +203,7 @@ void Form1Model::Command1_Click()
             return;
         }
         const QString name = trimTrailingBlanks(Combo3);
-        if (Combo5.isEmpty()) {
+        if (!tryReadNumber(Combo5)) {
             Label1 = u"電線本数を設定して下さい。"_qs;
             return;
         }
@@ -477,6 +477,7 @@ void Form1Model::IDM_DOPEN_Click()
         if (count < 0 || count > kMaxCables)
             throw Failure(u"cable count out of range"_qs);
         Label1 = u"ファイルより結果データ－を読み込みました。"_qs;
+        const CableRowIndex cables(CABLE_DATA);
         for (int r = 1; r <= ConduitResultFile::kRows; ++r) {
             CableRecord &x = DENSEN_TOROKU[r];
             const auto number = [&](int c) { return float(Val(ConduitResultFile::cell(rec, r, c))); };
@@ -488,6 +489,12 @@ void Form1Model::IDM_DOPEN_Click()
             x.sectionArea = number(6);
             x.correctionFactor = number(7);
             x.weight = number(8);
+            // The file holds no condition code: each cable takes its own again by its name, as
+            // a registration does. A name the database no longer holds keeps what the file
+            // holds, its weight, and has no code.
+            const int row = x.cableName.isEmpty() ? 0 : cables.find(trimTrailingBlanks(x.cableName));
+            x.conditionText = row ? CABLE_DATA.at(4, row) : QString();
+            x.weightText = row ? CABLE_DATA.at(5, row) : StrSng(x.weight);
         }
         Label1 = u"データ－NO="_qs + rec[0] + u"です。   電線本数 DC="_qs + rec[1] + u"です。   ％断面積 PSC="_qs + rec[2]
                  + u"です。"_qs;
@@ -508,6 +515,7 @@ void Form1Model::IDM_DOPEN_Click()
             g.setTextMatrix(r, 6, StrSng(x.sectionArea));
             g.setTextMatrix(r, 7, StrSng(x.correctionFactor));
             g.setTextMatrix(r, 8, StrSng(x.weight));
+            g.setTextMatrix(r, 9, x.conditionText);
         }
         // The view goes to the top of the rows read.
         MSFlexGrid1.setRow(1);

@@ -69,9 +69,10 @@ void Form11Model::Command1_Click()
 
 void Form11Model::calculate()
 {
-    if (Combo1.isEmpty())
+    // A capacity typed as no number ("5.5kW", "1,000") asks for it as an empty box does.
+    if (!tryReadNumber(Combo1))
         endWith(QStringLiteral("負荷全体の容量を入力してください。"));
-    if (Combo2.isEmpty())
+    if (!tryReadNumber(Combo2))
         endWith(QStringLiteral("負荷の中で最大の容量を入力してください。"));
     const QString tooLarge = QStringLiteral("直入れ又は始動器使用電動機の容量が大きすぎます。");
     // A largest motor whose class the table gives no rating for (above 37 kW, or

@@ -79,14 +79,15 @@ bool Form12Model::click()
 
 void Form12Model::calculate()
 {
-    const bool groupB = !Text8.isEmpty() && !Text9.isEmpty();
-    const bool groupA = !Combo1.isEmpty() && Text8.isEmpty() && Text9.isEmpty();
+    // A ratio or a ballast current that is no number makes no group, as an empty one does.
+    const bool groupB = tryReadNumber(Text8) && tryReadNumber(Text9);
+    const bool groupA = tryReadNumber(Combo1) && Text8.isEmpty() && Text9.isEmpty();
     // Inputs that make neither group would leave the currents of an earlier circuit in place.
     if (!groupA && !groupB)
         endWith(QStringLiteral("倍率又はＢグループを入力してください。"));
-    if (Text4.isEmpty() || Text1.isEmpty())
+    if (!tryReadNumber(Text4) || !tryReadNumber(Text1))
         endWith(QStringLiteral("電線の長さを入力してください。"));
-    if (Combo3.isEmpty())
+    if (!tryReadNumber(Combo3))
         endWith(QStringLiteral("器具の灯数を入力してください。"));
 
     // A later press re-derives the primary size of the circuit last calculated;
@@ -376,11 +377,11 @@ void Form12Model::Command2_Click()
 
 void Form12Model::Command3_Click()
 {
-    if (Text4.isEmpty() || Text1.isEmpty()) {
+    if (!tryReadNumber(Text4) || !tryReadNumber(Text1)) {
         message(QStringLiteral("電線の長さを入力してください。"));
         return;
     }
-    if (Combo3.isEmpty()) {
+    if (!tryReadNumber(Combo3)) {
         message(QStringLiteral("器具の灯数を入力してください。"));
         return;
     }

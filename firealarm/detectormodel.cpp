@@ -68,10 +68,11 @@ Heading heading(Variant v, int c)
 
 bool matches(const QString &typed, const QString &stored) { return sameText(trimBlanks(typed), stored); }
 
-bool negative(const QString &size)
+// A width or depth that is no number, or a negative one, is as good as none.
+bool noSize(const QString &size)
 {
     const auto n = tryReadNumber(size);
-    return n && *n < 0;
+    return !n || *n < 0;
 }
 
 QString structureText(int option)
@@ -137,6 +138,11 @@ void DetectorModel::emptyResults(bool sizesToo)
     Text7.clear();
 }
 
+QString DetectorModel::memoryMessage() const
+{
+    return QStringLiteral("メモリーは%1迄です｡").arg(QString::fromUtf16(m_variant->memoryLimit));
+}
+
 void DetectorModel::box(const QString &text)
 {
     if (beforeBox)
@@ -146,7 +152,7 @@ void DetectorModel::box(const QString &text)
 
 bool DetectorModel::sizesMissing() const
 {
-    return Text4.isEmpty() || Text5.isEmpty() || negative(Text4) || negative(Text5);
+    return noSize(Text4) || noSize(Text5);
 }
 
 void DetectorModel::loadControls()
@@ -403,6 +409,13 @@ void DetectorModel::Command2_Click()
         return message(QStringLiteral("天井の高さを入力して下さい。"));
     if (!isBeamItem(Combo3))
         return message(QStringLiteral("梁の高さを入力して下さい。"));
+    // A row the window does not keep (past its memory, or none at all) is refused before
+    // anything changes; an empty data number writes no row.
+    if (!Text1.isEmpty()) {
+        const double row = roundHalfEven(Val(Text1.trimmed()));
+        if (row < 1 || row > CDbl(QString::fromUtf16(m_variant->memoryLimit)))
+            return message(memoryMessage());
+    }
     trapped(QStringLiteral("Command2"), [this] { calculate(); });
 }
 
@@ -419,9 +432,6 @@ void DetectorModel::calculate()
 
     m_state->DATA_NO = CInt(Val(Text1.trimmed()));
     if (!Text1.isEmpty()) {
-        // Row 0 holds the headings: a data number of 0 is refused like one past the grid.
-        if (m_state->DATA_NO < 1)
-            throw Failure(QStringLiteral("data number 0"));
         const QStringList row = resultRow();
         for (int c = 1; c <= 15; ++c) {
             MSFlexGrid1.setCol(c);
@@ -576,7 +586,7 @@ void DetectorModel::Command4_Click()
         const Variant v = m_variant->variant;
         const QString limit = QString::fromUtf16(m_variant->memoryLimit);
         if (Text1 == limit) {
-            message(QStringLiteral("メモリーは%1迄です｡").arg(limit));
+            message(memoryMessage());
             Text1 = QStringLiteral("0");
         }
         const bool promptFirst = v == Variant::Row || v == Variant::Single;
@@ -647,13 +657,12 @@ void DetectorModel::Command1_Click()
 
 void DetectorModel::IDM_GRCLA_Click()
 {
+    // Every row that can hold a result, a loaded file's rows past the memory included; the
+    // highlighted cell stays where the user has it.
     trapped(QStringLiteral("IDM_GRCLA"), [this] {
-        for (int r = 1; r <= 30; ++r)
-            for (int c = 1; c <= 15; ++c) {
-                MSFlexGrid1.setCol(c);
-                MSFlexGrid1.setRow(r);
-                MSFlexGrid1.setText(QString());
-            }
+        for (int r = 1; r < MSFlexGrid1.rows(); ++r)
+            for (int c = 1; c <= 15; ++c)
+                MSFlexGrid1.setTextMatrix(r, c, QString());
     });
 }
 

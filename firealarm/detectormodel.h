@@ -127,6 +127,8 @@ public:
 
 private:
     bool isNarrow() const { return m_variant->variant == Variant::Narrow; }
+    // "メモリーは30迄です｡": the data numbers the window keeps.
+    QString memoryMessage() const;
     // A box of the calculation, shown over the window as it now stands.
     void box(const QString &text);
     // Width or depth empty, or a negative number.

@@ -192,7 +192,7 @@ void PullBoxModel::Command4_Click()
         message(kEightTiers);
         return;
     }
-    if (Combo1.isEmpty()) {
+    if (!positiveFigure(Combo1)) {
         message(kNoSize);
         return;
     }

@@ -103,15 +103,14 @@ void CableListModel::Command1_Click()
 
 void CableListModel::registerCable()
 {
-    // A count that is no whole number of cables is refused like one that is no number.
-    if (!Combo5.isEmpty()) {
-        const double count = CDbl(Combo5);
-        if (count < 1 || Int(count) != count)
-            throw Failure(u"the cable count is not a whole number of at least 1"_qs);
-    }
+    // A count that is no number, as an empty one, asks for the count; one that is no whole
+    // number of cables is refused.
+    const std::optional<double> count = tryReadNumber(Combo5);
+    if (count && (*count < 1 || Int(*count) != *count))
+        throw Failure(u"the cable count is not a whole number of at least 1"_qs);
     DENSEN_MEI = trimTrailingBlanks(Combo3);
     Label1 = u"ケーブルは "_qs + DENSEN_MEI + u" です。"_qs;
-    if (Combo5.isEmpty()) {
+    if (!count) {
         Label1 = u"電線本数を設定して下さい。"_qs;
         return;
     }

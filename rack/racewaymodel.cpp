@@ -88,51 +88,78 @@ void Form19Model::Command2_Click()
             message(u"電線を登録して下さい。"_qs);
             return;
         }
-        // Inputs that make no sense are refused before any result changes: fixtures of a type
-        // the table does not weigh, a negative count or a spacing of no length, and an
-        // interval of no length (with the box a non-numeric interval ends on).
-        if (!Combo4.isEmpty()) {
-            if (CDbl(Combo6) < 0)
-                throw Failure(u"negative fixture count"_qs);
-            if (CDbl(Combo4) <= 0)
-                throw Failure(u"fixture spacing not above 0"_qs);
-            if (!rack::fixtureWeight(Combo2))
-                throw Failure(u"fixture type without a weight"_qs);
+        // A calculation that ends on a box leaves no result of other inputs on show.
+        try {
+            if (!calculate())
+                clearResults();
+        } catch (...) {
+            clearResults();
+            throw;
         }
-        if (const std::optional<double> L = tryReadNumber(Combo1); L && *L <= 0) {
-            errorBox(u"HAN_TEI"_qs);
-            return;
-        }
-        if (Combo4.isEmpty()) {
-            fixturesVisible = false;
-            Label3.clear();
-            Label5.clear();
-        }
-        Label13 = u" (kg)"_qs;
-        Label14 = u"(mm2)"_qs;
-        int16_t cableWeight = 0; // DENSEN_JURYO, 0.01 kg/m
-        num.DANMEN_GOUKEI = 0;
-        for (int i = 1; i <= TOROKU_SUU; ++i) {
-            cableWeight = CInt(fieldNumber(DENSEN_TOROKU[i], 6) * 100 + cableWeight);
-            num.DANMEN_GOUKEI = CInt(fieldNumber(DENSEN_TOROKU[i], 4) * 10 + num.DANMEN_GOUKEI);
-        }
-        Label8 = u"断面積合計"_qs;
-        Label6 = Str(num.DANMEN_GOUKEI / 10.0);
-        RACE_OMOSA();
-        Label8 = u"断面積合計 　　占有率"_qs;
-        if (num.NAIBU_MENSEKI == 0)
-            throw Failure(u"raceway without inner area"_qs);
-        num.SENYU_RITU = CInt(double(num.DANMEN_GOUKEI) / num.NAIBU_MENSEKI * 1000);
-        Label11 = Str(num.SENYU_RITU / 10.0) + u"(%)"_qs;
-        double fixtureLoad = 0; // KIGU_KAJU, 0.1 kg/m
-        if (!Combo4.isEmpty())
-            fixtureLoad = CDbl(Combo6) * num.KIGU_JURYO / CDbl(Combo4);
-        const int16_t spanWeight = CInt(Val(Combo1) * (fixtureLoad + cableWeight / 10.0 + num.RACE_JURYO));
-        Label7 = u"支持間の重量"_qs;
-        Label4 = Str(spanWeight / 10.0);
-        HAN_TEI();
-        Label1 = typeSentence(RACE_SHUBETU, QString());
     });
+}
+
+bool Form19Model::calculate()
+{
+    // Inputs that make no sense are refused before any result is written: fixtures of a type
+    // the table does not weigh, a negative count or a spacing of no length, and an interval
+    // that is no number or of no length (with the box the judgement ends on for it).
+    if (!Combo4.isEmpty()) {
+        if (CDbl(Combo6) < 0)
+            throw Failure(u"negative fixture count"_qs);
+        if (CDbl(Combo4) <= 0)
+            throw Failure(u"fixture spacing not above 0"_qs);
+        if (!rack::fixtureWeight(Combo2))
+            throw Failure(u"fixture type without a weight"_qs);
+    }
+    if (const std::optional<double> L = tryReadNumber(Combo1); !L || *L <= 0) {
+        errorBox(u"HAN_TEI"_qs);
+        return false;
+    }
+    if (Combo4.isEmpty()) {
+        fixturesVisible = false;
+        Label3.clear();
+        Label5.clear();
+    }
+    Label13 = u" (kg)"_qs;
+    Label14 = u"(mm2)"_qs;
+    // A section sum beyond the window's figures is far above 20 % of either raceway: the list
+    // is refused as one too full. The sums round at every row, so their order does not matter.
+    num.DANMEN_GOUKEI = 0;
+    try {
+        for (int i = 1; i <= TOROKU_SUU; ++i)
+            num.DANMEN_GOUKEI = CInt(fieldNumber(DENSEN_TOROKU[i], 4) * 10 + num.DANMEN_GOUKEI);
+    } catch (const Overflow &) {
+        message(u"許容断面積の２０％をオーバーしています。ケーブルを少なくしてください。"_qs);
+        return false;
+    }
+    int16_t cableWeight = 0; // DENSEN_JURYO, 0.01 kg/m
+    for (int i = 1; i <= TOROKU_SUU; ++i)
+        cableWeight = CInt(fieldNumber(DENSEN_TOROKU[i], 6) * 100 + cableWeight);
+    Label8 = u"断面積合計"_qs;
+    Label6 = Str(num.DANMEN_GOUKEI / 10.0);
+    RACE_OMOSA();
+    Label8 = u"断面積合計 　　占有率"_qs;
+    if (num.NAIBU_MENSEKI == 0)
+        throw Failure(u"raceway without inner area"_qs);
+    num.SENYU_RITU = CInt(double(num.DANMEN_GOUKEI) / num.NAIBU_MENSEKI * 1000);
+    Label11 = Str(num.SENYU_RITU / 10.0) + u"(%)"_qs;
+    double fixtureLoad = 0; // KIGU_KAJU, 0.1 kg/m
+    if (!Combo4.isEmpty())
+        fixtureLoad = CDbl(Combo6) * num.KIGU_JURYO / CDbl(Combo4);
+    const int16_t spanWeight = CInt(CDbl(Combo1) * (fixtureLoad + cableWeight / 10.0 + num.RACE_JURYO));
+    Label7 = u"支持間の重量"_qs;
+    Label4 = Str(spanWeight / 10.0);
+    HAN_TEI();
+    Label1 = typeSentence(RACE_SHUBETU, QString());
+    return true;
+}
+
+void Form19Model::clearResults()
+{
+    Label4.clear();
+    Label6.clear();
+    Label11.clear();
 }
 
 void Form19Model::RACE_OMOSA()

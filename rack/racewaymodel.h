@@ -47,6 +47,12 @@ public:
     void HAN_TEI();
 
     ControlBindings bindings();
+
+private:
+    // The calculation after its no-cable check; false where it ended on a refusal's box.
+    bool calculate();
+    // The results a calculation writes, emptied when it ends on a box.
+    void clearResults();
 };
 
 extern const QStringList kRacewayHeadings;

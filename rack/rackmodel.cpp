@@ -166,40 +166,75 @@ void RackModel::Command2_Click()
             DOKO_KAETA();
             return;
         }
-        // A new list starts from no rack: a special order must not carry the weight of a
-        // rack found for another list.
-        num.RACK_HABA = 0;
-        num.RACK_JURYO = 0;
-        addUpList(true);
-        Label5 = u"ケーブル幅合計(mm)"_qs;
-        Text3 = Str(num.HABA_GOUKEI);
-        Label2 = u"吊り間隔(m)"_qs;
-        num.YOYUU_HABA = 40;
-        RACK_KENSA();
-        if (isDuct()) {
-            Label3 = u"段数"_qs;
-        } else {
-            Label3 = u"ラックの幅(mm)"_qs;
-            Text4 = Str(num.RACK_HABA);
+        // A full calculation that ends on a box leaves no result of the list before it on
+        // show, and none to recalculate from: the next press starts afresh.
+        try {
+            fullCalculation();
+        } catch (const Overflow &) {
+            clearResults();
+            KEISAN_KAISUU = 0;
+            // Widths or weights beyond the window's figures are far beyond the widest rack.
+            message(isDuct() ? u"特別注文のダクトです。"_qs : u"特別注文のラックです。"_qs);
+        } catch (...) {
+            clearResults();
+            KEISAN_KAISUU = 0;
+            throw;
         }
-        Label6 = u"ケーブルの間隔"_qs;
-        Combo2 = u"S=d"_qs;
-        Label8 = u"電流減少係数"_qs;
-        DENRYU_GENSHO();
-        Combo4 = Str(num.GENSHO_KEISU / 100.0);
-        RACK_OMOSA();
-        spanWeightStep(true);
-        if (!isDuct())
-            insertStep();
-        ZENKAI = {Combo1, Combo2, Combo4};
-        if (isDuct()) {
-            Label13Visible = true;
-            Label13 = u"断面積(%)"_qs;
-            Label15 = u"１段"_qs;
-        }
-        Label1 = u"変更は「吊り間隔」「ケーブルの間隔」「電流減少係数」で行えます。"_qs;
-        Label12 = u"ケーブルの追加、削除が出来ます。"_qs;
     });
+}
+
+void RackModel::fullCalculation()
+{
+    // A new list starts from no rack: a special order must not carry the weight of a
+    // rack found for another list.
+    num.RACK_HABA = 0;
+    num.RACK_JURYO = 0;
+    addUpList(true);
+    // The required width and the span weight on the heaviest rack must fit as well, so a list
+    // too large is refused before any result is written.
+    CInt(num.HABA_GOUKEI + 40);
+    CInt(hangingInterval() * CInt(*rack::rackWeight(1200) + num.DENSEN_JURYO));
+    Label5 = u"ケーブル幅合計(mm)"_qs;
+    Text3 = Str(num.HABA_GOUKEI);
+    Label2 = u"吊り間隔(m)"_qs;
+    num.YOYUU_HABA = 40;
+    RACK_KENSA();
+    if (isDuct()) {
+        Label3 = u"段数"_qs;
+    } else {
+        Label3 = u"ラックの幅(mm)"_qs;
+        Text4 = Str(num.RACK_HABA);
+    }
+    Label6 = u"ケーブルの間隔"_qs;
+    Combo2 = u"S=d"_qs;
+    Label8 = u"電流減少係数"_qs;
+    DENRYU_GENSHO();
+    Combo4 = Str(num.GENSHO_KEISU / 100.0);
+    RACK_OMOSA();
+    spanWeightStep(true);
+    if (!isDuct())
+        insertStep();
+    ZENKAI = {Combo1, Combo2, Combo4};
+    if (isDuct()) {
+        Label13Visible = true;
+        Label13 = u"断面積(%)"_qs;
+        Label15 = u"１段"_qs;
+    }
+    Label1 = u"変更は「吊り間隔」「ケーブルの間隔」「電流減少係数」で行えます。"_qs;
+    Label12 = u"ケーブルの追加、削除が出来ます。"_qs;
+}
+
+void RackModel::clearResults()
+{
+    Text3.clear();
+    Label4.clear();
+    Label7.clear();
+    if (!isDuct()) {
+        Text4.clear();
+        Label11.clear();
+        Label13.clear();
+        Label14.clear();
+    }
 }
 
 void RackModel::RACK_KENSA()

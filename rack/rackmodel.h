@@ -72,6 +72,10 @@ protected:
 
 private:
     void addUpList(bool roundWeights);
+    // 計算 on a list not calculated yet; throws where the calculation ends on a box.
+    void fullCalculation();
+    // The results a full calculation writes, emptied when it ends on a box.
+    void clearResults();
     // The interval of Combo1, read strictly; none of 0 m or less.
     double hangingInterval() const;
     // Text3 after a change: the cable width sum spread by the spacing of Combo2.

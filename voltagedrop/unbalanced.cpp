@@ -17,10 +17,12 @@ constexpr int kGridCols = 21;
 
 int32_t toWatts(double x) { return CLng(x); }
 
-bool isNegative(const QString &figure)
+// A filled load box that holds no number, or a negative one (which would pass for a load on
+// the other line), is as good as an empty group: the group's prompt asks for it.
+bool notALoad(const QString &figure)
 {
     const std::optional<double> x = tryReadNumber(figure);
-    return x && *x < 0;
+    return !figure.isEmpty() && (!x || *x < 0);
 }
 
 // A sum or difference of loads that must still fit the 32-bit load values.
@@ -149,8 +151,7 @@ void Form16Model::calculate()
     for (const Check &c : {Check{Text3, Text4, "Ｒ相の負荷をを入力して下さい。"},
                            Check{Text5, Text6, "Ｔ相の負荷をを入力して下さい。"},
                            Check{Text7, Text8, "Ｒ相－Ｔ相間の負荷をを入力して下さい。"}}) {
-        // A negative load would pass for a load on the other line.
-        if ((c.a.isEmpty() && c.b.isEmpty()) || isNegative(c.a) || isNegative(c.b)) {
+        if ((c.a.isEmpty() && c.b.isEmpty()) || notALoad(c.a) || notALoad(c.b)) {
             message(QString::fromUtf8(c.prompt));
             return;
         }

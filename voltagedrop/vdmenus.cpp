@@ -357,6 +357,8 @@ void WindowProcedures::readBack()
         const QString cell = m.MSFlexGrid1.text();
         *targets[c].field = targets[c].how == Text ? cell : Str(Val(cell));
     }
+    // The voltage shows as its list item, so the rows written after the read-back show it too.
+    m.Combo3 = listItemOf(m.Combo3, m.Combo3Items);
     m.MSFlexGrid1.setCol(16);
     const QString laying = m.MSFlexGrid1.text();
     if (sameText(laying, u"ケーブルラック"))

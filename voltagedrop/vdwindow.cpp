@@ -66,16 +66,6 @@ bool runStep(const QString &tag, F &&f)
 
 const QString kGuidance = QStringLiteral("電圧降下及び降下率で設定変更が出来ます。(１回に付１箇所)");
 
-// A cable length or a load is missing when its box is empty or holds a figure
-// not above zero; a text that is no number at all is reported by the step that reads it.
-bool missingFigure(const QString &text)
-{
-    if (text.isEmpty())
-        return true;
-    const std::optional<double> x = tryReadNumber(text);
-    return x && *x <= 0;
-}
-
 } // namespace
 
 void VoltageDropModel::Command1_Click()
@@ -102,11 +92,11 @@ void VoltageDropModel::calculate()
 {
     const VoltageDropVariant &v = *m_variant;
     Label1 = kGuidance;
-    if (missingFigure(Text1)) {
+    if (!positiveFigure(Text1)) {
         message(QStringLiteral("ケーブルの長さを入力して下さい。"));
         return;
     }
-    if (missingFigure(Text4)) {
+    if (!positiveFigure(Text4)) {
         message(QStringLiteral("負荷の容量を入力して下さい。"));
         return;
     }

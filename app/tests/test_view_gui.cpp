@@ -73,11 +73,14 @@ TEST_F(ViewGui, TheWrittenRowShowsFromItsFirstColumnAndAnOpenedFileFromTheTop)
         ASSERT_TRUE(g->isVisible());
         ASSERT_GT(g->verticalScrollBar()->maximum(), 0);
         k.fill(w);
-        setBox(w, k.dataBox, QStringLiteral("60"));
+        // The detector windows past the ordinary room keep 30 rows.
+        const QLatin1String form(k.form);
+        const int row = form == "Frm2" || form == "Frm3" || form == "Form4" ? 30 : 60;
+        setBox(w, k.dataBox, QString::number(row));
         click(w, k.button);
-        EXPECT_TRUE(holdsText(g, 60)) << folder.messages().join(QLatin1Char('|')).toStdString();
-        EXPECT_EQ(g->currentIndex().row(), 59);
-        EXPECT_TRUE(rowInView(g, 60));
+        EXPECT_TRUE(holdsText(g, row)) << folder.messages().join(QLatin1Char('|')).toStdString();
+        EXPECT_EQ(g->currentIndex().row(), row - 1);
+        EXPECT_TRUE(rowInView(g, row));
         EXPECT_EQ(g->horizontalScrollBar()->value(), 0);
 
         const QString file = folder.path(QStringLiteral("%1.qvx").arg(QLatin1String(k.form)));

@@ -66,6 +66,22 @@ TEST(RowKinds, CableRowsEndAtTheMarkerInAnyCase)
     EXPECT_TRUE(isEndMarker(QStringLiteral("ＥＮＤ")));
 }
 
+// The index finds what the look-up by name finds: the first row of a name, in any case and
+// width, and nothing at or after the end marker.
+TEST(RowKinds, TheCableIndexFindsTheRowsOfTheLookUp)
+{
+    TextTable t = emptyTable(db::CablePipe);
+    const QStringList names = {u"IV5.5"_qs, u"ＣＶ８－２Ｃ"_qs, u"iv5.5"_qs, QString(), u"CV22"_qs, u"End"_qs, u"AFTER"_qs};
+    for (int i = 0; i < names.size(); ++i)
+        t.set(1, 301 + i, names[i]);
+    const CableRowIndex index(t);
+    for (const QString name : {u"IV5.5"_qs, u"Iv5.5"_qs, u"cv8-2c"_qs, u"CV22"_qs, u"AFTER"_qs, u"end"_qs, u"none"_qs, QString()}) {
+        EXPECT_EQ(index.find(name), findCableRow(t, name)) << name.toStdString();
+    }
+    EXPECT_EQ(index.find(u"iv5.5"_qs), 301);
+    EXPECT_EQ(index.find(u"cv8-2c"_qs), 302);
+}
+
 TEST(RowKinds, NameListsHoldAllFiftyCells)
 {
     TextTable t = emptyTable(db::CablePipe);

@@ -143,14 +143,16 @@ TEST_F(Loaded, RefusedRegistrations)
     m.Combo5.clear();
     m.Command1_Click();
     EXPECT_EQ(m.Label1, u"電線本数を設定して下さい。");
-    m.Combo5 = u"many"_qs;
+    m.Combo5 = u"many"_qs; // a count that is no number asks for the count as an empty one does
+    m.Label1.clear();
     m.Command1_Click();
+    EXPECT_EQ(m.Label1, u"電線本数を設定して下さい。");
     m.Combo5 = u"2.5"_qs; // half to even: 2
     m.Command1_Click();
-    m.Combo5 = u"   "_qs;
+    m.Combo5 = u"1"_qs;
     m.Combo3 = u"   "_qs; // blanks name no cable
     m.Command1_Click();
-    EXPECT_EQ(folder.messages(), (QStringList{u"電線名称を入力してください。"_qs, kCommand1Error, kCommand1Error}));
+    EXPECT_EQ(folder.messages(), (QStringList{u"電線名称を入力してください。"_qs, u"該当電線がありません、電線名称をかくにんしてやり直して下さい。"_qs}));
     EXPECT_EQ(m.TOROKU_SUU, 2);
 }
 

@@ -109,7 +109,7 @@ TEST_F(Loaded, OpenRestoresTheGridAndTheRecords)
     EXPECT_EQ(m.Combo7, u"32%");
     EXPECT_EQ(m.Combo5, u"");
     EXPECT_EQ(m.MSFlexGrid1.textMatrix(0, 2), u"配管サイズ(32%)");
-    EXPECT_EQ(gridRow(m, 1, 0, 9), (QStringList{u"1"_qs, u"CV22"_qs, u"        ↓"_qs, u"95"_qs, u"11"_qs, u"11"_qs, u"95"_qs, u"1"_qs, u"250"_qs, u"code"_qs}));
+    EXPECT_EQ(gridRow(m, 1, 0, 9), (QStringList{u"1"_qs, u"CV22"_qs, u"        ↓"_qs, u"95"_qs, u"11"_qs, u"11"_qs, u"95"_qs, u"1"_qs, u"250"_qs, u"1"_qs})); // CV22's own code
     EXPECT_EQ(gridRow(m, 3, 2, 3), (QStringList{u"        C(39)"_qs, u"285"_qs}));
     EXPECT_EQ(gridRow(m, 4, 1, 1), QStringList{u"left over"_qs});
     EXPECT_EQ(m.DENSEN_TOROKU[3].sizeText, u"C(39)");
@@ -182,4 +182,44 @@ TEST_F(Loaded, OpenRefusesCountsOutsideTheListBeforeChangingAnything)
     EXPECT_EQ(m.Label1, u"配管サイズを変える場合は「電線登録」ボタンを押してから配管を設定して「配管登録」ボタンを押した後「計算」を押して下さい。");
     EXPECT_EQ(m.Combo7, u"40%");
     EXPECT_EQ(m.MSFlexGrid1.textMatrix(1, 1), u"X");
+}
+
+// An opened row carries its own cable's condition code and weight, looked up again by its name,
+// so the conduit registration and 計算 after 開く work on the opened cables, not on those
+// registered before. A name the database no longer holds keeps the file's weight and no code.
+TEST_F(Loaded, OpenedRowsTakeTheirOwnCodeAndWeightByName)
+{
+    m.Combo3 = u"IV2.0"_qs;
+    m.Combo5 = u"1"_qs;
+    m.Command1_Click();
+    m.Combo1 = u"C"_qs;
+    m.Command4_Click();
+    ASSERT_EQ(m.Combo7, u"48%");
+    m.Command2_Click();
+    save();
+    m.Command3_Click();
+    registerCables(m, u"CV5.5-3C"_qs);
+    open();
+    EXPECT_EQ(gridRow(m, 1, 1, 1), QStringList{u"IV2.0"_qs});
+    EXPECT_EQ(gridRow(m, 1, 9, 9), QStringList{u"1"_qs});
+    m.Combo1 = u"C"_qs;
+    m.Command4_Click();
+    EXPECT_EQ(m.Combo7, u"48%");
+    EXPECT_EQ(m.Label1, u"電力又は弱電ケーブル１本時の48％に設定しました。");
+    m.Command2_Click();
+    EXPECT_EQ(gridRow(m, 1, 8, 9), (QStringList{u"24"_qs, u"1"_qs}));
+
+    // A file of the project's own writer: a cable of the database and one it no longer holds.
+    const QStringList cells = {u"CV5.5-3C"_qs, QString(), u"133"_qs, u"13"_qs, u"13"_qs, u"133"_qs, u"1"_qs, u"260"_qs,
+                               u"GONE-3C"_qs, QString(), u"266"_qs, u"14"_qs, u"27"_qs, u"133"_qs, u"1"_qs, u"99"_qs};
+    ConduitResultFile::save(file, u"two"_qs, 2, 32, cells);
+    open();
+    EXPECT_EQ(gridRow(m, 1, 8, 9), (QStringList{u"260"_qs, u"3"_qs}));
+    EXPECT_EQ(gridRow(m, 2, 8, 9), (QStringList{u"99"_qs, QString()}));
+    m.Command4_Click();
+    EXPECT_EQ(m.Label1, u"３芯ケーブルにつき32％に設定した。");
+    m.Command2_Click();
+    EXPECT_EQ(gridRow(m, 1, 8, 9), (QStringList{u"260"_qs, u"3"_qs}));
+    EXPECT_EQ(gridRow(m, 2, 8, 9), (QStringList{u"99"_qs, QString()}));
+    EXPECT_TRUE(folder.messages().isEmpty());
 }

@@ -9,6 +9,7 @@
 #include "testenv.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace kb;
 using namespace kb::fa;
@@ -185,16 +186,14 @@ TEST_F(Model, LookUpRefusalsAndFailures)
     m->Command3_Click();
     EXPECT_EQ(boxes(), QStringList{err("Command3")});
 
+    // A size that is no number asks for the sizes, as an empty one does, whatever the other holds.
     m->Text4 = "abc";
     m->Command3_Click();
-    EXPECT_EQ(boxes(), QStringList{err("Command3")});
-    EXPECT_EQ(m->Combo1, ""); // the reset ran first
-
-    // Both sizes are read before the 50 m test: a long width does not hide a depth that is no number.
+    EXPECT_EQ(boxes(), QStringList{"間口及び奥行き寸法を入力して下さい。"});
     m->Text4 = "60";
     m->Text5 = "abc";
     m->Command3_Click();
-    EXPECT_EQ(boxes(), QStringList{err("Command3")});
+    EXPECT_EQ(boxes(), QStringList{"間口及び奥行き寸法を入力して下さい。"});
 
     open(singleRoom());
     m->Combo4 = "本社ビル";
@@ -202,9 +201,13 @@ TEST_F(Model, LookUpRefusalsAndFailures)
     m->Text4 = "abc";
     m->Text5 = "x";
     m->Command3_Click();
+    EXPECT_EQ(boxes(), QStringList{"間口及び奥行き寸法を入力して下さい。"});
+    m->Text4 = "2";
+    m->Text5 = "3";
+    m->Command3_Click();
     EXPECT_EQ(boxes(), QStringList{"小区画の面積を入力して下さい。"});
     m->Text2 = "4";
-    m->Command3_Click(); // the one-compartment room reads no sizes as numbers
+    m->Command3_Click();
     EXPECT_TRUE(boxes().isEmpty());
     EXPECT_EQ(m->Combo3, "0.4m未満");
 }
@@ -234,24 +237,39 @@ TEST_F(Model, CalculationWritesTheRoomRow)
     EXPECT_EQ(m->MSFlexGrid1.textMatrix(4, 1), "本社ビル");
 }
 
-TEST_F(Model, DataNumberOutsideTheResultRowsWritesNothing)
+// A data number past the window's memory, or one that names no row, is refused with the memory
+// box before anything changes; the number at the limit still writes its row.
+TEST_F(Model, DataNumberPastTheMemoryIsRefusedWithTheMemoryBox)
 {
-    open(ordinaryRoom());
-    room("10", "15", u"煙感知器", 1, 0);
-    for (const char *number : {"0", "abc", "101", "-1", "40000"}) {
-        m->Label16.clear();
-        m->Text1 = QString::fromLatin1(number);
+    const struct { const DetectorVariant *v; const char *width, *limit; std::vector<const char *> refused; } cases[] = {
+        {&ordinaryRoom(), "10", "100", {"101", "100.6", "40000", "0", "-1", "abc", " "}},
+        {&rowOfRooms(), "10", "30", {"31", "30.6", "100", "0", "abc"}},
+        {&narrowRoom(), "2", "30", {"31"}},
+        {&singleRoom(), "10", "30", {"31"}},
+    };
+    for (const auto &c : cases) {
+        open(*c.v);
+        room(c.width, "15", u"差動スポット", 1, 0);
+        m->Text2 = "10";
         m->Command2_Click();
-        EXPECT_EQ(boxes(), QStringList{err("Command2")}) << number;
-        EXPECT_EQ(m->MSFlexGrid1.textMatrix(0, 1), QStringLiteral("   現  場  名  称            ")) << number;
-        EXPECT_EQ(m->Label16, "") << number;
+        boxes();
+        const QStringList results = {m->Text3, m->Text6, m->Text7, m->Label16};
+        const QString box = QStringLiteral("メモリーは%1迄です｡").arg(QLatin1String(c.limit));
+        for (const char *number : c.refused) {
+            m->Text1 = QString::fromLatin1(number);
+            m->Text5 = "16";
+            m->Command2_Click();
+            const std::string at = std::string(c.v->formName) + " " + number;
+            EXPECT_EQ(boxes(), QStringList{box}) << at;
+            EXPECT_EQ((QStringList{m->Text3, m->Text6, m->Text7, m->Label16}), results) << at;
+            for (int r = 2; r <= 100; ++r)
+                ASSERT_EQ(m->MSFlexGrid1.textMatrix(r, 1), "") << at << " row " << r;
+        }
+        m->Text1 = QString::fromLatin1(c.limit);
+        m->Command2_Click();
+        EXPECT_FALSE(boxes().contains(box)) << c.v->formName;
+        EXPECT_EQ(m->MSFlexGrid1.textMatrix(QString::fromLatin1(c.limit).toInt(), 4), "16") << c.v->formName;
     }
-    m->Text1.clear();
-    m->Command2_Click();
-    EXPECT_TRUE(boxes().isEmpty());
-    EXPECT_EQ(m->Label16, "設定を変更して再計算出来ます。詳細は画面を拡大してご覧下さい。");
-    for (int r = 1; r <= 100; ++r)
-        EXPECT_EQ(m->MSFlexGrid1.textMatrix(r, 1), "");
 }
 
 TEST_F(Model, InputChecksComeFirst)
@@ -400,12 +418,13 @@ TEST_F(Model, CoverageStepsShowTheirBoxes)
     EXPECT_EQ(m->Text3, "40");
     EXPECT_EQ(gridRow(1).at(7), "");
 
-    room("10", "abc", u"定温スポット", 2, 0); // no narrow rule for class 2: the count reads the depth
+    // A size that is no number asks for the sizes before any step reads it.
+    room("10", "abc", u"定温スポット", 2, 0);
     m->Command2_Click();
-    EXPECT_EQ(boxes(), QStringList{err("KEISAN_SYORI")});
+    EXPECT_EQ(boxes(), QStringList{"間口及び奥行き寸法を入力して下さい。"});
     room("abc", "10", u"差動スポット", 1, 0);
     m->Command2_Click();
-    EXPECT_EQ(boxes(), (QStringList{err("SADOU_SYORI"), err("KEISAN_SYORI")}));
+    EXPECT_EQ(boxes(), QStringList{"間口及び奥行き寸法を入力して下さい。"});
 
     room("10", "10", u"光電式", 1, 0); // no step runs: no coverage either
     m->Text3 = "x";
@@ -610,17 +629,26 @@ TEST_F(Model, ReloadOfARowWithoutCountShowsNoCount)
     EXPECT_EQ((QStringList{m->Text3, m->Text7}), (QStringList{"12.5", "0"}));
 }
 
-TEST_F(Model, TableClearEmptiesTheFirstThirtyRows)
+// Rows past 30 hold data too (the ordinary room's memory is 100, and a result file fills up to
+// 100 rows in any window): the table clear empties them all and keeps the row numbers.
+TEST_F(Model, TableClearEmptiesEveryRowThatHoldsData)
 {
-    open(ordinaryRoom());
-    m->MSFlexGrid1.setTextMatrix(30, 15, "a");
-    m->MSFlexGrid1.setTextMatrix(31, 1, "b");
-    m->IDM_GRCLA_Click();
-    EXPECT_EQ(m->MSFlexGrid1.textMatrix(30, 15), "");
-    EXPECT_EQ(m->MSFlexGrid1.textMatrix(31, 1), "b");
-    EXPECT_EQ(m->MSFlexGrid1.textMatrix(30, 0), "30");
-    EXPECT_EQ(m->MSFlexGrid1.row(), 30);
-    EXPECT_EQ(m->MSFlexGrid1.col(), 15);
+    for (const DetectorVariant *v : {&ordinaryRoom(), &rowOfRooms()}) {
+        open(*v);
+        m->MSFlexGrid1.setTextMatrix(30, 15, "a");
+        m->MSFlexGrid1.setTextMatrix(31, 1, "b");
+        m->MSFlexGrid1.setTextMatrix(100, 15, "c");
+        m->MSFlexGrid1.setRow(3);
+        m->MSFlexGrid1.setCol(2);
+        m->IDM_GRCLA_Click();
+        for (int r : {30, 31, 100})
+            for (int c = 1; c <= 15; ++c)
+                EXPECT_EQ(m->MSFlexGrid1.textMatrix(r, c), "") << v->formName << " " << r << "," << c;
+        EXPECT_EQ(m->MSFlexGrid1.textMatrix(30, 0), "30");
+        EXPECT_EQ(m->MSFlexGrid1.textMatrix(0, 1), QStringLiteral("   現  場  名  称            "));
+        EXPECT_EQ(m->MSFlexGrid1.row(), 3);
+        EXPECT_EQ(m->MSFlexGrid1.col(), 2);
+    }
 
     m->Text1 = "5";
     m->Text4 = "3";

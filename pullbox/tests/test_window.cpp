@@ -158,7 +158,7 @@ TEST(PullBoxWindow, RegistrationByTier)
     w.add("");
     w.add("-----------");
     w.add("99999");
-    EXPECT_EQ(w.folder.messages(), (QStringList{"配管サイズを選択して下さい。", "エラーが発生しました。Command4_Click",
+    EXPECT_EQ(w.folder.messages(), (QStringList{"配管サイズを選択して下さい。", "配管サイズを選択して下さい。",
                                                 "エラーが発生しました。Command4_Click"}));
     EXPECT_EQ(w.m.s.HONSUU, 9);
     EXPECT_EQ(w.m.s.DAN_HONSUU[1], 9);
@@ -192,16 +192,18 @@ TEST(PullBoxWindow, GridListsAllFiftyConduits)
     }
 }
 
-// A size of 0 or below is refused as a size that is not a number is.
+// A size of 0 or below, or one that is no number, is refused with the size prompt as an empty
+// one is; a size that rounds to no conduit with the registration's box.
 TEST(PullBoxWindow, SizeOfZeroOrBelowIsRefused)
 {
     for (const Design *d : {&straight(), &drop()}) {
         SCOPED_TRACE(d->formName.toStdString());
         Window w(*d);
         w.add("19");
-        for (const char *size : {"0", "-19", "0.4", "-16"})
+        for (const char *size : {"0", "-19", "0.4", "-16", "19A", "1,000"})
             w.add(size);
-        EXPECT_EQ(w.folder.messages(), QStringList(4, "エラーが発生しました。Command4_Click"));
+        const QString prompt = QStringLiteral("配管サイズを選択して下さい。");
+        EXPECT_EQ(w.folder.messages(), (QStringList{prompt, prompt, "エラーが発生しました。Command4_Click", prompt, prompt, prompt}));
         EXPECT_EQ(w.m.s.HONSUU, 1);
         EXPECT_EQ(w.m.s.GAIKEI_HYOU[1][2], 0);
         EXPECT_EQ(w.m.MSFlexGrid1.textMatrix(2, 0), "");

@@ -92,7 +92,7 @@ TEST_F(Raceway, FixturesAddTheirLoadPerMetre)
     EXPECT_TRUE(folder.messages().isEmpty());
 }
 
-TEST_F(Raceway, InputsThatMakeNoSenseAreRefusedBeforeAnyResultChanges)
+TEST_F(Raceway, InputsThatMakeNoSenseAreRefusedAndEmptyTheResults)
 {
     const QString command2 = u"エラーが発生しました。Command2_Click"_qs, hanTei = u"エラーが発生しました。HAN_TEI"_qs;
     registerRow(u"100"_qs, u"1.5"_qs);
@@ -100,9 +100,9 @@ TEST_F(Raceway, InputsThatMakeNoSenseAreRefusedBeforeAnyResultChanges)
     m.Combo4 = u"2"_qs;
     m.Command2_Click();
     ASSERT_EQ(m.Label4, u"8");
-    const auto shown = [&] { return QStringList{m.Label1, m.Label4, m.Label6, m.Label8, m.Label11, m.Label13, m.Label14}; };
+    const auto shown = [&] { return QStringList{m.Label1, m.Label8, m.Label13, m.Label14}; };
+    const auto results = [&] { return QStringList{m.Label4, m.Label6, m.Label11}; };
     registerRow(u"300"_qs, u"40"_qs); // a result would now differ in every label
-    const QStringList before = shown();
     const struct { const char16_t *type, *spacing, *count, *interval; const QString &box; } cases[] = {
         {u"FL40W×2", u"2", u"1", u"1.5", command2}, // a type the table does not weigh
         {u"FL40Wx2", u"2", u"-1", u"1.5", command2},
@@ -112,8 +112,11 @@ TEST_F(Raceway, InputsThatMakeNoSenseAreRefusedBeforeAnyResultChanges)
         {u"FL40Wx2", u"x", u"1", u"1.5", command2},
         {u"FL40Wx2", u"2", u"1", u"0", hanTei},
         {u"FL40Wx2", u"2", u"1", u"-1.5", hanTei},
+        {u"FL40Wx2", u"2", u"1", u"1.5m", hanTei}, // not read as 1.5
+        {u"FL40Wx2", u"2", u"1", u"--------", hanTei},
     };
     for (const auto &c : cases) {
+        const QStringList before = shown();
         folder.fake().messages.clear();
         m.Combo2 = QString::fromUtf16(c.type);
         m.Combo4 = QString::fromUtf16(c.spacing);
@@ -123,8 +126,29 @@ TEST_F(Raceway, InputsThatMakeNoSenseAreRefusedBeforeAnyResultChanges)
         const std::string at = (m.Combo2 + u' ' + m.Combo4 + u' ' + m.Combo6 + u' ' + m.Combo1).toStdString();
         EXPECT_EQ(folder.messages(), QStringList{c.box}) << at;
         EXPECT_EQ(shown(), before) << at;
+        EXPECT_EQ(results(), QStringList(3, QString())) << at;
         EXPECT_EQ(m.num.KIGU_JURYO, 33) << at;
+        m.Combo2 = u"FL40Wx2"_qs, m.Combo4 = u"2"_qs, m.Combo6 = u"1"_qs, m.Combo1 = u"1.5"_qs;
+        m.Command2_Click();
+        ASSERT_FALSE(results().contains(QString()));
     }
+}
+
+// A section sum beyond the window's figures (8 × 441 mm² of the default data's CVT22) is refused
+// with the occupancy box, over no result of the shorter list.
+TEST(RacewayCalculation, AListTooFullIsRefusedWithTheOccupancyBoxAndEmptiesTheResults)
+{
+    TestFolder folder;
+    Form19Model m;
+    loadModel(m, readDataText("CABLE-PIPE.txt", db::CablePipe));
+    registerCable(m, u"CVT22"_qs, u"3"_qs);
+    m.Command2_Click();
+    ASSERT_EQ((QStringList{m.Label6, m.Label4, m.Label11}), (QStringList{u"1323"_qs, u"7.2"_qs, u"94.5(%)"_qs}));
+    folder.fake().messages.clear();
+    registerCable(m, u"CVT22"_qs, u"5"_qs);
+    m.Command2_Click();
+    EXPECT_EQ(folder.messages(), QStringList{kOccupancy});
+    EXPECT_EQ((QStringList{m.Label4, m.Label6, m.Label11}), QStringList(3, QString()));
 }
 
 TEST_F(Raceway, JudgementBoxesInTheirOrder)
@@ -156,10 +180,10 @@ TEST_F(Raceway, JudgementBoxesInTheirOrder)
 
     folder.fake().messages.clear();
     m.DENSEN_TOROKU[1][3] = u"300"_qs;
-    m.Combo1 = u"--------"_qs;
+    m.Combo1 = u"--------"_qs; // the list's separator is no interval: refused before any judgement
     m.Command2_Click();
-    EXPECT_EQ(m.Label4, u"0");
-    EXPECT_EQ(folder.messages(), (QStringList{kOccupancy, u"エラーが発生しました。HAN_TEI"_qs}));
+    EXPECT_EQ(m.Label4, QString());
+    EXPECT_EQ(folder.messages(), QStringList{u"エラーが発生しました。HAN_TEI"_qs});
     EXPECT_EQ(m.Label1, u"レースウェイは標準型です。");
 }
 

@@ -324,8 +324,6 @@ TEST_F(Engine, AFailingStepEndsTheCalculationWithItsOwnBox)
         {"negative voltage, DC", &dcTwoWire(), [](VoltageDropModel &m) { m.Combo3 = "-105V"; }, " FUKA_DENRYU"},
         {"bare number", &singlePhaseTwoWire(), [](VoltageDropModel &m) { m.Combo1 = "22"; }, "DENSEN_SUCHI"},
         {"other type's name", &threePhaseThreeWire(), [](VoltageDropModel &m) { m.Combo1 = "CV14-2C"; }, "DENSEN_SUCHI"},
-        {"length", &singlePhaseThreeWire(), [](VoltageDropModel &m) { m.Text1 = "abc"; }, " DENATU_KOUKA"},
-        {"length, DC", &dcTwoWire(), [](VoltageDropModel &m) { m.Text1 = "abc"; }, "Command1_Click"},
         {"size no row names", &singlePhaseTwoWire(), [](VoltageDropModel &m) { m.Combo1 = "CV38-2C"; }, "KYOYOU_CHECK"},
         {"rate voltage", &threePhaseThreeWire(), [](VoltageDropModel &m) { m.Combo3 = "2X0V"; }, "KOUKA_LITU"},
     };

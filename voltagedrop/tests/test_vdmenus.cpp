@@ -190,7 +190,7 @@ TEST(VdWindowProcedures, ReadBackConvertsByColumnAndSetsTheLaying)
     EXPECT_EQ(m.KEISAN_KAISUU, 0);
     EXPECT_EQ(m.Text2, u"4");
     EXPECT_EQ(m.Text3, u"動力");
-    EXPECT_EQ(m.Combo3, u"210");
+    EXPECT_EQ(m.Combo3, u"210V/105V");
     EXPECT_EQ(m.Combo1, u"CV14-3C");
     EXPECT_EQ(m.Text1, u"30");
     EXPECT_EQ(m.Text4, u"5.5");
@@ -244,6 +244,32 @@ TEST(VdWindowProcedures, NextCalculationAfterAReadBackGoesBelowTheStoredRows)
         w.procedures.Command2_Click();
         EXPECT_EQ(m.Text2, u"41");
         EXPECT_EQ(folder.messages(), QStringList());
+    }
+}
+
+// The voltage comes back as the list shows it, so rows written after the read-back show the
+// item as the rows before it do; a voltage of no item comes back as its number.
+TEST(VdWindowProcedures, ReadBackShowsTheVoltageAsItsListItem)
+{
+    const struct { const WindowDesc *desc; const char16_t *cell, *shown; } cases[] = {
+        {&threePhaseThreeWireWindow(), u"210V", u"210V"},
+        {&threePhaseThreeWireWindow(), u"210", u"210V"},
+        {&threePhaseThreeWireWindow(), u"440V", u"440V"},
+        {&threePhaseThreeWireWindow(), u"212V", u"212"},
+        {&singlePhaseThreeWireWindow(), u"204V/102V", u"204V/102V"},
+        {&singlePhaseTwoWireWindow(), u"105V", u"105V"},
+        {&dcTwoWireWindow(), u"105", u"105V"},
+    };
+    for (const auto &c : cases) {
+        test::TestFolder folder;
+        Loaded w(*c.desc);
+        QStringList row = kRackRow;
+        row[1] = QString::fromUtf16(c.cell);
+        writeRow(w.model.MSFlexGrid1, 3, row);
+        w.model.MSFlexGrid1.setRow(3);
+        w.procedures.MSFlexGrid1_Click();
+        w.procedures.Command3_Click();
+        EXPECT_EQ(w.model.Combo3, QString::fromUtf16(c.shown)) << c.desc->caption.toStdString() << ' ' << row[1].toStdString();
     }
 }
 

@@ -192,7 +192,7 @@ TEST_F(VdGui, ReadBackAndClearAllThroughTheWidgets)
     click("Command3");
     EXPECT_EQ(text("Text2"), u"3");
     EXPECT_EQ(text("Text3"), u"照明");
-    EXPECT_EQ(combo("Combo3")->currentText(), u"105");
+    EXPECT_EQ(combo("Combo3")->currentText(), u"105V");
     EXPECT_EQ(combo("Combo1")->currentText(), u"CV5.5-2C");
     EXPECT_EQ(label("Label5"), u"2");
     EXPECT_EQ(label("Label3"), u"16AT");
@@ -390,8 +390,8 @@ TEST_F(VdGui, SinglePhaseThreeWireBackCalculatesFromAnEditedRate)
     // データ読込み of that row and a plain recalculation rewrite the same row.
     grid()->clickCell(1, 1);
     click("Command3");
-    EXPECT_EQ(combo("Combo3")->currentText(), u"210");
+    EXPECT_EQ(combo("Combo3")->currentText(), u"210V/105V");
     click("Command1");
-    EXPECT_EQ(grid()->textMatrix(1, 2), u"210");
+    EXPECT_EQ(grid()->textMatrix(1, 2), u"210V/105V");
     EXPECT_EQ(grid()->textMatrix(2, 2), u"");
 }
