@@ -124,11 +124,10 @@ void Form7Model::calculate()
     // A later click recalculates the motor of the last calculation; another
     // output, voltage class or start method is another motor, calculated afresh.
     const bool recalculation = KEISAN_KAISUU > 0 && editedBoxes(motor(), ZENKAI.mid(watched().size())).count == 0;
-    // A length typed as no figure ("30m", "1,000"), and on a recalculation such a current, is
-    // refused with the window's prompt; a first design calculation takes its length from the table.
+    // A length typed as no figure ("30m", "1,000") is refused with the window's prompt; a
+    // first design calculation takes its length from the table. A recalculation's current
+    // is judged with the edits, which put the row's figures back when it is refused.
     if ((recalculation || KEISAN_MODE != QLatin1String("SEKKEI")) && !positiveFigure(Text1))
-        endWith(kCurrentPrompt);
-    if (recalculation && !positiveFigure(Text4))
         endWith(kCurrentPrompt);
     HENKOU_CODE.clear();
     KEISAN_KAISUU = recalculation ? CInt(KEISAN_KAISUU + 1) : int16_t(1);
