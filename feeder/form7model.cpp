@@ -24,17 +24,6 @@ const QString kStarDelta = QStringLiteral("ｽﾀｰﾃﾞﾙﾀ");
 const QStringList kVoltageClasses = {QStringLiteral("200V級"), QStringLiteral("400V級")};
 const QString kCurrentPrompt = QStringLiteral("必須条件３箇所,定格電流,電線長さを入力してください。");
 
-// The voltage of a grid cell as the voltage box shows it: the list item of its
-// class ("200V級" for "200V級" or "200"), any other voltage by its number.
-QString voltageOf(const QString &cell)
-{
-    const double v = Val(cell);
-    for (const QString &item : kVoltageClasses)
-        if (Val(item) == v)
-            return item;
-    return Str(v);
-}
-
 // The motor output of a grid cell, without the unit the grid row appends to it.
 QString capacityOf(const QString &cell)
 {
@@ -567,7 +556,8 @@ void Form7Model::Command5_Click()
     Text2 = g.dataNumber();
     Text3 = g.trimmed(1);
     DENGEN_SHUBETU = g.trimmed(2) == QStringLiteral("自家用") ? QStringLiteral("JIKAYO") : QStringLiteral("TODEN");
-    Combo2 = voltageOf(g.cell(3));
+    // The voltage class as the box shows it: "200V級" for "200V級" or "200".
+    Combo2 = listItemOf(g.cell(3), kVoltageClasses);
     Label10 = g.trimmed(4);
     Label11 = g.trimmed(5);
     Combo1 = capacityOf(g.trimmed(6));
