@@ -385,11 +385,22 @@ TEST_F(Keyboard, TabEntersAnOptionGroupAtItsCheckedOptionAndTheArrowsCheckTheOne
     for (const char *form : {"Frm2", "Frm3", "Form4"}) {
         SCOPED_TRACE(form);
         Window *w = open(form);
-        searchRoom(w);
         const auto option = [w](int i) { return test::child<QRadioButton>(w, QStringLiteral("Option1(%1)").arg(i).toLatin1().constData()); };
+        QWidget *beam = test::child<QComboBox>(w, "Combo3");
+
+        // A group with no option checked yet: Tab comes in at its first, and an arrow checks the option it moves to.
+        beam->setFocus();
+        QTest::keyClick(beam, Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), option(0));
+        ASSERT_FALSE(option(0)->isChecked());
+        QTest::keyClick(option(0), Qt::Key_Down);
+        EXPECT_EQ(QApplication::focusWidget(), option(1));
+        EXPECT_TRUE(option(1)->isChecked());
+
+        searchRoom(w);
         ASSERT_TRUE(option(2)->isChecked()) << folder.messages().join(QLatin1Char('\n')).toStdString();
 
-        QWidget *beam = test::child<QComboBox>(w, "Combo3");
         beam->setFocus();
         QTest::keyClick(beam, Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget()->objectName(), "Option2(0)"); // 耐火, checked by 検索

@@ -121,6 +121,10 @@ void FlexGrid::attach()
     m_connections << connect(m_model, &QAbstractItemModel::headerDataChanged, this, &FlexGrid::onHeadingsChanged);
     updateCorner();
     applyWidths();
+    // The view highlights the grid's current cell from the start: it is the cell a
+    // text entered lands in and the one the keys move on from.
+    const QScopedValueRollback<bool> keepView(m_userMove, true);
+    syncCurrent();
 }
 
 int FlexGrid::twipsToPixels(int twips)

@@ -94,8 +94,8 @@ public:
     // The row an action on "the chosen row" takes: the highlighted one once the
     // user has chosen a row (lastChosen, the row the window's click handler
     // kept, is not 0), though the program may have moved the highlight since;
-    // 0 while the user has chosen none. With no row highlighted (a window opened
-    // again over a choice it keeps) the row last chosen stands.
+    // 0 while the user has chosen none. With no data cell highlighted (a grid
+    // with no data rows) the row last chosen stands.
     template <typename Row>
     Row chosenRow(Row lastChosen) const
     {

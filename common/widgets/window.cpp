@@ -345,6 +345,33 @@ QList<QAbstractButton *> optionGroup(QRadioButton *option)
     return options;
 }
 
+// The arrow keys in an option group check the option they move to, as on the
+// desktop. Qt checks it only when the focus leaves a checked option, so in a
+// group where none is checked yet the arrows moved the focus alone.
+class ArrowsCheck : public QObject
+{
+public:
+    explicit ArrowsCheck(QObject *parent) : QObject(parent) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *option = qobject_cast<QRadioButton *>(watched);
+        if (!option || option->isChecked() || event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_Left && key != Qt::Key_Right)
+            return false;
+        // The option moves the focus as Qt has it do; a key it leaves goes on to its
+        // parents as before, since a taken event that stays ignored propagates.
+        static_cast<QObject *>(option)->event(event);
+        auto *moved = qobject_cast<QRadioButton *>(QApplication::focusWidget());
+        if (moved && moved != option && !moved->isChecked() && optionGroup(option).contains(moved))
+            moved->click();
+        return true;
+    }
+};
+
 // Leaves the group's one Tab stop on its checked option, or on its first when
 // none is checked. Qt moves the stop only to the option that gets the focus, so
 // an option the program checked would not be where Tab comes in.
@@ -432,6 +459,10 @@ void Window::showEvent(QShowEvent *event)
     for (QPushButton *button : findChildren<QPushButton *>())
         if (ownerWindow(button) == this)
             button->installEventFilter(enter);
+    auto *arrows = new ArrowsCheck(this);
+    for (QRadioButton *option : findChildren<QRadioButton *>())
+        if (ownerWindow(option) == this)
+            option->installEventFilter(arrows);
     // An input the load step chose keeps the focus.
     if (!isInput(focusWidget()))
         focusFirstInput();

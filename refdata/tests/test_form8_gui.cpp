@@ -178,7 +178,7 @@ TEST_F(EditorWindow, ARefusedSaveShowsTheCellToMend)
     EXPECT_EQ(test::readBytes(folder.path(QStringLiteral("CABLE-PIPE.qvx"))), before);
 }
 
-// Enter stores into the highlighted cell, in view: the first cell after opening,
+// Enter stores into the highlighted cell, in view: the first cell before and after opening,
 // a cell chosen with the keys, the user's cell through a save and a block command.
 TEST_F(EditorWindow, EnterStoresIntoTheHighlightedCell)
 {
@@ -193,6 +193,9 @@ TEST_F(EditorWindow, EnterStoresIntoTheHighlightedCell)
         box(1)->setText(text);
         QTest::keyClick(box(1), Qt::Key_Return);
     };
+
+    // Before any database is open the cell a text would land in is highlighted too.
+    EXPECT_EQ(highlighted(), qMakePair(1, 1));
 
     trigger("IDM_OPENA");
     EXPECT_EQ(highlighted(), qMakePair(1, 1));
