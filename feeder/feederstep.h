@@ -23,6 +23,10 @@ struct EndClick
 {
 };
 
+// The refusal of an edited drop or rate that no wire size gives: no figure, a drop of 0 V or
+// one that asks for a section past the largest size.
+inline const QString kOverSize = QStringLiteral("サイズをオーバーしました、325m㎡以下にして下さい。");
+
 // Shows the text in a box and ends the command.
 [[noreturn]] void endWith(const QString &text);
 // The box "エラーが発生しました。" + tag.

@@ -19,7 +19,6 @@ constexpr double kK = vd::koukaKeisuu::SinglePhaseTwoWire;
 constexpr std::array<int, 6> kFrames{20, 30, 50, 100, 150, 200};
 const vd::EarthRung kEarth[] = {{30, "2"}, {50, "3.5"}, {100, "5.5"}, {150, "8"}, {200, "14"}};
 const QString kTooLarge = QStringLiteral("負荷を小さくして下さい");
-const QString kOverSize = QStringLiteral("サイズをオーバーしました、325m㎡以下にして下さい。");
 
 // The smallest frame for the breaker product; 0 above the largest.
 int breakerFrame(int16_t x)
@@ -263,16 +262,25 @@ void Form12Model::NANKAI_ME()
     const int edited = e.index;
     if (e.count == 1 && edited <= 1) {
         const double L = CDbl(Text1);
-        const double tenTimesDrop = edited == 0 ? CDbl(Text12) * 10 : CInt(CInt(CDbl(Text13) * (Val(Combo4) / 100)) * 10);
         // A drop no wire gives: the boxes show the row again, so that the next edit is judged on its own.
         const auto refuse = [&] {
             setResultBoxes(ZENKAI);
             endWith(kOverSize);
         };
-        // A drop of 0 V (a rate is taken in whole volts) asks for a section without end.
-        if (tenTimesDrop == 0)
+        // A text that is no figure, a drop of 0 V (a rate is taken in whole volts) or one so
+        // small that its section passes every size gives no wire.
+        const std::optional<double> typed = tryReadNumber(edited == 0 ? Text12 : Text13);
+        if (!typed)
             refuse();
-        const int16_t needed = CInt(vd::divide(L * kK * SHIDOU_DENRYU / 100, tenTimesDrop));
+        int16_t needed = 0;
+        try {
+            const double tenTimesDrop = edited == 0 ? *typed * 10 : CInt(CInt(*typed * (Val(Combo4) / 100)) * 10);
+            if (tenTimesDrop == 0)
+                refuse();
+            needed = CInt(vd::divide(L * kK * SHIDOU_DENRYU / 100, tenTimesDrop));
+        } catch (const Overflow &) {
+            refuse();
+        }
         // SAIZU_CHOSEI2: the next standard size up to 325 mm²; above it the size stays.
         const vd::WireType *w = wire();
         if (!w)

@@ -350,6 +350,12 @@ void Form7Model::NANKAI_ME()
     }
     if (edited.count == 0)
         return; // nothing edited: the results stand as the last calculation left them
+    const bool dropEdited = edited.index == 2 || edited.index == 3;
+    const std::optional<double> tenTimesDrop = dropEdited ? editedDrop(edited.index == 3) : std::nullopt;
+    if (dropEdited && !tenTimesDrop) {
+        setWatched(ZENKAI);
+        endWith(kOverSize);
+    }
     KEISAN_KAISUU = CInt(KEISAN_KAISUU + 1);
     HENKOU_CODE = QLatin1String(codes[edited.index]);
     DENSEN_SUCHI();
@@ -358,12 +364,30 @@ void Form7Model::NANKAI_ME()
         Combo6 = Str(vd::KOUKA_LITU(CDbl(Combo5), CDbl(QStringView(Combo2).left(3))));
         Label1 = HENKOU_CODE == QLatin1String("T4") ? QStringLiteral("定格電流の変更計算をしました。")
                                                     : QStringLiteral("電線のサイズ又は長さの変更計算をしました。");
-    } else if (HENKOU_CODE == QLatin1String("C5")) {
-        backCalculate(CDbl(Combo5) * 10);
-        Label1 = QStringLiteral("電圧降下変更計算をしました。");
     } else {
-        backCalculate(CInt(CInt(CDbl(Combo6) * (Val(Combo2) / 100)) * 10)); // whole volts
-        Label1 = QStringLiteral("電圧降下率変更計算をしました。");
+        backCalculate(*tenTimesDrop);
+        Label1 = HENKOU_CODE == QLatin1String("C5") ? QStringLiteral("電圧降下変更計算をしました。")
+                                                    : QStringLiteral("電圧降下率変更計算をしました。");
+    }
+}
+
+std::optional<double> Form7Model::editedDrop(bool rate) const
+{
+    const std::optional<double> typed = tryReadNumber(rate ? Combo6 : Combo5);
+    if (!typed)
+        return std::nullopt;
+    try {
+        const double tenTimesDrop = rate ? CInt(CInt(*typed * (Val(Combo2) / 100)) * 10) : *typed * 10; // a rate in whole volts
+        if (tenTimesDrop == 0)
+            return std::nullopt;
+        // The section backCalculate takes, in hundredths of mm²: past the largest size there is no wire.
+        const int16_t section = CInt(vd::divide(CDbl(Text4) * (CDbl(Text1) * kK), tenTimesDrop));
+        const vd::WireType *w = wire();
+        if (w && !vd::SAIZU_CHOSEI(*w, section / 100.0))
+            return std::nullopt;
+        return tenTimesDrop;
+    } catch (const Overflow &) {
+        return std::nullopt;
     }
 }
 

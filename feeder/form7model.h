@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <optional>
 
 namespace kb::vd {
 struct WireType;
@@ -132,6 +133,9 @@ private:
     void DENSEN_SUCHI();
     void NANKAI_ME();
     void SAIZU_CHOSEI();
+    // Ten times the drop an edited drop (or rate) box asks for; none when the text is no figure,
+    // the drop is 0 V or its section passes the largest size.
+    std::optional<double> editedDrop(bool rate) const;
     void backCalculate(double tenTimesDrop);
     void writeDrop();
     void powerFactor();

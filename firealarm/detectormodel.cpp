@@ -410,10 +410,11 @@ void DetectorModel::Command2_Click()
     if (!isBeamItem(Combo3))
         return message(QStringLiteral("梁の高さを入力して下さい。"));
     // A row the window does not keep (past its memory, or none at all) is refused before
-    // anything changes; an empty data number writes no row.
+    // anything changes; an empty data number writes no row. A text that is no number names
+    // no row, though it starts with one ("1,000" is not row 1, "30m" not row 30).
     if (!Text1.isEmpty()) {
         const double row = roundHalfEven(Val(Text1.trimmed()));
-        if (row < 1 || row > CDbl(QString::fromUtf16(m_variant->memoryLimit)))
+        if (!tryReadNumber(Text1) || row < 1 || row > CDbl(QString::fromUtf16(m_variant->memoryLimit)))
             return message(memoryMessage());
     }
     trapped(QStringLiteral("Command2"), [this] { calculate(); });

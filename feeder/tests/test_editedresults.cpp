@@ -303,6 +303,16 @@ TEST(EditedResults, LaterPressesWriteRowsTrueToTheirSizeLengthAndCurrent)
          Ending::RefusedShowsRow, "38X2"},
         {"lamp: after a drop of 0 V one edited rate counts as one edit", lamps400at100,
          {{{"Text12", "0"}}, {{"Text13", "2"}}}, {kOversize}, Ending::Written, "38X2"},
+        {"lamp: a drop that is no figure shows the row again", lamps400, {{{"Text12", "3V"}}}, {kOversize},
+         Ending::RefusedShowsRow, "14X2"},
+        {"lamp: a drop whose section passes every size shows the row again", lamps400, {{{"Text13", "0.0001"}}},
+         {kOversize}, Ending::RefusedShowsRow, "14X2"},
+        {"motor: a drop that is no figure shows the row again", motor, {{{"Combo5", "1,000"}}}, {kOversize},
+         Ending::RefusedShowsRow, "CV3.5-3C"},
+        {"motor: a rate that comes to 0 V shows the row again", motor, {{{"Combo6", "0.2"}}}, {kOversize},
+         Ending::RefusedShowsRow, "CV3.5-3C"},
+        {"motor: after a drop whose section passes every size one edited length counts as one edit", motor,
+         {{{"Combo5", "0.01"}}, {{"Text1", "30"}}}, {kOversize}, Ending::Written, "CV3.5-3C"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);

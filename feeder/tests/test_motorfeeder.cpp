@@ -310,25 +310,19 @@ TEST_F(Motor, DropAndRateEditsChooseTheNextStandardSize)
     EXPECT_EQ(w.Label1, "電圧降下率変更計算をしました。");
 }
 
-TEST_F(Motor, BackCalculatedSectionAboveTheLadder)
+TEST_F(Motor, ADropWhoseSectionPassesTheLargestSizeShowsTheRowAgain)
 {
-    construction();
-    // 326.5 mm² keeps the bare number, which is no size name: the drop cannot use an older section.
-    m.Combo5 = "0.47166921898928";
-    m.Command1_Click();
-    EXPECT_EQ(m.Combo4, "326.5");
-    EXPECT_EQ(boxes(), QStringList({err("DENSEN_SUCHI")}));
-    EXPECT_EQ(m.MSFlexGrid1.textMatrix(1, 11), "22X3");
-}
-
-TEST_F(Motor, BackCalculatedSectionBeyond16BitsFails)
-{
-    construction();
-    m.Combo5 = "0.46"; // 334.78 mm²: 33478 hundredths overflow
-    m.Command1_Click();
-    EXPECT_EQ(boxes(), QStringList({err("NANKAI_ME")}));
-    EXPECT_EQ(m.Combo4, "22X3");
-    EXPECT_EQ(m.MSFlexGrid1.textMatrix(1, 12), "7");
+    for (const char *drop : {"0.47166921898928" /* 326.5 mm² */, "0.46" /* 334.78 mm²: past 16 bits */}) {
+        SCOPED_TRACE(drop);
+        construction();
+        folder.fake().messages.clear();
+        m.Combo5 = drop;
+        m.Command1_Click();
+        EXPECT_EQ(boxes(), QStringList({u"サイズをオーバーしました、325m㎡以下にして下さい。"_qs}));
+        EXPECT_EQ(m.Combo4, "22X3");
+        EXPECT_EQ(m.Combo5, m.MSFlexGrid1.textMatrix(1, 12));
+        EXPECT_EQ(m.MSFlexGrid1.textMatrix(1, 11), "22X3");
+    }
 }
 
 TEST_F(Motor, RefusalsEndTheCalculationBeforeAnythingIsWritten)

@@ -227,7 +227,7 @@ TEST_F(Model, CalculationWritesTheRoomRow)
     EXPECT_EQ(m->Label16, "設定を変更して再計算出来ます。詳細は画面を拡大してご覧下さい。");
 
     room("10", "15.1", u"差動スポット", 2, 1);
-    m->Text1 = "12abc";
+    m->Text1 = "12";
     m->Command2_Click();
     EXPECT_EQ(m->Text7, "4"); // 151 m² at 40 m² per detector
     EXPECT_EQ(gridRow(12).at(10), "その他");
@@ -242,7 +242,7 @@ TEST_F(Model, CalculationWritesTheRoomRow)
 TEST_F(Model, DataNumberPastTheMemoryIsRefusedWithTheMemoryBox)
 {
     const struct { const DetectorVariant *v; const char *width, *limit; std::vector<const char *> refused; } cases[] = {
-        {&ordinaryRoom(), "10", "100", {"101", "100.6", "40000", "0", "-1", "abc", " "}},
+        {&ordinaryRoom(), "10", "100", {"101", "100.6", "40000", "0", "-1", "abc", " ", "1,000", "2,000", "30m"}},
         {&rowOfRooms(), "10", "30", {"31", "30.6", "100", "0", "abc"}},
         {&narrowRoom(), "2", "30", {"31"}},
         {&singleRoom(), "10", "30", {"31"}},
