@@ -79,4 +79,17 @@ QString GridRowReader::number(int c) const
     return Str(Val(cell(c)));
 }
 
+std::optional<double> editedTenthsOfDrop(const QString &typed, bool rate, const QString &voltage)
+{
+    const std::optional<double> figure = tryReadNumber(typed);
+    if (!figure)
+        return std::nullopt;
+    try {
+        const double tenths = rate ? CInt(CInt(*figure * (Val(voltage) / 100)) * 10) : *figure * 10;
+        return tenths == 0 ? std::nullopt : std::optional<double>(tenths);
+    } catch (const Overflow &) {
+        return std::nullopt;
+    }
+}
+
 } // namespace kb::feeder

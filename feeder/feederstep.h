@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <utility>
 
 namespace kb::feeder {
@@ -26,6 +27,11 @@ struct EndClick
 // The refusal of an edited drop or rate that no wire size gives: no figure, a drop of 0 V or
 // one that asks for a section past the largest size.
 inline const QString kOverSize = QStringLiteral("サイズをオーバーしました、325m㎡以下にして下さい。");
+
+// The drop, in tenths of a volt, that an edited drop box (or rate box, rate true) asks for; a
+// rate is taken in whole volts of the voltage, read by prefix. None for a text that is no
+// figure, a drop of 0 V or one beyond 16 bits: no wire gives it.
+std::optional<double> editedTenthsOfDrop(const QString &typed, bool rate, const QString &voltage);
 
 // Shows the text in a box and ends the command.
 [[noreturn]] void endWith(const QString &text);

@@ -269,15 +269,12 @@ void Form12Model::NANKAI_ME()
         };
         // A text that is no figure, a drop of 0 V (a rate is taken in whole volts) or one so
         // small that its section passes every size gives no wire.
-        const std::optional<double> typed = tryReadNumber(edited == 0 ? Text12 : Text13);
-        if (!typed)
+        const std::optional<double> tenTimesDrop = editedTenthsOfDrop(edited == 0 ? Text12 : Text13, edited == 1, Combo4);
+        if (!tenTimesDrop)
             refuse();
         int16_t needed = 0;
         try {
-            const double tenTimesDrop = edited == 0 ? *typed * 10 : CInt(CInt(*typed * (Val(Combo4) / 100)) * 10);
-            if (tenTimesDrop == 0)
-                refuse();
-            needed = CInt(vd::divide(L * kK * SHIDOU_DENRYU / 100, tenTimesDrop));
+            needed = CInt(vd::divide(L * kK * SHIDOU_DENRYU / 100, *tenTimesDrop));
         } catch (const Overflow &) {
             refuse();
         }

@@ -373,15 +373,12 @@ void Form7Model::NANKAI_ME()
 
 std::optional<double> Form7Model::editedDrop(bool rate) const
 {
-    const std::optional<double> typed = tryReadNumber(rate ? Combo6 : Combo5);
-    if (!typed)
+    const std::optional<double> tenTimesDrop = editedTenthsOfDrop(rate ? Combo6 : Combo5, rate, Combo2);
+    if (!tenTimesDrop)
         return std::nullopt;
     try {
-        const double tenTimesDrop = rate ? CInt(CInt(*typed * (Val(Combo2) / 100)) * 10) : *typed * 10; // a rate in whole volts
-        if (tenTimesDrop == 0)
-            return std::nullopt;
         // The section backCalculate takes, in hundredths of mm²: past the largest size there is no wire.
-        const int16_t section = CInt(vd::divide(CDbl(Text4) * (CDbl(Text1) * kK), tenTimesDrop));
+        const int16_t section = CInt(vd::divide(CDbl(Text4) * (CDbl(Text1) * kK), *tenTimesDrop));
         const vd::WireType *w = wire();
         if (w && !vd::SAIZU_CHOSEI(*w, section / 100.0))
             return std::nullopt;

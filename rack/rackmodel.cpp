@@ -193,7 +193,7 @@ void RackModel::fullCalculation()
     // The required width and the span weight on the heaviest rack must fit as well, so a list
     // too large is refused before any result is written.
     CInt(num.HABA_GOUKEI + 40);
-    CInt(hangingInterval() * CInt(*rack::rackWeight(1200) + num.DENSEN_JURYO));
+    CInt(hangingInterval() * CInt(rack::rackWeight(1200).value() + num.DENSEN_JURYO)); // the widest rack
     Label5 = u"ケーブル幅合計(mm)"_qs;
     Text3 = Str(num.HABA_GOUKEI);
     Label2 = u"吊り間隔(m)"_qs;
