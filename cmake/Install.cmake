@@ -11,6 +11,16 @@ endif()
 
 set(KB_PROGRAM_DIR lib/kembrel)
 install(TARGETS kembrel RUNTIME DESTINATION ${KB_PROGRAM_DIR})
+# The installed program carries no debug information (most of its size); the
+# build tree keeps it for whoever debugs. Its symbols stay, for readable backtraces.
+if(CMAKE_STRIP)
+  install(CODE "
+    set(program \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${KB_PROGRAM_DIR}/kembrel\")
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-debug \"\${program}\" RESULT_VARIABLE failed)
+    if(failed)
+      message(FATAL_ERROR \"Could not strip \${program}\")
+    endif()")
+endif()
 
 foreach(name CABLE-PIPE.qvx CABLE-SIZE.qvx KAHOU.qvx)
   set(db ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${name})

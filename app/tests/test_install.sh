@@ -14,11 +14,20 @@ check() { # check <what> <command...>
   if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
 }
 
+has_debug_info() { [[ "$(readelf -S --wide "$1")" == *' .debug_'* ]]; }
+no_debug_info() { ! has_debug_info "$1"; }
+built_with_debug_info=no
+if has_debug_info "$build/bin/kembrel"; then built_with_debug_info=yes; fi
+
 "$cmake" --install "$build" --prefix "$prefix" >"$tmp/install.log"
 program="$prefix/lib/kembrel/kembrel"
 entry="$prefix/share/applications/kembrel.desktop"
 
 check "the program in its folder" test -x "$program"
+check "the program holds no debug information" no_debug_info "$program"
+if [ $built_with_debug_info = yes ]; then
+  check "the build's program keeps its debug information" has_debug_info "$build/bin/kembrel"
+fi
 for db in CABLE-PIPE.qvx CABLE-SIZE.qvx KAHOU.qvx; do
   check "$db beside the program, as built" cmp -s "$build/bin/$db" "$prefix/lib/kembrel/$db"
   check "$db writable by the user" test -w "$prefix/lib/kembrel/$db"
@@ -45,6 +54,7 @@ rm "$prefix/lib/kembrel/CABLE-PIPE.qvx"
 check "an edited database is kept" bash -c '[[ "$(tail -c 6 "$1")" == edited ]]' _ "$prefix/lib/kembrel/KAHOU.qvx"
 check "a missing database is put back" cmp -s "$build/bin/CABLE-PIPE.qvx" "$prefix/lib/kembrel/CABLE-PIPE.qvx"
 check "the command survives a reinstall" test "$(readlink -f "$prefix/bin/kembrel")" = "$(readlink -f "$program")"
+check "a reinstall leaves no debug information either" no_debug_info "$program"
 
 # The command starts the program, which then runs until it is closed.
 set +e
