@@ -180,6 +180,19 @@ void GridModel::setCol(int c)
     emit currentCellChanged();
 }
 
+void GridModel::writeRow(int r, const QStringList &cells)
+{
+    if (cells.isEmpty())
+        return;
+    check(r, int(cells.size()));
+    for (int c = 1; c <= cells.size(); ++c)
+        setTextMatrix(r, c, cells.at(c - 1));
+    // One move, so that a view scrolls once, to the row's start.
+    m_row = r;
+    m_col = 1;
+    emit currentCellChanged();
+}
+
 void GridModel::setColWidth(int c, int twips)
 {
     m_colTwips.insert(c, twips);

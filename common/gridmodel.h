@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QHash>
+#include <QStringList>
 #include <QtGlobal>
 #include <QVector>
 
@@ -62,6 +63,13 @@ public:
     void clearBackColor(int r, int c);
     void setCellBackColor(GridColor color) { setBackColor(m_row, m_col, color); }
     void setCellForeColor(GridColor color) { setForeColor(m_row, m_col, color); }
+
+    // Writes a result row: cells[i] into column i + 1 of row r. The current cell
+    // ends on the row's first written column (its name), where the user reads
+    // the row and the arrow keys go on from, and the views show the row from
+    // there. A row or a column outside the grid throws Failure before any cell
+    // is written.
+    void writeRow(int r, const QStringList &cells);
 
     // Asks the views to bring row r into sight from its first column (a row the
     // program wrote by its address); the current cell stays where it is.

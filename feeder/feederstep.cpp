@@ -27,11 +27,7 @@ int dataRow(const QString &dataNo, const GridModel &grid)
 
 void writeRow(GridModel &grid, int row, const QStringList &cells)
 {
-    grid.setRow(row);
-    for (int c = 0; c < cells.size(); ++c) {
-        grid.setCol(c + 1);
-        grid.setText(cells.at(c));
-    }
+    grid.writeRow(row, cells);
 }
 
 bool trappedStep(const QString &tag, const std::function<void()> &f)

@@ -432,14 +432,8 @@ void DetectorModel::calculate()
         coverageStep(type);
 
     m_state->DATA_NO = CInt(Val(Text1.trimmed()));
-    if (!Text1.isEmpty()) {
-        const QStringList row = resultRow();
-        for (int c = 1; c <= 15; ++c) {
-            MSFlexGrid1.setCol(c);
-            MSFlexGrid1.setRow(m_state->DATA_NO);
-            MSFlexGrid1.setText(row.at(c - 1));
-        }
-    }
+    if (!Text1.isEmpty())
+        MSFlexGrid1.writeRow(m_state->DATA_NO, resultRow());
     Label16 = (isNarrow() || m_variant->hasCompartment)
                   ? QStringLiteral("設定を変更して再計算できます。詳細は画面を拡大してご覧下さい。")
                   : QStringLiteral("設定を変更して再計算出来ます。詳細は画面を拡大してご覧下さい。");

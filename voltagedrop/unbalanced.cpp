@@ -186,13 +186,7 @@ void Form16Model::GR_HYOJI()
         Combo2.clear();
     if (Text8.isEmpty())
         Combo3.clear();
-    const QString *cells[] = {&Text1, &Text3, &Text4, &Combo1, &Text5, &Text6, &Combo2, &Text7, &Text8, &Combo3, &Label2};
-    for (int c = 1; c <= 11; ++c) {
-        MSFlexGrid1.setCol(c);
-        MSFlexGrid1.setRow(row);
-        MSFlexGrid1.setText(*cells[c - 1]);
-    }
-    MSFlexGrid1.setRow(0);
+    MSFlexGrid1.writeRow(row, {Text1, Text3, Text4, Combo1, Text5, Text6, Combo2, Text7, Text8, Combo3, Label2});
 }
 
 void Form16Model::Command2_Click()

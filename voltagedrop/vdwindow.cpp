@@ -245,15 +245,10 @@ void VoltageDropModel::GR_HYOJI()
     const QString laying = layingOf(FUSETU_HOUHOU) == Laying::Conduit ? QStringLiteral("配管")
         : layingOf(FUSETU_HOUHOU) == Laying::Rack                     ? QStringLiteral("ｹｰﾌﾞﾙﾗｯｸ")
                                                                       : QString();
-    const QString cells[] = {Text3, Combo3, Combo1, Text1, Text4, Combo2, Label12, Label11,
-                             Label13, Combo4, Combo5, Label4, Label5, Label2, Label3, laying};
-    MSFlexGrid1.setRow(row);
-    for (int c = 1; c <= 16; ++c) {
-        if (c == 6 && !m_variant->hasPowerFactor)
-            continue; // the DC window has no power factor and leaves the column alone
-        MSFlexGrid1.setCol(c);
-        MSFlexGrid1.setText(cells[c - 1]);
-    }
+    // The DC window has no power factor and leaves its column as it is.
+    const QString powerFactor = m_variant->hasPowerFactor ? Combo2 : MSFlexGrid1.textMatrix(row, 6);
+    MSFlexGrid1.writeRow(row, {Text3, Combo3, Combo1, Text1, Text4, powerFactor, Label12, Label11, Label13, Combo4, Combo5,
+                               Label4, Label5, Label2, Label3, laying});
 }
 
 } // namespace kb::vd

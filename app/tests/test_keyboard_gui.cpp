@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QSet>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -377,6 +378,35 @@ TEST_F(Keyboard, EnterOnAFocusedButtonPressesItInEveryWindow)
     load->setFocus();
     QTest::keyClick(load, Qt::Key_Return);
     EXPECT_EQ(test::child<QLineEdit>(w, "Text2")->text(), "3");
+    EXPECT_TRUE(folder.messages().isEmpty()) << folder.messages().join(QLatin1Char('\n')).toStdString();
+}
+
+// The menus' buttons are picture (tool) buttons: Enter presses them as Space does.
+TEST_F(Keyboard, EnterOnAMenusPictureButtonOpensItsWindow)
+{
+    open("MDIForm1"); // the fire-alarm frame shows its menu FrmMENUA
+    const struct
+    {
+        const char *menu, *button, *opens;
+        Qt::Key key;
+    } cases[] = {
+        {"Form5", "Command1", "Form1", Qt::Key_Return},      // main menu: 配管サイズ
+        {"Form6", "Command5", "Form13", Qt::Key_Return},     // wire-size menu: 電圧降下計算
+        {"Form13", "Command2", "Form3", Qt::Key_Enter},      // voltage-drop menu: 1 相 3 線 式, the keypad's Enter
+        {"FrmMENUA", "Command3", "FrmMENUC", Qt::Key_Return}, // fire-alarm menu: 感知器台数
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.menu);
+        Window *menu = reg().isLoaded(QLatin1String(c.menu)) ? reg().window(QLatin1String(c.menu)) : open(c.menu);
+        ASSERT_NE(menu, nullptr);
+        ASSERT_FALSE(reg().isLoaded(QLatin1String(c.opens)));
+        auto *button = test::child<QToolButton>(menu, c.button);
+        QApplication::setActiveWindow(button->window());
+        button->setFocus();
+        ASSERT_TRUE(button->hasFocus());
+        QTest::keyClick(button, c.key, c.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        EXPECT_TRUE(reg().isLoaded(QLatin1String(c.opens)));
+    }
     EXPECT_TRUE(folder.messages().isEmpty()) << folder.messages().join(QLatin1Char('\n')).toStdString();
 }
 

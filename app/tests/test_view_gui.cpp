@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -24,6 +25,8 @@ using test::click;
 using test::setBox;
 using test::setCombo;
 using test::trigger;
+
+const QString kPickRowToRead = QStringLiteral("読込む行番号を選択後にクリックして下さい。");
 
 FlexGrid *gridOf(Window *w)
 {
@@ -60,10 +63,11 @@ void scrollToEnd(FlexGrid *g)
 
 } // namespace
 
-// Each calculator writes the row of its data number cell by cell, ending in the
-// row's last column; the view shows that row from its first column. The row
-// read back from a result file shows from the top.
-TEST_F(ViewGui, TheWrittenRowShowsFromItsFirstColumnAndAnOpenedFileFromTheTop)
+// Each calculator writes the row of its data number; the current cell is then the
+// row's name (column 1), in view, and the arrow keys go on from there with the
+// names in view. The program's move chooses no row. A result file read back
+// shows from the top.
+TEST_F(ViewGui, TheWrittenRowShowsFromItsNameWhereTheCurrentCellIsAndAnOpenedFileFromTheTop)
 {
     for (const test::Calculator &k : test::calculators()) {
         SCOPED_TRACE(k.form);
@@ -79,8 +83,20 @@ TEST_F(ViewGui, TheWrittenRowShowsFromItsFirstColumnAndAnOpenedFileFromTheTop)
         setBox(w, k.dataBox, QString::number(row));
         click(w, k.button);
         EXPECT_TRUE(holdsText(g, row)) << folder.messages().join(QLatin1Char('|')).toStdString();
-        EXPECT_EQ(g->currentIndex().row(), row - 1);
-        EXPECT_TRUE(rowInView(g, row));
+        EXPECT_EQ(std::make_pair(g->row(), g->col()), std::make_pair(row, 1));
+        EXPECT_EQ(g->currentIndex(), g->model()->index(row - 1, 0));
+        EXPECT_TRUE(cellInView(g, row, 1));
+        EXPECT_EQ(g->horizontalScrollBar()->value(), 0);
+
+        // Nothing is chosen yet: データ読込み asks for a row.
+        click(w, k.reload);
+        EXPECT_EQ(folder.messages().value(folder.messages().size() - 1), kPickRowToRead);
+
+        // Into the grid from the keyboard, then Down: the next row's name, in view.
+        g->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(g, Qt::Key_Down);
+        EXPECT_EQ(std::make_pair(g->row(), g->col()), std::make_pair(row + 1, 1));
+        EXPECT_TRUE(cellInView(g, row + 1, 1));
         EXPECT_EQ(g->horizontalScrollBar()->value(), 0);
 
         const QString file = folder.path(QStringLiteral("%1.qvx").arg(QLatin1String(k.form)));

@@ -259,6 +259,9 @@ TEST(FlexGrid, AColumnIsNeverNarrowerThanItsHeading)
     EXPECT_TRUE(fits(1) && fits(3) && fits(0));
 }
 
+// A row the program writes shows from its first column. Written as a result row
+// (GridModel::writeRow) the current cell is its name, column 1, in view; walked
+// cell by cell it stays where the walk ends.
 TEST(FlexGrid, ARowTheProgramWritesShowsFromItsFirstColumn)
 {
     const struct
@@ -273,20 +276,63 @@ TEST(FlexGrid, ARowTheProgramWritesShowsFromItsFirstColumn)
         {"shown after the write", false, false, 80},
         {"shown after the write, from the far corner", false, true, 3},
     };
-    for (const auto &k : cases) {
-        SCOPED_TRACE(k.name);
-        auto g = wideGrid();
-        g->show();
-        if (k.fromEnd)
-            scrollToEnd(*g);
-        if (!k.shownFirst)
-            g->hide();
-        writeRowCellByCell(*g, k.row);
-        g->show();
-        EXPECT_EQ(g->currentIndex(), g->model()->index(k.row - 1, 15));
-        EXPECT_TRUE(inView(*g, k.row));
-        EXPECT_EQ(g->horizontalScrollBar()->value(), 0);
+    for (const bool resultRow : {false, true})
+        for (const auto &k : cases) {
+            SCOPED_TRACE(std::string(k.name) + (resultRow ? ", a result row" : ", cell by cell"));
+            auto g = wideGrid();
+            g->show();
+            if (k.fromEnd)
+                scrollToEnd(*g);
+            if (!k.shownFirst)
+                g->hide();
+            if (resultRow)
+                g->gridModel()->writeRow(k.row, QStringList(16, QStringLiteral("x")));
+            else
+                writeRowCellByCell(*g, k.row);
+            g->show();
+            const int col = resultRow ? 1 : 16;
+            EXPECT_EQ(std::make_pair(g->row(), g->col()), std::make_pair(k.row, col));
+            EXPECT_EQ(g->currentIndex(), g->model()->index(k.row - 1, col - 1));
+            EXPECT_EQ(g->textMatrix(k.row, 16), resultRow ? QStringLiteral("x") : QStringLiteral("%1-16").arg(k.row));
+            EXPECT_TRUE(inView(*g, k.row));
+            EXPECT_EQ(g->horizontalScrollBar()->value(), 0);
+        }
+}
+
+// A result row's move chooses nothing; the keys go on from its name with the
+// names in view. A row that does not fit is refused before any cell is written.
+TEST(FlexGrid, AResultRowIsWrittenWholeAndTheKeysGoOnFromItsName)
+{
+    auto g = wideGrid();
+    g->show();
+    QApplication::setActiveWindow(g.get());
+    int chosen = 0;
+    QObject::connect(g.get(), &FlexGrid::cellClicked, g.get(), [&] { ++chosen; });
+    g->clickCell(2, 5);
+    ASSERT_EQ(chosen, 1);
+    scrollToEnd(*g);
+
+    GridModel &m = *g->gridModel();
+    m.writeRow(60, {QStringLiteral("動力盤"), QStringLiteral("210V")});
+    EXPECT_EQ(chosen, 1);
+    EXPECT_EQ(std::make_pair(g->row(), g->col()), std::make_pair(60, 1));
+    EXPECT_TRUE(inView(*g, 60, 1));
+    g->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(g.get(), Qt::Key_Down);
+    EXPECT_EQ(chosen, 2);
+    EXPECT_EQ(std::make_pair(g->row(), g->col()), std::make_pair(61, 1));
+    EXPECT_TRUE(inView(*g, 61, 1));
+    EXPECT_EQ(g->horizontalScrollBar()->value(), 0);
+
+    // Below the last row, above the first, or wider than the grid: nothing written, the current cell kept.
+    const QStringList full(16, QStringLiteral("y"));
+    for (const auto &[r, cells] : {std::pair{101, full}, std::pair{-1, full}, std::pair{5, full + QStringList{"z"}}}) {
+        SCOPED_TRACE(r);
+        EXPECT_THROW(m.writeRow(r, cells), Failure);
+        EXPECT_EQ(std::make_pair(g->row(), g->col()), std::make_pair(61, 1));
     }
+    EXPECT_EQ(m.textMatrix(5, 1), u"");
+    EXPECT_EQ(m.rowAfterData(), 61);
 }
 
 TEST(FlexGrid, AUsersClickLeavesTheViewWhileTheKeysCarryIt)

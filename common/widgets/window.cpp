@@ -23,6 +23,7 @@
 #include <QSet>
 #include <QStandardPaths>
 #include <QStyle>
+#include <QToolButton>
 #include <QWindow>
 
 #include <algorithm>
@@ -301,9 +302,16 @@ bool isEnter(const QKeyEvent *event)
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
+// A button Enter presses: a push button or a picture (tool) button. An option
+// leaves Enter to its window.
+bool isPressButton(const QObject *o)
+{
+    return qobject_cast<const QPushButton *>(o) || qobject_cast<const QToolButton *>(o);
+}
+
 // Presses the button for the key, once however long the key is held, as Space
 // does. Whether the key was taken.
-bool press(QPushButton *button, QKeyEvent *event)
+bool press(QAbstractButton *button, QKeyEvent *event)
 {
     if (!button->isEnabled() || !button->isVisible())
         return false;
@@ -323,9 +331,8 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent *>(event)))
-            if (auto *button = qobject_cast<QPushButton *>(watched))
-                return press(button, static_cast<QKeyEvent *>(event));
+        if (event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent *>(event)) && isPressButton(watched))
+            return press(static_cast<QAbstractButton *>(watched), static_cast<QKeyEvent *>(event));
         return false;
     }
 };
@@ -456,8 +463,8 @@ void Window::showEvent(QShowEvent *event)
     for (QLineEdit *edit : findChildren<QLineEdit *>())
         beginning->watch(edit);
     auto *enter = new EnterPresses(this);
-    for (QPushButton *button : findChildren<QPushButton *>())
-        if (ownerWindow(button) == this)
+    for (QAbstractButton *button : findChildren<QAbstractButton *>())
+        if (isPressButton(button) && ownerWindow(button) == this)
             button->installEventFilter(enter);
     auto *arrows = new ArrowsCheck(this);
     for (QRadioButton *option : findChildren<QRadioButton *>())

@@ -139,7 +139,7 @@ TEST_F(Unbalanced, RowHoldsTheInputsAsTypedAndNoPowerFactorForKvaOnlyGroups)
     for (int c = 0; c <= 12; ++c)
         EXPECT_EQ(m.MSFlexGrid1.textMatrix(3, c), row[c]) << c;
     EXPECT_TRUE(m.Combo2.isEmpty()); // cleared on screen as well
-    EXPECT_EQ(m.MSFlexGrid1.row(), 0);
+    EXPECT_EQ(std::make_pair(m.MSFlexGrid1.row(), m.MSFlexGrid1.col()), std::make_pair(3, 1)); // the row's name
 
     // The same inputs again give the same loads: they start from 0 each time.
     m.Combo2 = QStringLiteral("0.75");
