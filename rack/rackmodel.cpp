@@ -149,6 +149,8 @@ void RackModel::intervalWarning()
 void RackModel::Command2_Click()
 {
     if (TOROKU_SUU == 0) {
+        // The results of a list that 削除 has emptied belong to no list on show.
+        clearResults();
         message(u"電線・ケーブルを登録して下さい。"_qs);
         return;
     }
