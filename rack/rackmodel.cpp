@@ -273,6 +273,8 @@ void RackModel::RACK_OMOSA()
             return;
         if (const auto w = rack::rackWeight(num.RACK_HABA))
             num.RACK_JURYO = *w;
+        else if (!isDuct() && num.RACK_HABA == 0)
+            num.RACK_JURYO = 0; // a special order has no standard rack to weigh
     });
 }
 

@@ -247,14 +247,15 @@ TEST(RackRecalculation, TheInsertFollowsTheSpanWeightOfANewSpacing)
     EXPECT_TRUE(folder.messages().isEmpty());
 }
 
-TEST(RackRecalculation, AFullCalculationStartsFromNoRackAndARecalculationCarriesItsOwn)
+TEST(RackRecalculation, ASpecialOrderHasNoRackWeightAndTheDuctKeepsItsOwn)
 {
     // First a list that fits a 200 rack (duct), then one of 1234 mm: special order, no rack
-    // weight. Within one calculation, a spacing that needs a special order keeps the weight of
-    // the rack that calculation found (398 mm fits 500; spread three times it does not).
-    const struct { RackModel::Variant variant; const char16_t *box, *weightNote; int16_t widthKept; } windows[] = {
-        {RackModel::Variant::Rack, u"特別注文のラックです。", u"ラックの重量", 0},
-        {RackModel::Variant::Duct, u"特別注文のダクトです。", u"ダクトの重量", 500},
+    // weight. Within one calculation, a spacing that needs a special order (398 mm fits 500;
+    // spread three times it does not) has no rack to weigh either, while the duct window keeps
+    // the duct that calculation found, and its weight.
+    const struct { RackModel::Variant variant; const char16_t *box, *weightNote; int16_t widthKept, weightKept; } windows[] = {
+        {RackModel::Variant::Rack, u"特別注文のラックです。", u"ラックの重量", 0, 0},
+        {RackModel::Variant::Duct, u"特別注文のダクトです。", u"ダクトの重量", 500, 67},
     };
     for (const auto &w : windows) {
         TestFolder folder;
@@ -283,7 +284,7 @@ TEST(RackRecalculation, AFullCalculationStartsFromNoRackAndARecalculationCarries
         m.Command2_Click();
         EXPECT_EQ(folder.messages().last(), box);
         EXPECT_EQ(m.num.RACK_HABA, w.widthKept);
-        EXPECT_EQ(m.num.RACK_JURYO, 67);
+        EXPECT_EQ(m.num.RACK_JURYO, w.weightKept);
     }
 }
 
