@@ -128,12 +128,11 @@ void Form7Model::calculate()
     const bool designMode = KEISAN_MODE == QLatin1String("SEKKEI");
     bool rowChosen = false;
     if (designMode) {
-        const double V = Val(Combo2);
-        if (V > 150 && V < 250) {
-            SEKKEI(31, QStringLiteral("SEKKEI_200"));
+        if (const int first = designRows(); first == 31) {
+            SEKKEI(first, QStringLiteral("SEKKEI_200"));
             rowChosen = true;
-        } else if (V > 350 && V < 450) {
-            SEKKEI(11, QStringLiteral("SEKKEI_400"));
+        } else if (first == 11) {
+            SEKKEI(first, QStringLiteral("SEKKEI_400"));
             rowChosen = true;
         }
     }
@@ -231,20 +230,28 @@ void Form7Model::checkClassLimits() const
         limit(u"400V級", 75, u"７５ｋＷ");
 }
 
+int Form7Model::designRows() const
+{
+    const double V = Val(Combo2);
+    return V > 150 && V < 250 ? 31 : V > 350 && V < 450 ? 11 : 0;
+}
+
+std::optional<int16_t> Form7Model::designRowOf(int firstRow) const
+{
+    const QString key = trimBlanks(Combo1);
+    for (int r = firstRow; r < firstRow + 20; ++r)
+        if (sameText(trimBlanks(DD.at(1, r)), key))
+            return int16_t(r);
+    return std::nullopt;
+}
+
 void Form7Model::SEKKEI(int firstRow, const QString &tag)
 {
-    bool found = false;
-    step(tag, [&] {
-        const QString key = trimBlanks(Combo1);
-        for (int r = firstRow; r < firstRow + 20; ++r)
-            if (sameText(trimBlanks(DD.at(1, r)), key)) {
-                TAISHOU_GYOU = int16_t(r);
-                found = true;
-                return;
-            }
-    });
-    if (!found)
+    std::optional<int16_t> row;
+    step(tag, [&] { row = designRowOf(firstRow); });
+    if (!row)
         endWith(QStringLiteral("該当する容量がありません、該当するものに変更して下さい。"));
+    TAISHOU_GYOU = *row;
 }
 
 void Form7Model::HYOU_JI()
@@ -265,14 +272,24 @@ void Form7Model::HYOU_JI()
     Label8 = QStringLiteral("E") + design(EarthSize);
     Label14 = QStringLiteral("ﾎﾞﾝﾄﾞ") + design(BondSize);
     Label18 = design(CabtyreSize) + QStringLiteral("mm2");
-    if (!sameText(DENGEN_SHUBETU, u"TODEN"))
-        return; // a private receiving station corrects its power factor itself
+    showCapacitor(TAISHOU_GYOU);
+}
+
+void Form7Model::showCapacitor(int16_t g)
+{
+    // A private receiving station corrects its power factor itself: no capacitor of
+    // another motor may stand beside its figures.
+    if (!sameText(DENGEN_SHUBETU, u"TODEN")) {
+        Label12.clear();
+        Label13.clear();
+        return;
+    }
     const bool at50 = SHUHASU == QLatin1String("50");
     if (sameText(KONDENSA_HYOJI, u"MICRO"))
-        Label13 = design(at50 ? CapMicro50 : CapMicro60) + QStringLiteral("μF");
+        Label13 = DD.at(at50 ? CapMicro50 : CapMicro60, g) + QStringLiteral("μF");
     else if (sameText(KONDENSA_HYOJI, u"KVAR"))
-        Label13 = design(at50 ? CapKvar50 : CapKvar60) + QStringLiteral("kVar");
-    Label12 = QStringLiteral("IV") + design(at50 ? CapWire50 : CapWire60);
+        Label13 = DD.at(at50 ? CapKvar50 : CapKvar60, g) + QStringLiteral("kVar");
+    Label12 = QStringLiteral("IV") + DD.at(at50 ? CapWire50 : CapWire60, g);
 }
 
 void Form7Model::HAIKAN_SAIZU()
@@ -599,6 +616,16 @@ void Form7Model::Command5_Click()
     Label16 = g.cell(22);
     Label17 = g.cell(23);
     Label18 = g.cell(24);
+    // The capacitor is not in the row: the design row of the motor read back gives it, as the
+    // first calculation of that motor did; without one the row's motor shows none.
+    const int first = designRows();
+    const std::optional<int16_t> row = KEISAN_MODE == QLatin1String("SEKKEI") && first ? designRowOf(first) : std::nullopt;
+    if (row) {
+        showCapacitor(*row);
+    } else {
+        Label12.clear();
+        Label13.clear();
+    }
     SENTAKU_GYOU = 0;
     // The row stands for a completed calculation of its motor: the next 計算
     // recalculates it from the one result the user edits.

@@ -124,8 +124,14 @@ private:
     // Puts texts back into the boxes a later click watches.
     void setWatched(const QStringList &texts);
     double powerFactorPercent(double P, double I) const;
+    // The first design row of the voltage class in Combo2 (31: 200 V, 11: 400 V); 0 for none.
+    int designRows() const;
+    // The row of the output in Combo1 among the 20 design rows from firstRow; none when absent.
+    std::optional<int16_t> designRowOf(int firstRow) const;
     void SEKKEI(int firstRow, const QString &tag);
     void HYOU_JI();
+    // The capacitor wire and capacitor of design row g at the window's supply, frequency and unit.
+    void showCapacitor(int16_t g);
     void HAIKAN_SAIZU();
     void DENATU_KOUKA();
     void KOUKA_LITU();

@@ -103,11 +103,11 @@ void CableListModel::Command1_Click()
 
 void CableListModel::registerCable()
 {
-    // A count that is no number, as an empty one, asks for the count; one that is no whole
-    // number of cables is refused.
-    const std::optional<double> count = tryReadNumber(Combo5);
+    // A count that is no whole number of cables (empty, no number, 0, negative, a fraction)
+    // asks for the count.
+    std::optional<double> count = tryReadNumber(Combo5);
     if (count && (*count < 1 || Int(*count) != *count))
-        throw Failure(u"the cable count is not a whole number of at least 1"_qs);
+        count.reset();
     DENSEN_MEI = trimTrailingBlanks(Combo3);
     Label1 = u"ケーブルは "_qs + DENSEN_MEI + u" です。"_qs;
     if (!count) {

@@ -85,6 +85,8 @@ void Form19Model::Command2_Click()
 {
     trapped(u"Command2_Click"_qs, [&] {
         if (TOROKU_SUU == 0) {
+            // The results of a list that 削除 has emptied belong to no list on show.
+            clearResults();
             message(u"電線を登録して下さい。"_qs);
             return;
         }

@@ -149,6 +149,8 @@ void RackModel::intervalWarning()
 void RackModel::Command2_Click()
 {
     if (TOROKU_SUU == 0) {
+        // The results of a list that 削除 has emptied belong to no list on show.
+        clearResults();
         message(u"電線・ケーブルを登録して下さい。"_qs);
         return;
     }
@@ -174,7 +176,7 @@ void RackModel::Command2_Click()
             clearResults();
             KEISAN_KAISUU = 0;
             // Widths or weights beyond the window's figures are far beyond the widest rack.
-            message(isDuct() ? u"特別注文のダクトです。"_qs : u"特別注文のラックです。"_qs);
+            message(specialOrder());
         } catch (...) {
             clearResults();
             KEISAN_KAISUU = 0;
@@ -246,11 +248,11 @@ void RackModel::RACK_KENSA()
         num.HITSUYOU_HABA = CInt(width + num.YOYUU_HABA);
         if (const auto w = rack::ladderWidth(num.HITSUYOU_HABA)) {
             num.RACK_HABA = int16_t(*w);
-        } else if (isDuct()) {
-            message(u"特別注文のダクトです。"_qs);
         } else {
-            num.RACK_HABA = 0;
-            message(u"特別注文のラックです。"_qs);
+            // The duct window keeps the width it held.
+            if (!isDuct())
+                num.RACK_HABA = 0;
+            message(specialOrder());
         }
     });
 }
@@ -271,6 +273,8 @@ void RackModel::RACK_OMOSA()
             return;
         if (const auto w = rack::rackWeight(num.RACK_HABA))
             num.RACK_JURYO = *w;
+        else if (!isDuct() && num.RACK_HABA == 0)
+            num.RACK_JURYO = 0; // a special order has no standard rack to weigh
     });
 }
 
@@ -290,6 +294,10 @@ void RackModel::DOKO_KAETA()
         } else if (!same4) {
             HENKOU_CODE = u"C4"_qs;
             KAETA_KEISAN();
+        } else if (Label7.isEmpty()) {
+            // A refused recalculation emptied the results: the conditions that stand again
+            // (the user put the refused one back) are calculated afresh.
+            BASHO_CNI();
         }
     });
 }
@@ -306,9 +314,27 @@ void RackModel::KAETA_KEISAN()
     });
 }
 
+void RackModel::recalculation(const QString &tag, const std::function<void()> &procedure)
+{
+    // A recalculation that ends on its box leaves no result of the conditions before on show.
+    trapped(tag, [&] {
+        try {
+            procedure();
+        } catch (...) {
+            clearResults();
+            throw;
+        }
+    });
+}
+
+QString RackModel::specialOrder() const
+{
+    return isDuct() ? u"特別注文のダクトです。"_qs : u"特別注文のラックです。"_qs;
+}
+
 void RackModel::BASHO_CICHI()
 {
-    trapped(u" BASHO_CICHI"_qs, [&] {
+    recalculation(u" BASHO_CICHI"_qs, [&] {
         hangingInterval();
         num.HABA_GOUKEI = 0;
         num.DENSEN_JURYO = 0;
@@ -316,6 +342,8 @@ void RackModel::BASHO_CICHI()
         addUpList(!isDuct());
         // The width beside the spacing box is the spaced one, as the last spacing change showed it.
         Text3 = spacedWidthSum();
+        if (!isDuct())
+            Text4 = Str(num.RACK_HABA); // the rack as it stands, also where a refusal emptied its box
         spanWeightStep(!isDuct());
         Label1 = kRecalcPrompt;
         ZENKAI[0] = Combo1;
@@ -327,11 +355,19 @@ void RackModel::BASHO_CICHI()
 
 void RackModel::BASHO_CNI()
 {
-    trapped(u" BASHO_CNI"_qs, [&] {
+    recalculation(u" BASHO_CNI"_qs, [&] {
         num.HABA_GOUKEI = 0;
         num.DENSEN_JURYO = 0;
         addUpList(!isDuct());
-        CInt(rack::spacingCoefficient(Combo2) * num.HABA_GOUKEI); // a product beyond 16 bits fails before the box changes
+        try {
+            CInt(rack::spacingCoefficient(Combo2) * num.HABA_GOUKEI);
+        } catch (const Overflow &) {
+            // A spaced width beyond the window's figures is far beyond the widest rack, as in a
+            // full calculation; the spacing is not taken, so the next press refuses it again.
+            clearResults();
+            message(specialOrder());
+            return;
+        }
         Text3 = spacedWidthSum();
         DENRYU_GENSHO();
         RACK_KENSA();
@@ -351,7 +387,7 @@ void RackModel::BASHO_CNI()
 
 void RackModel::BASHO_CYON()
 {
-    trapped(u" BASHO_CYON"_qs, [&] {
+    recalculation(u" BASHO_CYON"_qs, [&] {
         num.DENSEN_HONSUU = int16_t(registeredCount());
         for (double factor : rack::kFactorOrder) {
             // The box is read afresh: a recalculation may have rewritten it to a later factor.

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <array>
 #include <cstdint>
+#include <functional>
 
 namespace kb {
 
@@ -83,6 +84,10 @@ private:
     void spanWeightStep(bool roundWeights);
     void insertStep();
     void intervalWarning();
+    // Runs a recalculation under its own box; one that ends on the box empties the results.
+    void recalculation(const QString &tag, const std::function<void()> &procedure);
+    // The words of a list or spacing too wide for the widest rack (duct).
+    QString specialOrder() const;
     void setPitch(int pitch);
     Variant m_variant;
 };

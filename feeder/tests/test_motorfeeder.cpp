@@ -113,16 +113,19 @@ TEST_F(Motor, DesignModeTakesTheFirstDesignRowAndWritesTheGridRow)
 
 TEST_F(Motor, SettingsAndLayingChooseCapacitorConduitAndCurrent)
 {
-    // Star-delta on thick-steel conduit fills the secondary circuit; a private station no capacitor.
+    // Star-delta on thick-steel conduit fills the secondary circuit; a private station shows no
+    // capacitor, neither its own nor one an earlier motor left.
     m.DENGEN_SHUBETU = "JIKAYO";
     m.DENSEN_SHUBETU = "CV-3C";
     m.FUSETU_HOUHOU = "G";
     m.Combo3 = "ｽﾀｰﾃﾞﾙﾀ";
-    m.Label13 = "old";
+    m.Label12 = "IV5.5";
+    m.Label13 = "7.54kVar";
     m.Command1_Click();
     EXPECT_EQ(m.Combo4, "CV22-3C");
     EXPECT_EQ(m.Label10, "125 AF");
-    EXPECT_EQ(m.Label13, "old");
+    EXPECT_EQ(m.Label12, "");
+    EXPECT_EQ(m.Label13, "");
     EXPECT_EQ(m.Label7, "54・可とう管50");
     EXPECT_EQ(m.Label15, "CV14-3C");
     EXPECT_EQ(m.Label16, "36");

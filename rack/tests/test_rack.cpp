@@ -218,10 +218,11 @@ TEST_F(Calculated, SpacingChangeRecalculatesWidthFactorAndInsert)
     EXPECT_EQ(m.Text3, u"37.5");
     EXPECT_EQ(m.Combo4, u"0.95");
 
-    m.DENSEN_TOROKU[1][3] = u"1100"_qs;
+    m.DENSEN_TOROKU[1][3] = u"1100"_qs; // spread three times past the window's figures
     recalculate(u"2"_qs, u"S=3d"_qs, u"0.95"_qs);
-    EXPECT_EQ(folder.messages(), QStringList{u"エラーが発生しました。 BASHO_CNI"_qs});
-    EXPECT_EQ(m.Text3, u"37.5");
+    EXPECT_EQ(folder.messages(), QStringList{u"特別注文のラックです。"_qs});
+    EXPECT_EQ(m.Text3, u"");
+    EXPECT_EQ(m.ZENKAI[1], u"S=1.5d");
 }
 
 TEST(RackRecalculation, TheInsertFollowsTheSpanWeightOfANewSpacing)
@@ -247,14 +248,15 @@ TEST(RackRecalculation, TheInsertFollowsTheSpanWeightOfANewSpacing)
     EXPECT_TRUE(folder.messages().isEmpty());
 }
 
-TEST(RackRecalculation, AFullCalculationStartsFromNoRackAndARecalculationCarriesItsOwn)
+TEST(RackRecalculation, ASpecialOrderHasNoRackWeightAndTheDuctKeepsItsOwn)
 {
     // First a list that fits a 200 rack (duct), then one of 1234 mm: special order, no rack
-    // weight. Within one calculation, a spacing that needs a special order keeps the weight of
-    // the rack that calculation found (398 mm fits 500; spread three times it does not).
-    const struct { RackModel::Variant variant; const char16_t *box, *weightNote; int16_t widthKept; } windows[] = {
-        {RackModel::Variant::Rack, u"特別注文のラックです。", u"ラックの重量", 0},
-        {RackModel::Variant::Duct, u"特別注文のダクトです。", u"ダクトの重量", 500},
+    // weight. Within one calculation, a spacing that needs a special order (398 mm fits 500;
+    // spread three times it does not) has no rack to weigh either, while the duct window keeps
+    // the duct that calculation found, and its weight.
+    const struct { RackModel::Variant variant; const char16_t *box, *weightNote; int16_t widthKept, weightKept; } windows[] = {
+        {RackModel::Variant::Rack, u"特別注文のラックです。", u"ラックの重量", 0, 0},
+        {RackModel::Variant::Duct, u"特別注文のダクトです。", u"ダクトの重量", 500, 67},
     };
     for (const auto &w : windows) {
         TestFolder folder;
@@ -283,7 +285,7 @@ TEST(RackRecalculation, AFullCalculationStartsFromNoRackAndARecalculationCarries
         m.Command2_Click();
         EXPECT_EQ(folder.messages().last(), box);
         EXPECT_EQ(m.num.RACK_HABA, w.widthKept);
-        EXPECT_EQ(m.num.RACK_JURYO, 67);
+        EXPECT_EQ(m.num.RACK_JURYO, w.weightKept);
     }
 }
 
@@ -314,20 +316,29 @@ TEST_P(BothCalculated, AnIntervalChangeShowsTheSpacedWidthSum)
     EXPECT_TRUE(folder.messages().isEmpty());
 }
 
-TEST_P(BothCalculated, AnIntervalOfNoLengthIsRefusedAndChangesNothing)
+TEST_P(BothCalculated, AnIntervalOfNoLengthIsRefusedAndEmptiesTheResults)
 {
-    const auto shown = [&] { return QStringList{m.Text3, m.Label4, m.Label7, m.Label11, m.Label13, m.Label1}; };
+    const auto shown = [&] {
+        return m.isDuct() ? QStringList{m.Text3, m.Label4, m.Label7} : QStringList{m.Text3, m.Text4, m.Label4, m.Label7, m.Label11, m.Label13};
+    };
     const QStringList before = shown();
     for (const char16_t *interval : {u"-2", u"0", u"-0.5", u"x"}) {
         folder.fake().messages.clear();
+        const double spanWeight = m.num.TSURIMA_JURYO;
         m.Combo1 = QString::fromUtf16(interval);
         m.Command2_Click();
         m.Command2_Click(); // the interval is not taken: the next press refuses it again
         const std::string at = QString::fromUtf16(interval).toStdString();
         EXPECT_EQ(folder.messages(), QStringList(2, u"エラーが発生しました。 BASHO_CICHI"_qs)) << at;
-        EXPECT_EQ(shown(), before) << at;
-        EXPECT_EQ(m.num.TSURIMA_JURYO, 122) << at;
+        EXPECT_EQ(shown(), QStringList(before.size(), QString())) << at;
+        EXPECT_EQ(m.num.TSURIMA_JURYO, spanWeight) << at;
         EXPECT_EQ(m.ZENKAI[0], u"2") << at;
+        // The interval put back is no change, yet the emptied results are shown again (the duct's
+        // recalculations keep the decimals of its weights).
+        m.Combo1 = u"2"_qs;
+        m.Command2_Click();
+        const QStringList again = m.isDuct() ? QStringList{u"26"_qs, u"ダクトの重量10.6kgを含む"_qs, u"吊り間重量 12.14 kg"_qs} : before;
+        EXPECT_EQ(shown(), again) << at;
     }
 }
 
