@@ -281,16 +281,21 @@ void RackModel::RACK_OMOSA()
 void RackModel::DOKO_KAETA()
 {
     trapped(u"DOKO_KAETA"_qs, [&] {
-        const QString twoChanges = u"１計算で２箇所以上変更しないで下さい。"_qs;
+        // Two conditions changed at once are refused: the results of the conditions before
+        // belong to none of those on show.
+        const auto twoChanges = [this] {
+            clearResults();
+            message(u"１計算で２箇所以上変更しないで下さい。"_qs);
+        };
         const bool same1 = sameText(Combo1, ZENKAI[0]);
         const bool same2 = sameText(Combo2, ZENKAI[1]);
         const bool same4 = sameText(Combo4, ZENKAI[2]);
         if (!same1) {
             HENKOU_CODE = u"C1"_qs;
-            same2 && same4 ? KAETA_KEISAN() : message(twoChanges);
+            same2 && same4 ? KAETA_KEISAN() : twoChanges();
         } else if (!same2) {
             HENKOU_CODE = u"C2"_qs;
-            same4 ? KAETA_KEISAN() : message(twoChanges);
+            same4 ? KAETA_KEISAN() : twoChanges();
         } else if (!same4) {
             HENKOU_CODE = u"C4"_qs;
             KAETA_KEISAN();

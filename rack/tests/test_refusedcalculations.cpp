@@ -161,6 +161,7 @@ const QString kOccupancy = u"許容断面積の２０％をオーバーしてい
 const QString kRackSpecial = u"特別注文のラックです。"_qs;
 const QString kDuctSpecial = u"特別注文のダクトです。"_qs;
 const QString kIntervalBox = u"エラーが発生しました。 BASHO_CICHI"_qs;
+const QString kTwoChanges = u"１計算で２箇所以上変更しないで下さい。"_qs;
 
 struct Case
 {
@@ -244,6 +245,13 @@ TEST(RefusedCalculations, LeaveNoFigureOfAnotherListOrSpacingOnShow)
         {"the duct's interval -2", Kind::Duct,
          {reg(u"CVT22", u"3"), calc(), shows(duct(u"71", u"10.6", u"15.8")), type(u"Combo1", u"-2"), calc()},
          empty(3), {kIntervalBox}, std::nullopt, list3},
+        {"the rack's interval and spacing changed at once", Kind::Rack,
+         {reg(u"CVT22", u"3"), calc(), type(u"Combo1", u"1.5"), type(u"Combo2", u"S=2d"), calc()},
+         empty(6), {kTwoChanges}, std::nullopt, list3},
+        {"the duct's interval and spacing changed at once, then put back", Kind::Duct,
+         {reg(u"CVT22", u"3"), calc(), type(u"Combo1", u"1.5"), type(u"Combo2", u"S=2d"), calc(), shows(empty(3)),
+          type(u"Combo1", u"2"), type(u"Combo2", u"S=d"), calc()},
+         duct(u"71", u"10.6", u"15.82"), {kTwoChanges}, std::nullopt, list3}, // a recalculation's unrounded weight
         {"the rack's factor that is no number", Kind::Rack,
          {reg(u"CVT22", u"3"), calc(), type(u"Combo4", u"abc"), calc()},
          empty(6), {u"エラーが発生しました。 BASHO_CYON"_qs}, std::nullopt, list3},
