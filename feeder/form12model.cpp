@@ -407,7 +407,10 @@ void Form12Model::Command5_Click()
     const GridRowReader g{MSFlexGrid1, SENTAKU_GYOU};
     const auto number = [&](int c) { return g.number(c); };
     const auto cell = [&](int c) { return g.cell(c); };
-    const auto numberOrEmpty = [&](int c) { return Val(g.cell(c)) == 0 ? QString() : g.number(c); };
+    const auto numberOrEmpty = [&](int c) {
+        const QString n = g.number(c);
+        return n == u"0" ? QString() : n;
+    };
     Text2 = g.dataNumber();
     Text3 = g.trimmed(1);
     Combo2 = number(2);
