@@ -240,7 +240,10 @@ void Form12Model::HAIKAN_SAIZU()
     const bool thick = sameText(FUSETU_HOUHOU, u"G");
     for (int r = 291; r <= 330; ++r)
         if (sameText(DD.at(2, r), EARTH_SEN) && sameText(DD.at(1, r), Label28)) {
-            Label29 = DD.at(thick ? 4 : 3, r) + QStringLiteral(" ") + DD.at(5, r);
+            const QString &conduit = DD.at(thick ? 4 : 3, r), &flexible = DD.at(5, r);
+            if (isUnreadable(conduit) || isUnreadable(flexible))
+                break; // a row that could not be read gives no conduit
+            Label29 = conduit + QStringLiteral(" ") + flexible;
             return;
         }
     Label29.clear(); // no conduit row for the wire and its earth

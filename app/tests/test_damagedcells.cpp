@@ -104,6 +104,26 @@ Seen detectorLookUp(const Damage &d)
             QString()};
 }
 
+// The lamp window's first calculation of ten 400 W lamps of ratio 1.7 on 40 m and 10 m: its
+// primary 8X2 with earth 3.5 takes the conduit of row 296.
+Seen lampConduit(const Damage &d)
+{
+    test::TestFolder folder;
+    const QString path = installDefault(folder, "CABLE-SIZE.txt", db::CableSize);
+    if (d.record)
+        damage(path, d.record, d.bytes);
+    feeder::Form12Model m;
+    loadDatabase(db::CableSize, m.DD);
+    m.setDefaults();
+    m.Combo1 = u"1.7"_qs;
+    m.Combo2 = u"400"_qs;
+    m.Combo3 = u"10"_qs;
+    m.Text1 = u"40"_qs;
+    m.Text4 = u"10"_qs;
+    m.Command1_Click();
+    return {folder.messages(), m.Label28 + u' ' + m.Label27 + u' ' + m.Label29, m.MSFlexGrid1.textMatrix(1, 23)};
+}
+
 // ---- Result files read back ----
 
 // Writes the grid as a result file, damages it, reads it into `grid` as 開く does.
@@ -226,6 +246,9 @@ TEST(DamagedCells, NoFigureComesFromACellThatCouldNotBeRead)
         {"package wire length", package, {3154, "3\x81"}, packageIntact, {{noPackage}, u"   "_qs, u" "_qs}},
         // A conduit cell of the wire and earth's row: the press takes back what it showed.
         {"package conduit", package, {3878, "3\xFF"}, packageIntact, {{noConduit}, u"   "_qs, u" "_qs}},
+        // The lamp has no box for a missing conduit: the row's conduit stays empty.
+        {"lamp conduit", lampConduit, {(296 - 1) * 25 + 3, "2\xFF"}, {{}, u"8X2 E3.5mm2 25 24"_qs, u"25 24"_qs},
+         {{}, u"8X2 E3.5mm2 "_qs, QString()}},
         // "2" and a byte that starts no character: read as class 2 before.
         {"detector site class", detectorLookUp, {14, "2\xFF"}, lookUpIntact, {{noSite}, u" -1 -1"_qs, QString()}},
         {"detector room type", detectorLookUp, {502, "D\xFD"}, lookUpIntact,
