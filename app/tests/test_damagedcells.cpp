@@ -32,13 +32,6 @@ void damage(const QString &path, qint64 record, const QByteArray &bytes)
     ASSERT_EQ(f.write(bytes + QByteArray(kRecordSize - bytes.size(), ' ')), kRecordSize);
 }
 
-// A default database written into the test's folder with the project's writer.
-QString installDefault(test::TestFolder &folder, const char *text, const DatabaseShape &shape)
-{
-    const QString path = folder.path(QString::fromLatin1(shape.fileName));
-    writeTable(path, shape.fileRows, shape.columns, test::readDataText(text, shape));
-    return path;
-}
 
 // What a window showed: its boxes, the figure in the box the case watches, and the grid cell the
 // figure ends in.
@@ -63,6 +56,49 @@ struct Damage
     QByteArray bytes;
 };
 
+// A default database written into the test's folder with the project's writer, then damaged.
+void installDefault(test::TestFolder &folder, const char *text, const DatabaseShape &shape, const Damage &d = {})
+{
+    const QString path = folder.path(QString::fromLatin1(shape.fileName));
+    writeTable(path, shape.fileRows, shape.columns, test::readDataText(text, shape));
+    if (d.record)
+        damage(path, d.record, d.bytes);
+}
+
+// The calculators' part of the default CABLE-SIZE, damaged, as the windows load it.
+TextTable cableSize(test::TestFolder &folder, const Damage &d)
+{
+    installDefault(folder, "CABLE-SIZE.txt", db::CableSize, d);
+    TextTable t = emptyTable(db::CableSize);
+    loadDatabase(db::CableSize, t);
+    return t;
+}
+
+// The lamp window's first calculation of ten 400 W lamps of ratio 1.7 at 200 V / 130 V on 40 m
+// of primary and 10 m of secondary into row 1: 8X2 with earth 3.5, 6.6 V.
+void tenLamps(feeder::Form12Model &m, const TextTable &dd)
+{
+    m.DD = dd;
+    m.setDefaults();
+    m.Combo1 = u"1.7"_qs;
+    m.Combo2 = u"400"_qs;
+    m.Combo3 = u"10"_qs;
+    m.Text1 = u"40"_qs;
+    m.Text4 = u"10"_qs;
+    m.Command1_Click();
+}
+
+// The detector window on the default rooms, an office (differential detector) of 10 m × 8 m on
+// the standard site (row 2).
+void office(fa::DetectorModel &m)
+{
+    m.Form_Load();
+    m.Combo4 = u"標準"_qs;
+    m.Combo5 = u"事務室"_qs;
+    m.Text4 = u"10"_qs;
+    m.Text5 = u"8"_qs;
+}
+
 // ---- Database rows ----
 
 // The package window, 7.5 kW air-cooled with a largest motor of 5.5 kW started direct-on-line,
@@ -70,11 +106,8 @@ struct Damage
 Seen package(const Damage &d)
 {
     test::TestFolder folder;
-    const QString path = installDefault(folder, "CABLE-SIZE.txt", db::CableSize);
-    if (d.record)
-        damage(path, d.record, d.bytes);
     feeder::Form11Model m;
-    loadDatabase(db::CableSize, m.DD);
+    m.DD = cableSize(folder, d);
     m.layOutGrid();
     m.setDefaults();
     m.Combo1 = u"7.5"_qs;
@@ -84,43 +117,26 @@ Seen package(const Damage &d)
             m.MSFlexGrid1.textMatrix(1, 9) + u' ' + m.MSFlexGrid1.textMatrix(1, 12)};
 }
 
-// The detector window's 検索 of an office room (differential detector) on the standard site
-// (row 2): column 4 of the site row is its differential class, 2.
+// The detector window's 検索 of the office: column 4 of the site row is its differential class, 2;
+// the office is room row 51.
 Seen detectorLookUp(const Damage &d)
 {
     test::TestFolder folder;
-    const QString path = installDefault(folder, "KAHOU.txt", db::Kahou);
-    if (d.record)
-        damage(path, d.record, d.bytes);
+    installDefault(folder, "KAHOU.txt", db::Kahou, d);
     fa::DetectorState state;
     fa::DetectorModel m(fa::ordinaryRoom(), state);
-    m.Form_Load();
-    m.Combo4 = u"標準"_qs;
-    m.Combo5 = u"事務室"_qs;
-    m.Text4 = u"10"_qs;
-    m.Text5 = u"8"_qs;
+    office(m);
     m.Command3_Click();
     return {folder.messages(), m.Combo1 + u' ' + QString::number(m.Option1) + u' ' + QString::number(m.Option2),
             QString()};
 }
 
-// The lamp window's first calculation of ten 400 W lamps of ratio 1.7 on 40 m and 10 m: its
-// primary 8X2 with earth 3.5 takes the conduit of row 296.
+// The ten lamps' primary 8X2 with earth 3.5 takes the conduit of row 296.
 Seen lampConduit(const Damage &d)
 {
     test::TestFolder folder;
-    const QString path = installDefault(folder, "CABLE-SIZE.txt", db::CableSize);
-    if (d.record)
-        damage(path, d.record, d.bytes);
     feeder::Form12Model m;
-    loadDatabase(db::CableSize, m.DD);
-    m.setDefaults();
-    m.Combo1 = u"1.7"_qs;
-    m.Combo2 = u"400"_qs;
-    m.Combo3 = u"10"_qs;
-    m.Text1 = u"40"_qs;
-    m.Text4 = u"10"_qs;
-    m.Command1_Click();
+    tenLamps(m, cableSize(folder, d));
     return {folder.messages(), m.Label28 + u' ' + m.Label27 + u' ' + m.Label29, m.MSFlexGrid1.textMatrix(1, 23)};
 }
 
@@ -166,21 +182,12 @@ Seen voltageDrop(const Damage &d)
     return {folder.messages(), shown, m.MSFlexGrid1.textMatrix(1, 4) + u' ' + m.MSFlexGrid1.textMatrix(1, 10)};
 }
 
-// The lamp window, ten 400 W lamps of ratio 1.7 at 200 V / 130 V on 40 m of primary and 10 m of
-// secondary, written to row 1 and saved; read back and calculated again. Record 10 is the row's
-// primary length.
+// The ten lamps' row saved, read back and calculated again. Record 10 is the row's primary length.
 Seen lamp(const Damage &d)
 {
     test::TestFolder folder;
     feeder::Form12Model m;
-    m.DD = test::readDataText("CABLE-SIZE.txt", db::CableSize);
-    m.setDefaults();
-    m.Combo1 = u"1.7"_qs;
-    m.Combo2 = u"400"_qs;
-    m.Combo3 = u"10"_qs;
-    m.Text1 = u"40"_qs;
-    m.Text4 = u"10"_qs;
-    m.Command1_Click();
+    tenLamps(m, test::readDataText("CABLE-SIZE.txt", db::CableSize));
     if (!folder.messages().isEmpty() || m.MSFlexGrid1.textMatrix(1, 14).isEmpty())
         return {folder.messages(), u"no first calculation"_qs, QString()};
     throughResultFile(folder, resultlayout::MercuryLamp, m.MSFlexGrid1, d);
@@ -194,19 +201,14 @@ Seen lamp(const Damage &d)
             m.MSFlexGrid1.textMatrix(1, 10) + u' ' + m.MSFlexGrid1.textMatrix(1, 14) + u' ' + m.MSFlexGrid1.textMatrix(1, 19)};
 }
 
-// The detector window's office room 10 m × 8 m calculated into row 1 and saved; read back and
-// calculated again. Record 3 is the row's width.
+// The office calculated into row 1 and saved; read back and calculated again. Record 3 is the row's width.
 Seen detectorResult(const Damage &d)
 {
     test::TestFolder folder;
     installDefault(folder, "KAHOU.txt", db::Kahou);
     fa::DetectorState state;
     fa::DetectorModel m(fa::ordinaryRoom(), state);
-    m.Form_Load();
-    m.Combo4 = u"標準"_qs;
-    m.Combo5 = u"事務室"_qs;
-    m.Text4 = u"10"_qs;
-    m.Text5 = u"8"_qs;
+    office(m);
     m.Text1 = u"1"_qs;
     m.Command3_Click();
     m.Command2_Click();
@@ -242,18 +244,18 @@ TEST(DamagedCells, NoFigureComesFromACellThatCouldNotBeRead)
     const Seen lookUpIntact{{}, u"差動スポット 2 0"_qs, QString()};
     const Case cases[] = {
         // The breaker frame "100" as FF FD 30: "��0AF" and "E2mm2" before.
-        {"package breaker frame", package, {3157, "\xFF\xFD\x30"}, packageIntact, {{noPackage}, u"   "_qs, u" "_qs}},
-        {"package wire length", package, {3154, "3\x81"}, packageIntact, {{noPackage}, u"   "_qs, u" "_qs}},
+        {"package breaker frame", package, {(127 - 1) * 25 + 7, "\xFF\xFD\x30"}, packageIntact, {{noPackage}, u"   "_qs, u" "_qs}},
+        {"package wire length", package, {(127 - 1) * 25 + 4, "3\x81"}, packageIntact, {{noPackage}, u"   "_qs, u" "_qs}},
         // A conduit cell of the wire and earth's row: the press takes back what it showed.
-        {"package conduit", package, {3878, "3\xFF"}, packageIntact, {{noConduit}, u"   "_qs, u" "_qs}},
+        {"package conduit", package, {(156 - 1) * 25 + 3, "3\xFF"}, packageIntact, {{noConduit}, u"   "_qs, u" "_qs}},
         // The lamp has no box for a missing conduit: the row's conduit stays empty.
         {"lamp conduit", lampConduit, {(296 - 1) * 25 + 3, "2\xFF"}, {{}, u"8X2 E3.5mm2 25 24"_qs, u"25 24"_qs},
          {{}, u"8X2 E3.5mm2 "_qs, QString()}},
         // "2" and a byte that starts no character: read as class 2 before.
-        {"detector site class", detectorLookUp, {14, "2\xFF"}, lookUpIntact, {{noSite}, u" -1 -1"_qs, QString()}},
-        {"detector room type", detectorLookUp, {502, "D\xFD"}, lookUpIntact,
+        {"detector site class", detectorLookUp, {(2 - 1) * 10 + 4, "2\xFF"}, lookUpIntact, {{noSite}, u" -1 -1"_qs, QString()}},
+        {"detector room type", detectorLookUp, {(51 - 1) * 10 + 2, "D\xFD"}, lookUpIntact,
          {{u"該当する部屋名称がありません、手入力して下さい。"_qs}, u" -1 -1"_qs, QString()}},
-        // Length "1" followed by 81 20: 1 m (0.1 V) was calculated and written before.
+        // Length "1" followed by 81 20: the row was calculated again on 1 m before.
         {"voltage drop length read back", voltageDrop, {4, "1\x81 "}, {{}, u"30"_qs, u"30 8.7"_qs},
          {{u"ケーブルの長さを入力して下さい。"_qs}, u"1"_qs + kMark, u"1"_qs + kMark + u" 8.7"_qs}},
         {"lamp primary length read back", lamp, {10, "4\x81 "}, {{}, u"40"_qs, u"40 6.6 8X2"_qs},
