@@ -1,5 +1,7 @@
 #include "cellfile.h"
 
+#include "numtext.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -138,7 +140,8 @@ QString decodeCell(const char *bytes, int size)
     if (ascii) {
         text = QString::fromLatin1(bytes, size);
     } else {
-        // Decode piecewise so that a stray byte becomes U+FFFD instead of ending the cell.
+        // Decode piecewise so that a stray byte becomes the unreadable mark instead of ending the
+        // cell: the cell shows what it can, and no figure is read from it.
         QByteArray out;
         const char *p = bytes;
         size_t left = size_t(size);
@@ -150,7 +153,7 @@ QString decodeCell(const char *bytes, int size)
             left -= used;
             if (ok)
                 break;
-            text.append(QChar(0xFFFD));
+            text.append(kUnreadableMark);
             ++p;
             --left;
         }

@@ -44,7 +44,9 @@ bool canEncodeCell(const QString &text);
 QByteArray encodeCell(const QString &text);
 
 // The cell value of a record's bytes (fewer than 40 count as padded with zero bytes):
-// decoded, cut to 20 characters, every half-width blank and NUL removed.
+// decoded, cut to 20 characters, every half-width blank and NUL removed. A byte that
+// starts no code page 932 character becomes the unreadable mark (kUnreadableMark of
+// numtext.h), so that no number is read from the cell.
 QString decodeCell(const char *bytes, int size);
 inline QString decodeCell(const QByteArray &record) { return decodeCell(record.constData(), int(record.size())); }
 

@@ -120,8 +120,15 @@ double CDbl(QStringView text)
     throw Failure(QStringLiteral("not a number: ") + text.toString());
 }
 
+bool isUnreadable(QStringView text)
+{
+    return text.contains(kUnreadableMark);
+}
+
 double Val(QStringView text)
 {
+    if (isUnreadable(text))
+        throw Failure(QStringLiteral("unreadable cell: ") + text.toString());
     QString s = toHalfWidthAscii(text);
     s.remove(QLatin1Char(' '));
     s.remove(QLatin1Char('\t'));
@@ -140,8 +147,15 @@ std::optional<double> positiveFigure(QStringView text)
     return std::nullopt;
 }
 
+QString numberShown(QStringView cell)
+{
+    return isUnreadable(cell) ? trimBlanks(cell) : Str(Val(cell));
+}
+
 QString listItemOf(QStringView text, const QStringList &items)
 {
+    if (isUnreadable(text))
+        return text.toString();
     const double v = Val(text);
     for (const QString &item : items)
         if (Val(item) == v)

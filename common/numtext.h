@@ -28,10 +28,23 @@ double CDbl(QStringView text); // throws Failure
 // shows that box's own prompt and changes nothing.
 std::optional<double> positiveFigure(QStringView text);
 
-// Prefix read: the longest numeric prefix ("210V" reads 210, "" reads 0).
+// The mark the cell decoder puts where a cell's bytes are no text. A text holding it came from a
+// cell that could not be read whole: no figure is read from it, not even from its readable part
+// ("1" followed by a stray byte is not 1). The strict read refuses it as it refuses any text
+// that is no number; the prefix read refuses it outright.
+inline constexpr QChar kUnreadableMark{u'\uFFFD'};
+bool isUnreadable(QStringView text);
+
+// Prefix read: the longest numeric prefix ("210V" reads 210, "" reads 0). A text holding the
+// unreadable mark throws Failure.
 double Val(QStringView text);
+// A number cell read back into a box, as the box shows it: its numeric prefix in the shortest
+// form ("200V級" gives "200", an empty cell "0"). A cell that could not be read whole comes back
+// as it stands, the unreadable part marked, so that the box's strict read refuses it.
+QString numberShown(QStringView cell);
 // A number read back by prefix as a list box shows it: the first item that reads as the same
-// number ("210" gives "210V" of the voltage list), else the number as text.
+// number ("210" gives "210V" of the voltage list), else the number as text; an unreadable text
+// as it stands, like numberShown.
 QString listItemOf(QStringView text, const QStringList &items);
 
 // Conversion to a 16-bit integer, rounding half to even; outside -32768..32767 throws Overflow.

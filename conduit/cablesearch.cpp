@@ -83,7 +83,7 @@ void scanCableRows(const TextTable &t, const QString &query, const std::function
 
 CableListing cableListing(const TextTable &t, int row)
 {
-    return {trimTrailingBlanks(t.at(1, row)), Str(Val(t.at(2, row))), Str(Val(t.at(3, row)))};
+    return {trimTrailingBlanks(t.at(1, row)), numberShown(t.at(2, row)), numberShown(t.at(3, row))};
 }
 
 CableNumbers cableNumbers(const TextTable &t, int row)

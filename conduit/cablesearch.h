@@ -46,7 +46,8 @@ void scanCableRows(const TextTable &cablePipe, const QString &query, const std::
                    SubtypePass pass = SubtypePass::OneRowPerStep);
 
 // What a listing line shows of a cable row: the name and the prefix values of its
-// outer diameter and section area, written as read (not cut to single precision).
+// outer diameter and section area, written as read (not cut to single precision); a
+// cell that could not be read whole shows as it stands, marked (registration refuses it).
 struct CableListing
 {
     QString name;

@@ -72,7 +72,7 @@ QString GridRowReader::trimmed(int c) const
 
 QString GridRowReader::number(int c) const
 {
-    return Str(Val(cell(c)));
+    return numberShown(cell(c));
 }
 
 std::optional<double> editedTenthsOfDrop(const QString &typed, bool rate, const QString &voltage)

@@ -133,7 +133,8 @@ struct GridRowReader
     QString cell(int c) const { return grid.textMatrix(row, c); }
     // Leading and trailing half-width blanks removed.
     QString trimmed(int c) const;
-    // The numeric prefix as text ("200V級" gives "200", an empty cell "0").
+    // The numeric prefix as text ("200V級" gives "200", an empty cell "0"); a cell that could
+    // not be read whole as it stands, for the box's strict read to refuse (numberShown).
     QString number(int c) const;
     // The data number that writes the row again: its own number, whatever column 0
     // shows (the windows number only their first 30 rows at load).

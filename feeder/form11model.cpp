@@ -90,7 +90,9 @@ void Form11Model::calculate()
     for (int r = 121; r <= 145 && !found; ++r)
         if (sameText(DD.at(1, r), Combo1))
             found = r;
-    if (!found)
+    // A row whose cells the results come from could not be read whole is no row for the unit:
+    // no result is made from its readable part.
+    if (!found || !readableRow(found))
         endWith(QStringLiteral("適合するパッケージが登録されていません"));
     TAISHOU_GYOU = int16_t(found);
 
@@ -105,6 +107,19 @@ int Form11Model::ratingColumn() const
     const int cls = packageClass(Val(Combo2), Option3 == 1);
     const int column = cls + (Option1 == 0 ? 0 : 12);
     return cls != 0 && column <= DD.columns() ? column : 0;
+}
+
+bool Form11Model::readableRow(int g) const
+{
+    const int offset = Option1 == 0 ? 0 : 12;
+    const QString *cells[] = {&DD.at(3 + offset, g), &DD.at(4 + offset, g),
+                              &DD.at(ratingColumn(), Option2 == 0 ? g : g + 1)};
+    if (Option1 == 0 && isUnreadable(DD.at(2, g)))
+        return false;
+    for (const QString *cell : cells)
+        if (isUnreadable(*cell))
+            return false;
+    return true;
 }
 
 void Form11Model::HYOU_JI()
@@ -132,14 +147,25 @@ void Form11Model::EARTH_SAIZU()
     Label8 = QStringLiteral("ﾎﾞﾝﾄﾞ") + packageBond(Val(Combo1));
     const QString wireKey = Text5.mid(2, 5);
     const bool thick = sameText(FUSETU_HOUHOU, u"G");
+    const QString noConduit = QStringLiteral("電線とアース線に対応する配管サイズが登録されていません");
     for (int r = 150; r <= 190; ++r)
         if (sameText(DD.at(1, r), wireKey) && sameText(DD.at(2, r), earth)) {
-            Label7 = DD.at(thick ? 4 : 3, r) + QStringLiteral("  ﾌﾟﾘｶ") + DD.at(5, r);
+            const QString &conduit = DD.at(thick ? 4 : 3, r), &flexible = DD.at(5, r);
+            // The row's conduit could not be read whole: the press is refused and takes back
+            // what it has shown, so that no row is written without its conduit.
+            if (isUnreadable(conduit) || isUnreadable(flexible)) {
+                for (QString *box : {&Text1, &Text5, &Label5, &Label6, &Label7, &Label8, &Label9})
+                    box->clear();
+                if (Option1 == 0)
+                    Text4.clear();
+                endWith(noConduit);
+            }
+            Label7 = conduit + QStringLiteral("  ﾌﾟﾘｶ") + flexible;
             return;
         }
     // No row for the wire and earth: the caption must not show another wire's conduit.
     Label7.clear();
-    message(QStringLiteral("電線とアース線に対応する配管サイズが登録されていません"));
+    message(noConduit);
 }
 
 void Form11Model::GR_TENSOU()

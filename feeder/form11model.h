@@ -72,6 +72,8 @@ private:
     void calculate();
     // The table column of the largest motor's rating for the cooling chosen; 0 when there is none.
     int ratingColumn() const;
+    // True when every cell of package row g that the results come from was read whole.
+    bool readableRow(int g) const;
     void HYOU_JI();
     void EARTH_SAIZU();
     void GR_TENSOU();

@@ -240,7 +240,10 @@ void Form12Model::HAIKAN_SAIZU()
     const bool thick = sameText(FUSETU_HOUHOU, u"G");
     for (int r = 291; r <= 330; ++r)
         if (sameText(DD.at(2, r), EARTH_SEN) && sameText(DD.at(1, r), Label28)) {
-            Label29 = DD.at(thick ? 4 : 3, r) + QStringLiteral(" ") + DD.at(5, r);
+            const QString &conduit = DD.at(thick ? 4 : 3, r), &flexible = DD.at(5, r);
+            if (isUnreadable(conduit) || isUnreadable(flexible))
+                break; // a row that could not be read gives no conduit
+            Label29 = conduit + QStringLiteral(" ") + flexible;
             return;
         }
     Label29.clear(); // no conduit row for the wire and its earth
@@ -407,7 +410,10 @@ void Form12Model::Command5_Click()
     const GridRowReader g{MSFlexGrid1, SENTAKU_GYOU};
     const auto number = [&](int c) { return g.number(c); };
     const auto cell = [&](int c) { return g.cell(c); };
-    const auto numberOrEmpty = [&](int c) { return Val(g.cell(c)) == 0 ? QString() : g.number(c); };
+    const auto numberOrEmpty = [&](int c) {
+        const QString n = g.number(c);
+        return n == u"0" ? QString() : n;
+    };
     Text2 = g.dataNumber();
     Text3 = g.trimmed(1);
     Combo2 = number(2);

@@ -68,6 +68,18 @@ Heading heading(Variant v, int c)
 
 bool matches(const QString &typed, const QString &stored) { return sameText(trimBlanks(typed), stored); }
 
+// True when cells first..last of the record were read whole (a missing record, row 0, is).
+bool readableRecord(const TextTable &table, int row, int first, int last)
+{
+    for (int c = first; row && c <= last; ++c)
+        if (isUnreadable(table.at(c, row)))
+            return false;
+    return true;
+}
+
+const QString NoSite = QStringLiteral("該当する現場名称がありません、手入力して下さい。");
+const QString NoRoom = QStringLiteral("該当する部屋名称がありません、手入力して下さい。");
+
 // A width or depth that is no number, or a negative one, is as good as none.
 bool noSize(const QString &size)
 {
@@ -220,6 +232,12 @@ void DetectorModel::lookUp()
         return message(NeedSizes);
     if (m_variant->hasCompartment && Text2.isEmpty())
         return message(NeedCompartment);
+    // A site or room record that could not be read whole gives nothing, not even its readable
+    // part: the look-up's box shows and nothing changes. (Every cell 検索 may take is checked.)
+    if (!readableRecord(KAHOU_DATA, siteRow(), 2, 9))
+        return message(NoSite);
+    if (!readableRecord(KAHOU_DATA, findRoom(), 2, 5))
+        return message(NoRoom);
 
     if (Option1 != 3)
         Option1 = -1;
@@ -252,7 +270,7 @@ void DetectorModel::lookUp()
         Combo1 = KAHOU_DATA.at(7, site);
         Combo2 = KAHOU_DATA.at(8, site);
         Combo3 = KAHOU_DATA.at(9, site);
-        return message(QStringLiteral("該当する部屋名称がありません、手入力して下さい。"));
+        return message(NoRoom);
     }
 
     static const std::pair<const char16_t *, const char16_t *> codes[] = {
@@ -275,12 +293,19 @@ void DetectorModel::lookUp()
                                        : QStringLiteral("感知器、天井及び梁の高さを確認後「計算」をクリックして下さい。");
 }
 
-int DetectorModel::findSite()
+int DetectorModel::siteRow() const
 {
     for (int r = kahou::SiteFirst; r <= kahou::SiteLast; ++r)
         if (matches(Combo4, KAHOU_DATA.at(1, r)))
             return r;
-    message(QStringLiteral("該当する現場名称がありません、手入力して下さい。"));
+    return 0;
+}
+
+int DetectorModel::findSite()
+{
+    if (const int r = siteRow())
+        return r;
+    message(NoSite);
     return kahou::SiteFirst;
 }
 
@@ -413,8 +438,9 @@ void DetectorModel::Command2_Click()
     // anything changes; an empty data number writes no row. A text that is no number names
     // no row, though it starts with one ("1,000" is not row 1, "30m" not row 30).
     if (!Text1.isEmpty()) {
-        const double row = roundHalfEven(Val(Text1.trimmed()));
-        if (!tryReadNumber(Text1) || row < 1 || row > CDbl(QString::fromUtf16(m_variant->memoryLimit)))
+        const std::optional<double> number = tryReadNumber(Text1);
+        const double row = number ? roundHalfEven(*number) : 0;
+        if (row < 1 || row > CDbl(QString::fromUtf16(m_variant->memoryLimit)))
             return message(memoryMessage());
     }
     trapped(QStringLiteral("Command2"), [this] { calculate(); });
@@ -620,11 +646,11 @@ void DetectorModel::Command1_Click()
             MSFlexGrid1.setRow(row);
             return MSFlexGrid1.text();
         };
-        auto number = [&](int c) { return Str(Val(cell(c))); };
+        auto number = [&](int c) { return numberShown(cell(c)); };
         // A room refused before its count has none: a "0" would read as no detector needed.
         auto result = [&](int c) {
             const QString text = trimBlanks(cell(c));
-            return text.isEmpty() ? text : Str(Val(text));
+            return text.isEmpty() ? text : numberShown(text);
         };
         cell(0);
         Text1 = Str(int(row));

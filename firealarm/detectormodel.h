@@ -140,6 +140,7 @@ private:
     // The rooms of every use, then those of one use's block ((0, 0): none).
     void roomList(int firstBlockRow, int lastBlockRow);
     void lookUp();
+    int siteRow() const; // the site row; 0 when no name matches
     int findSite();      // the site row; row 2 (with its box) when no name matches
     int findRoom() const; // the room row; 0 when the END row comes first
     void presetClass(int site);

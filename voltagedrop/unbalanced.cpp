@@ -161,7 +161,8 @@ void Form16Model::calculate()
     for (const Check &c : {Check{Text4, Combo1, "Ｒ相の力率を設定して下さい。"},
                            Check{Text6, Combo2, "Ｔ相の力率を設定して下さい。"},
                            Check{Text8, Combo3, "Ｒ－Ｔ相の力率を設定して下さい。"}}) {
-        if (!c.a.isEmpty() && !(Val(c.b) > 0 && Val(c.b) <= 1)) {
+        // A factor read back from a damaged cell is no factor either.
+        if (!c.a.isEmpty() && (isUnreadable(c.b) || !(Val(c.b) > 0 && Val(c.b) <= 1))) {
             message(QString::fromUtf8(c.prompt));
             return;
         }
@@ -221,7 +222,7 @@ void Form16Model::Command3_Click()
             MSFlexGrid1.setRow(row);
             const QString cell = MSFlexGrid1.text();
             // The name and the R-N kW figure come back as typed; every other cell by its number.
-            *targets[c] = (c == 1 || c == 3) ? cell : Str(Val(cell));
+            *targets[c] = (c == 1 || c == 3) ? cell : numberShown(cell);
         }
         SENTAKU_GYOU = 0;
     } catch (...) {

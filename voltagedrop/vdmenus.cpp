@@ -355,7 +355,7 @@ void WindowProcedures::readBack()
         m.MSFlexGrid1.setRow(row);
         m.MSFlexGrid1.setCol(c);
         const QString cell = m.MSFlexGrid1.text();
-        *targets[c].field = targets[c].how == Text ? cell : Str(Val(cell));
+        *targets[c].field = targets[c].how == Text ? cell : numberShown(cell);
     }
     // The voltage shows as its list item, so the rows written after the read-back show it too.
     m.Combo3 = listItemOf(m.Combo3, m.Combo3Items);

@@ -1,3 +1,4 @@
+#include "cellfile.h"
 #include "failure.h"
 #include "numtext.h"
 
@@ -36,6 +37,36 @@ TEST(NumberRead, PrefixReadTakesTheLongestNumericPrefix)
     };
     for (const Case &c : cases)
         EXPECT_DOUBLE_EQ(Val(QString::fromUtf8(c.text)), c.value) << c.text;
+}
+
+TEST(NumberRead, ACellWithBytesThatAreNoTextGivesNoFigure)
+{
+    // Each record as the cell decoder reads it: the readable part stays on show, the rest marked.
+    struct Case { QByteArray bytes; QString cell; };
+    const QString mark(kUnreadableMark);
+    const Case cases[] = {
+        {"1\x81 ", u"1"_qs + mark},                  // a lead byte followed by a blank
+        {"\xFF\xFD" "0", mark + mark + u"0"_qs},      // the package row's damaged frame "100"
+        {"2\xFF", u"2"_qs + mark},
+        {"\x80" "5.5", mark + u"5.5"_qs},
+        {"30\x82", u"30"_qs + mark},                  // a lead byte cut off by the record's end
+    };
+    const QStringList voltages = {u"200V"_qs, u"210V"_qs};
+    for (const Case &c : cases) {
+        const QString cell = decodeCell(c.bytes);
+        EXPECT_EQ(cell, c.cell) << c.bytes.toHex().constData();
+        EXPECT_TRUE(isUnreadable(cell));
+        EXPECT_FALSE(tryReadNumber(cell));
+        EXPECT_FALSE(positiveFigure(cell));
+        EXPECT_THROW(Val(cell), Failure);
+        EXPECT_EQ(numberShown(cell), cell);
+        EXPECT_EQ(listItemOf(cell, voltages), cell);
+    }
+    // A readable cell reads as before.
+    EXPECT_FALSE(isUnreadable(u"210V級"));
+    EXPECT_EQ(numberShown(u"210V級"), u"210");
+    EXPECT_EQ(numberShown(u""), u"0");
+    EXPECT_EQ(listItemOf(u"210", voltages), u"210V");
 }
 
 TEST(NumberConvert, IntegerConversionRoundsHalfToEvenOnExactDecimals)

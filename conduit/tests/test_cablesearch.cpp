@@ -1,4 +1,5 @@
 #include "cablesearch.h"
+#include "numtext.h"
 #include "qtprint.h"
 
 #include <gtest/gtest.h>
@@ -95,6 +96,9 @@ TEST(CableSearch, ListingLineShowsPrefixValuesAsRead)
     EXPECT_EQ(line.outerDiameter, u"10.123456789");
     EXPECT_EQ(line.sectionArea, u"87");
     EXPECT_EQ(cableListing(t, 302).outerDiameter, u"0");
+    // A damaged cell lists as it stands, not as the figure of its readable part.
+    t.set(3, 301, u"8"_qs + kUnreadableMark + u"7"_qs);
+    EXPECT_EQ(cableListing(t, 301).sectionArea, u"8"_qs + kUnreadableMark + u"7"_qs);
     // The END row itself is found by a search that begins like it.
     EXPECT_EQ(listed(t, u"EN"_qs), QStringList{u"END"_qs});
 }

@@ -1,3 +1,4 @@
+#include "numtext.h"
 #include "testenv.h"
 #include "unbalanced.h"
 
@@ -227,6 +228,39 @@ TEST_F(Unbalanced, ReadBackTakesNumbersByPrefixAndNeedsAPick)
     EXPECT_EQ(m.Text3, u"0");
     EXPECT_EQ(m.Combo3, u"0");
     EXPECT_EQ(m.Label2, u"0");
+}
+
+TEST_F(Unbalanced, ACellThatCouldNotBeReadComesBackMarkedAndIsAskedFor)
+{
+    // Row 1: R-N 3 kW at 0.8, T-N 6 kVA, R-T none; then one cell damaged as a result file's
+    // unreadable bytes come back, read back and calculated again.
+    struct Case { int column; QString *box; const char *prompt; };
+    const Case cases[] = {
+        {4, &m.Combo1, "Ｒ相の力率を設定して下さい。"},
+        {5, &m.Text5, "Ｔ相の負荷をを入力して下さい。"},
+    };
+    for (const Case &c : cases) {
+        m.Text2 = QStringLiteral("1");
+        m.Text4 = QStringLiteral("3");
+        m.Combo1 = QStringLiteral("0.8");
+        m.Text5 = QStringLiteral("6");
+        m.Text7 = QStringLiteral("0");
+        m.Command1_Click();
+        const QString damaged = m.MSFlexGrid1.textMatrix(1, c.column) + kUnreadableMark;
+        m.MSFlexGrid1.setTextMatrix(1, c.column, damaged);
+        QStringList row;
+        for (int col = 1; col <= 12; ++col)
+            row << m.MSFlexGrid1.textMatrix(1, col);
+        m.MSFlexGrid1.setRow(1);
+        m.MSFlexGrid1_Click();
+        m.Command3_Click();
+        EXPECT_EQ(*c.box, damaged) << c.prompt;
+        folder.fake().messages.clear();
+        m.Command1_Click();
+        EXPECT_EQ(folder.messages(), QStringList{QString::fromUtf8(c.prompt)});
+        for (int col = 1; col <= 12; ++col)
+            EXPECT_EQ(m.MSFlexGrid1.textMatrix(1, col), row.at(col - 1)) << c.prompt << " column " << col;
+    }
 }
 
 TEST_F(Unbalanced, ClearAllResetsTheGridEvenWhenTheDataNumberIsBad)
