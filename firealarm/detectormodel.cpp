@@ -641,11 +641,9 @@ void DetectorModel::Command1_Click()
         Text3Enabled = Text7Enabled = true;
         if (m_variant->hasRoomArea)
             Text6Enabled = true;
-        auto cell = [&](int c) {
-            MSFlexGrid1.setCol(c);
-            MSFlexGrid1.setRow(row);
-            return MSFlexGrid1.text();
-        };
+        // Read by address: the highlight stays on the cell the user chose, where the
+        // arrow keys go on from.
+        auto cell = [&](int c) { return MSFlexGrid1.textMatrix(row, c); };
         auto number = [&](int c) { return numberShown(cell(c)); };
         // A room refused before its count has none: a "0" would read as no detector needed.
         auto result = [&](int c) {

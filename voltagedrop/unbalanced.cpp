@@ -218,9 +218,7 @@ void Form16Model::Command3_Click()
         const int row = SENTAKU_GYOU;
         QString *targets[] = {&Text2, &Text1, &Text3, &Text4, &Combo1, &Text5, &Text6, &Combo2, &Text7, &Text8, &Combo3, &Label2};
         for (int c = 0; c <= 11; ++c) {
-            MSFlexGrid1.setCol(c);
-            MSFlexGrid1.setRow(row);
-            const QString cell = MSFlexGrid1.text();
+            const QString cell = MSFlexGrid1.textMatrix(row, c);
             // The name and the R-N kW figure come back as typed; every other cell by its number.
             *targets[c] = (c == 1 || c == 3) ? cell : numberShown(cell);
         }

@@ -349,18 +349,17 @@ void WindowProcedures::readBack()
                               {&m.Combo5, Number},  {&m.Label4, Text},    {&m.Label5, Number},  {&m.Label2, Text},
                               {&m.Label3, Text}};
     const int row = m.SENTAKU_GYOU;
+    // Read by address: the highlight stays on the cell the user chose, where the arrow
+    // keys go on from.
     for (int c = 0; c <= 15; ++c) {
         if (targets[c].how == Skip)
             continue;
-        m.MSFlexGrid1.setRow(row);
-        m.MSFlexGrid1.setCol(c);
-        const QString cell = m.MSFlexGrid1.text();
+        const QString cell = m.MSFlexGrid1.textMatrix(row, c);
         *targets[c].field = targets[c].how == Text ? cell : numberShown(cell);
     }
     // The voltage shows as its list item, so the rows written after the read-back show it too.
     m.Combo3 = listItemOf(m.Combo3, m.Combo3Items);
-    m.MSFlexGrid1.setCol(16);
-    const QString laying = m.MSFlexGrid1.text();
+    const QString laying = m.MSFlexGrid1.textMatrix(row, 16);
     if (sameText(laying, u"ケーブルラック"))
         m.FUSETU_HOUHOU = QStringLiteral("RACK");
     else if (sameText(laying, u"配管"))

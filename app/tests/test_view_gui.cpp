@@ -99,6 +99,19 @@ TEST_F(ViewGui, TheWrittenRowShowsFromItsNameWhereTheCurrentCellIsAndAnOpenedFil
         EXPECT_TRUE(cellInView(g, row + 1, 1));
         EXPECT_EQ(g->horizontalScrollBar()->value(), 0);
 
+        // Up chooses the written row, and データ読込み reads it with the highlight left on
+        // the cell the user chose, so the arrows go on from there with the names in view.
+        QTest::keyClick(g, Qt::Key_Up);
+        const qsizetype boxes = folder.messages().size();
+        click(w, k.reload);
+        EXPECT_EQ(folder.messages().size(), boxes); // read, not asked for
+        EXPECT_EQ(std::make_pair(g->row(), g->col()), std::make_pair(row, 1));
+        g->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(g, Qt::Key_Down);
+        EXPECT_EQ(std::make_pair(g->row(), g->col()), std::make_pair(row + 1, 1));
+        EXPECT_TRUE(cellInView(g, row + 1, 1));
+        EXPECT_EQ(g->horizontalScrollBar()->value(), 0);
+
         const QString file = folder.path(QStringLiteral("%1.qvx").arg(QLatin1String(k.form)));
         folder.fake().fileAnswers = {file, file};
         trigger(w, "IDM_DSAVE");

@@ -185,6 +185,7 @@ TEST(VdWindowProcedures, ReadBackConvertsByColumnAndSetsTheLaying)
     m.FUSETU_HOUHOU = QStringLiteral("C");
     m.KEISAN_KAISUU = 2;
     g.setRow(4);
+    g.setCol(2);
     w.procedures.MSFlexGrid1_Click();
     w.procedures.Command3_Click();
     EXPECT_EQ(m.KEISAN_KAISUU, 0);
@@ -206,7 +207,8 @@ TEST(VdWindowProcedures, ReadBackConvertsByColumnAndSetsTheLaying)
     EXPECT_EQ(m.Label3, u"25AT");
     EXPECT_EQ(m.FUSETU_HOUHOU, u"RACK"); // half-width ｹｰﾌﾞﾙﾗｯｸ equals ケーブルラック
     EXPECT_EQ(m.SENTAKU_GYOU, 0);
-    EXPECT_EQ(g.col(), 16);
+    // The highlight stays on the cell the user chose.
+    EXPECT_EQ(std::make_pair(g.row(), g.col()), std::make_pair(4, 2));
 
     // A second read-back needs a new pick.
     w.procedures.Command3_Click();
