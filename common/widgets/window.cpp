@@ -210,7 +210,10 @@ void Window::printWindow(const QString &failText)
         size.scale(page.size(), Qt::KeepAspectRatio);
         const QRect target(page.topLeft(), size);
         const qreal ratio = std::min(1.0, kPrintImageDpi / qreal(device->logicalDpiX()));
-        const QImage image = target.isEmpty() ? QImage() : printImage(client, (QSizeF(size) * ratio).toSize().expandedTo(QSize(1, 1)));
+        QImage image = target.isEmpty() ? QImage() : printImage(client, (QSizeF(size) * ratio).toSize().expandedTo(QSize(1, 1)));
+        // The printer's grey print, which the PDF made in memory does not know of.
+        if (writer && static_cast<QPrinter *>(printer)->colorMode() == QPrinter::GrayScale)
+            image.convertTo(QImage::Format_Grayscale8);
         // Busy only once the image is taken: a disabled window draws in grey.
         BusyState busy(this);
         if (!image.isNull()) {
