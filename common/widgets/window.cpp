@@ -157,9 +157,7 @@ QImage printImage(QWidget *client, const QSize &size)
     }
     return image;
 }
-} // namespace
 
-namespace {
 // The file a printer prints to, where it prints to a PDF file ("print to file").
 QString pdfFileOf(QPagedPaintDevice *device)
 {
@@ -167,7 +165,7 @@ QString pdfFileOf(QPagedPaintDevice *device)
     return printer && printer->outputFormat() == QPrinter::PdfFormat ? printer->outputFileName() : QString();
 }
 
-// A PDF like the one the printer would write, written into memory.
+// The printer's page, resolution and document settings, on the writer that makes its PDF in memory.
 void copyPdfSettings(const QPrinter &printer, QPdfWriter &writer)
 {
     writer.setResolution(printer.resolution());
