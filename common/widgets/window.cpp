@@ -188,7 +188,11 @@ void Window::printWindow(const QString &failText)
         // full disk or the size limit would leave a cut or empty file, and no box.
         // The page is made in memory and the file written whole or not at all.
         const QString pdfFile = pdfFileOf(printer);
-        QBuffer pdf;
+        // A buffer grows by what each of the writer's many small writes needs, copying
+        // itself each time: room for a page (some 250 kB; 4 MB taken only as written).
+        QByteArray bytes;
+        bytes.reserve(4 << 20);
+        QBuffer pdf(&bytes);
         std::optional<QPdfWriter> writer;
         if (!pdfFile.isEmpty()) {
             pdf.open(QIODevice::WriteOnly);
@@ -223,7 +227,7 @@ void Window::printWindow(const QString &failText)
             return;
         }
         if (writer)
-            writeFileAtomically(pdfFile, pdf.data()); // throws: nothing of it is left
+            writeFileAtomically(pdfFile, bytes); // throws: nothing of it is left
     } catch (...) {
         message(failText);
     }
