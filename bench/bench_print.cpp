@@ -8,7 +8,7 @@
 #include "windows.h"
 
 #include <QApplication>
-#include <QPdfWriter>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -16,8 +16,8 @@
 
 namespace {
 
-// Dialogs whose printer dialog always answers a PDF printer of 1200 dpi, the
-// resolution of an office laser printer.
+// Dialogs whose printer dialog always answers a printer of 1200 dpi, the
+// resolution of an office laser printer, set to print to a PDF file.
 class PdfPrinterDialogs : public kb::Dialogs
 {
 public:
@@ -26,7 +26,9 @@ public:
     QString fileName(QObject *, const QString &, const QString &, bool) override { return {}; }
     QPagedPaintDevice *choosePrinter(QObject *) override
     {
-        m_printer = std::make_unique<QPdfWriter>(m_file);
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setOutputFormat(QPrinter::PdfFormat);
+        m_printer->setOutputFileName(m_file);
         m_printer->setResolution(1200);
         return m_printer.get();
     }
@@ -37,7 +39,7 @@ public:
 
 private:
     QString m_file;
-    std::unique_ptr<QPdfWriter> m_printer;
+    std::unique_ptr<QPrinter> m_printer;
 };
 
 // Opens the window as the menus do, lets `prepare` bring it into the state to

@@ -210,19 +210,35 @@ std::unique_ptr<InPlaceFile> newInPlaceFile()
     return g_inPlaceFileFactory ? g_inPlaceFileFactory() : std::make_unique<InPlaceFile>();
 }
 
-// Writes every byte and flushes; false at the first write or flush that fails.
-bool writeAll(QFileDevice &file, const QByteArray &all)
+// The errno of the file's operation that has just failed. Qt keeps none of its
+// own, but tells a full disk apart.
+int failureOf(const QFileDevice &file)
+{
+    const int e = errno;
+    return file.error() == QFileDevice::ResourceError ? ENOSPC : e ? e : EIO;
+}
+
+// Writes every byte and flushes: 0, or the errno of the first write or flush that failed.
+int writeAll(QFileDevice &file, const QByteArray &all)
 {
     const char *p = all.constData();
     qint64 left = all.size();
     while (left > 0) {
+        errno = 0;
         const qint64 n = file.write(p, left);
         if (n <= 0)
-            return false;
+            return failureOf(file);
         p += n;
         left -= n;
     }
-    return file.flush() && file.error() == QFileDevice::NoError;
+    errno = 0;
+    return file.flush() && file.error() == QFileDevice::NoError ? 0 : failureOf(file);
+}
+
+// A full disk, a full quota or the size limit: the file would fit where there is room.
+bool isLackOfRoom(int error)
+{
+    return error == ENOSPC || error == EDQUOT || error == EFBIG;
 }
 
 qint64 sizeOf(int fd)
@@ -316,34 +332,52 @@ void writeInPlace(const QString &path, const QByteArray &all)
         truncateTo(fd, oldSize); // a reservation that failed part-way may have grown it
         throw Failure(QStringLiteral("no room to write ") + path);
     }
-    if (!writeAll(*file, all)) {
+    if (writeAll(*file, all) != 0) {
         const bool restored = putBack(fd, old, oldSize);
         throw Failure(QStringLiteral("cannot write ") + path + (restored ? QString() : QStringLiteral(", old bytes not all written back")));
     }
 }
 
-// Replaces the file by these bytes atomically: on any failure the old file stays as it was.
+enum class Atomic { Saved, NoNewFile, NoRoom };
+
+// Replaces the file by these bytes through a new file beside it: on any failure the
+// old file stays as it was. Where the folder takes no new file, or the disk no copy,
+// says so; throws Failure on any other failure.
 // Unbuffered, because QSaveFile keeps a small write in its buffer and a failure to flush
 // it on a full disk would not stop commit() from replacing the old file.
-// Where the folder takes no new file but the file itself may be written (a program
-// folder shared read-only with writable databases), the bytes go into the file itself.
-void commitFile(const QString &path, const QByteArray &all)
+Atomic replaceFile(const QString &path, const QByteArray &all)
 {
-    // The new file beside the old one is as long as the save: past the size limit
-    // its write would end the program.
+    // The new file is as long as the save: past the size limit its write would fail,
+    // or end a program that has not taken the signal.
     if (!withinSizeLimit(all.size()))
         throw Failure(QStringLiteral("no room to write ") + path);
     const std::unique_ptr<QSaveFile> file = newSaveFile(path);
-    if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        writeInPlace(path, all);
-        return;
-    }
-    if (!writeAll(*file, all)) {
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return Atomic::NoNewFile;
+    if (const int error = writeAll(*file, all)) {
         file->cancelWriting();
+        if (isLackOfRoom(error))
+            return Atomic::NoRoom;
         throw Failure(QStringLiteral("cannot write ") + path);
     }
-    if (!file->commit())
+    errno = 0;
+    if (!file->commit()) {
+        // A file system that takes the bytes and runs out of room only as it closes the file.
+        if (isLackOfRoom(failureOf(*file)))
+            return Atomic::NoRoom;
         throw Failure(QStringLiteral("cannot write ") + path);
+    }
+    return Atomic::Saved;
+}
+
+// Replaces the file by these bytes atomically. Where the folder takes no new file
+// (a program folder shared read-only with writable databases), or the disk has no
+// room for a second copy, the bytes go into the file itself, which needs room only
+// for what it grows by.
+void commitFile(const QString &path, const QByteArray &all)
+{
+    if (replaceFile(path, all) != Atomic::Saved)
+        writeInPlace(path, all);
 }
 
 // encodeCell for record n: a refusal names the record.
@@ -397,6 +431,12 @@ void writeRecordsAt(const QString &path, const QMap<qint64, QString> &cells)
     for (auto it = records.begin(); it != records.end(); ++it)
         all.replace(qsizetype((it.key() - 1) * kRecordSize), kRecordSize, it.value());
     commitFile(path, all);
+}
+
+void writeFileAtomically(const QString &path, const QByteArray &bytes)
+{
+    if (replaceFile(path, bytes) != Atomic::Saved)
+        throw Failure(QStringLiteral("cannot write ") + path);
 }
 
 void writeTable(const QString &path, int rows, int columns, const TextTable &table)

@@ -76,8 +76,9 @@ void readTable(const QString &path, int rows, int columns, TextTable &table);
 // Writes records 1..N with the given cells in order, atomically: the file keeps
 // whatever it held past record N, and a failure at any point (a write, the flush,
 // the replacement of the old file) leaves the old file byte for byte as it was.
-// Where the folder lets no new file be created beside the old one, an existing
-// file that may be written is written into instead: the room for its new length
+// Where the folder lets no new file be created beside the old one, or the disk
+// (its quota, the size limit) has no room for that new file, an existing file
+// that may be written is written into instead: the room for its new length
 // is set aside and the process file-size limit checked before its first byte is
 // touched, so that a full disk or a size limit leaves it as it was; should a write
 // fail after that all the same, its old bytes and length are written back.
@@ -91,11 +92,18 @@ void writeRecords(const QString &path, const QStringList &cells);
 // written past it is filled with half-width blanks (empty cells).
 void writeRecordsAt(const QString &path, const QMap<qint64, QString> &cells);
 
+// Replaces the file by these bytes through a new file beside it, as writeRecords
+// does first: on any failure there is no new file and the old one is as it was.
+// Never writes into the file itself, whose bytes past the new ones would stay.
+// Throws Failure.
+void writeFileAtomically(const QString &path, const QByteArray &bytes);
+
 // Writes rows 1..R, columns 1..C of the table as records (r − 1) × C + c.
 void writeTable(const QString &path, int rows, int columns, const TextTable &table);
 
 // The device a save writes into before it replaces the file: a QSaveFile on the
-// path. Tests put one in its place that fails on write, as a full disk does.
+// path. Tests put one in its place that fails on write, as a full disk does
+// (with errno ENOSPC, which is how the save tells a disk without room).
 using SaveFileFactory = std::function<std::unique_ptr<QSaveFile>(const QString &path)>;
 void setSaveFileFactory(SaveFileFactory factory); // empty: the real QSaveFile
 // The device a save writes into when the folder takes no new file: a QFile, not

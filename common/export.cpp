@@ -3,6 +3,7 @@
 #include "dialogs.h"
 #include "failure.h"
 #include "numtext.h"
+#include "sizelimit.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -181,20 +182,22 @@ QString writeWorkbook(const GridModel &grid, const ExportLayout &layout)
     const QString path = file.fileName();
     file.close();
 
+    // The library reports a failed write of the workbook, but not one of the temporary
+    // files it assembles it from: one cut at the size limit is seen by the count.
+    const int limitHits = writesPastTheSizeLimit();
     std::unique_ptr<lxw_workbook, WorkbookCloser> wb(workbook_new(QFile::encodeName(path).constData()));
     try {
         if (!wb)
             throw Failure(QStringLiteral("no workbook"));
         fillWorkbook(wb.get(), grid, layout);
+        check(workbook_close(wb.release()));
+        if (writesPastTheSizeLimit() != limitHits)
+            throw Failure(QStringLiteral("workbook past the file-size limit"));
     } catch (...) {
         wb.reset();
         QFile::remove(path); // no half-written workbook is left behind
         throw;
     }
-    const lxw_error closed = workbook_close(wb.release());
-    if (closed != LXW_NO_ERROR)
-        QFile::remove(path);
-    check(closed);
     return path;
 }
 

@@ -304,6 +304,29 @@ TEST(CellFile, ASaveIntoTheFileItselfThatCannotFinishLeavesItAsItWas)
     }
 }
 
+// A disk with room for what the file grows by but not for a copy of it: the save
+// goes into the file itself, the same bytes the atomic save would leave. Where the
+// file would grow past the room, it is refused and the file stays as it was.
+TEST(CellFile, ADiskWithoutRoomForACopySavesIntoTheFileItself)
+{
+    constexpr qint64 room = 1000; // less than any of the files
+    for (const InPlaceCase &c : kInPlaceCases) {
+        SCOPED_TRACE(c.name);
+        ClosedFolderFile file(c);
+        const bool fits = file.saved.size() - c.old.size() <= room;
+        {
+            test::FullDisk disk(room);
+            if (fits)
+                c.save(file.path);
+            else
+                EXPECT_THROW(c.save(file.path), Failure);
+            EXPECT_EQ(disk.refusedSaves(), 1);
+            EXPECT_EQ(disk.refusedInPlace(), fits ? 0 : 1);
+        }
+        file.expectHolds(fits ? file.saved : c.old);
+    }
+}
+
 // The process file-size limit (ulimit -f) stops every write past it, even inside
 // the file, and by default ends the process with SIGXFSZ. A save that would reach
 // past it fails before it writes: run in a child that keeps that default, a save

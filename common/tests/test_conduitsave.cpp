@@ -1,6 +1,7 @@
 // The conduit window's result file, the smallest save of the program: it sits
 // whole in a file buffer, so a disk that fills up must still show the save box
-// and leave the old file; a FIFO picked to open shows the open box at once.
+// and leave the old file (a short one: a save that fits where the old file stands
+// goes into it); a FIFO picked to open shows the open box at once.
 
 #include "form1model.h"
 #include "testenv.h"
@@ -18,7 +19,7 @@ TEST(ConduitSave, AFullDiskShowsTheSaveBoxAndKeepsTheOldFile)
     for (int r = 1; r <= 3; ++r)
         m.MSFlexGrid1.setTextMatrix(r, 1, QStringLiteral("CV22-3C"));
     const QString path = folder.path(QStringLiteral("conduit.qvx"));
-    const QByteArray old(2000, 'o');
+    const QByteArray old(40, 'o');
     test::writeBytes(path, old);
     m.Label1 = QStringLiteral("before");
     {
@@ -26,6 +27,7 @@ TEST(ConduitSave, AFullDiskShowsTheSaveBoxAndKeepsTheOldFile)
         folder.fake().fileAnswers << path;
         m.IDM_DSAVE_Click();
         EXPECT_EQ(disk.refusedSaves(), 1);
+        EXPECT_EQ(disk.refusedInPlace(), 1);
     }
     EXPECT_EQ(folder.messages(), QStringList{QStringLiteral("エラーが発生しました。IDM_DSAVE")});
     EXPECT_NE(m.Label1, QStringLiteral("計算結果データ－を保存しました。"));

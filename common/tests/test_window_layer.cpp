@@ -1,5 +1,7 @@
 #include "busystate.h"
 #include "cellfile.h"
+#include "export.h"
+#include "gridmodel.h"
 #include "loader.h"
 #include "qtdialogs.h"
 #include "registry.h"
@@ -8,7 +10,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStandardPaths>
@@ -21,6 +25,10 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace kb;
 
@@ -205,6 +213,114 @@ TEST_F(Registry, PrintGoesToThePrinterChosenAndACancelShowsTheFailureBox)
     const QByteArray pdf = test::readBytes(folder.fake().printFile);
     EXPECT_TRUE(pdf.startsWith("%PDF"));
     EXPECT_GT(pdf.size(), 1000);
+}
+
+// A print to a PDF file on a disk that cannot take it whole: the print box, and no
+// cut or empty file; a file of that name from before stays as it was. With room
+// again the same print goes through.
+TEST_F(Registry, APrintToAFileThatCannotBeWrittenWholeShowsTheBoxAndLeavesNoFile)
+{
+    Window *w = reg().open(QStringLiteral("Form1"));
+    const QString pdf = folder.path(QStringLiteral("print.pdf"));
+    folder.fake().printFile = pdf;
+    for (const bool before : {false, true}) {
+        SCOPED_TRACE(before ? "over an older print" : "a new file");
+        folder.fake().messages.clear();
+        if (before)
+            test::writeBytes(pdf, "%PDF older");
+        {
+            test::FullDisk disk(1000);
+            w->printWindow();
+            EXPECT_EQ(disk.refusedSaves(), 1);
+        }
+        EXPECT_EQ(folder.messages(), QStringList(QStringLiteral("プリントを中止しました。IDM_PRINT")));
+        EXPECT_EQ(QFileInfo::exists(pdf), before);
+        if (before)
+            EXPECT_EQ(test::readBytes(pdf), "%PDF older");
+        EXPECT_EQ(QDir(folder.folder()).entryList(QDir::Files), before ? QStringList{QStringLiteral("print.pdf")} : QStringList());
+        QFile::remove(pdf);
+    }
+    folder.fake().messages.clear();
+    w->printWindow();
+    EXPECT_TRUE(folder.messages().isEmpty());
+    EXPECT_TRUE(test::readBytes(pdf).startsWith("%PDF"));
+}
+
+namespace {
+// A grid whose export gives a small workbook from a large sheet: the same number
+// in every cell compresses well.
+void fillLargeGrid(GridModel &grid)
+{
+    grid.setShape(1001, 21);
+    for (int r = 0; r < grid.rows(); ++r)
+        for (int c = 1; c < grid.cols(); ++c)
+            grid.setTextMatrix(r, c, r == 0 ? QStringLiteral("見出し") : QStringLiteral("1.5"));
+}
+
+QStringList workbooks()
+{
+    return QDir(workbookFolder()).entryList({QStringLiteral("*.xlsx")}, QDir::Files);
+}
+} // namespace
+
+// The process file-size limit of an administrator or a batch system: a print and an
+// export that pass it get their failure boxes and leave no file, and the program goes
+// on (with the limit raised, the print goes through). Run in a child under a real
+// limit with the signal as the program's start-up leaves it, which the test program
+// shares: by default the first write past the limit would end the child. Two limits:
+// one the workbook itself passes, and one only the export's temporary sheet passes,
+// a failure the spreadsheet library does not report.
+TEST_F(Registry, WritesPastTheFileSizeLimitFailWithTheBoxesAndTheProgramGoesOn)
+{
+    Window *w = reg().open(QStringLiteral("Form1"));
+    const QString pdf = folder.path(QStringLiteral("print.pdf"));
+    folder.fake().printFile = pdf;
+    GridModel grid;
+    fillLargeGrid(grid);
+    const QStringList before = workbooks();
+    ASSERT_TRUE(exportGrid(grid, exportlayout::VoltageDrop));
+    const qint64 workbookSize = QFileInfo(folder.fake().openedDocuments.last()).size();
+    ASSERT_LT(workbookSize, 200000) << "the sheet (about 600 kB) should pass a limit the workbook does not";
+    QFile::remove(folder.fake().openedDocuments.last());
+    folder.fake().openedDocuments.clear();
+
+    for (const quint64 limit : {quint64(2000), quint64(workbookSize + 100000)}) {
+        SCOPED_TRACE(limit);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            rlimit fsize{};
+            ::getrlimit(RLIMIT_FSIZE, &fsize);
+            const rlim_t unlimited = fsize.rlim_cur;
+            fsize.rlim_cur = rlim_t(limit);
+            if (::setrlimit(RLIMIT_FSIZE, &fsize) != 0)
+                ::_exit(64);
+            if (limit < quint64(workbookSize)) // the PDF (some 10 kB) too
+                w->printWindow();
+            const bool exported = exportGrid(grid, exportlayout::VoltageDrop);
+            QStringList expected{QStringLiteral("エラーが発生しました。IDM_EXLSAVE")};
+            if (limit < quint64(workbookSize))
+                expected.prepend(QStringLiteral("プリントを中止しました。IDM_PRINT"));
+            if (exported || folder.messages() != expected)
+                ::_exit(1);
+            if (!QDir(folder.folder()).entryList(QDir::Files).isEmpty())
+                ::_exit(3);
+            fsize.rlim_cur = unlimited;
+            ::setrlimit(RLIMIT_FSIZE, &fsize);
+            folder.fake().messages.clear();
+            w->printWindow();
+            ::_exit(folder.messages().isEmpty() && QFileInfo::exists(pdf) ? 0 : 2);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+        ASSERT_NE(WEXITSTATUS(status), 64) << "could not set the size limit";
+        EXPECT_NE(WEXITSTATUS(status), 1) << "no failure boxes, or other boxes, for the writes past the limit";
+        EXPECT_NE(WEXITSTATUS(status), 2) << "the print after the limit was raised failed";
+        EXPECT_NE(WEXITSTATUS(status), 3) << "a cut or empty PDF was left";
+        EXPECT_EQ(workbooks(), before) << "a cut workbook was left";
+        QFile::remove(pdf);
+    }
 }
 
 namespace {

@@ -1,6 +1,9 @@
 #include "fakedialogs.h"
 
 #include <QPdfWriter>
+#ifdef KB_FAKE_PRINTER_IS_QPRINTER
+#include <QPrinter>
+#endif
 
 namespace kb {
 
@@ -23,9 +26,20 @@ QPagedPaintDevice *FakeDialogs::choosePrinter(QObject *)
     m_printer = nullptr;
     if (printFile.isEmpty())
         return nullptr;
+#ifdef KB_FAKE_PRINTER_IS_QPRINTER
+    // A printer set to print to a PDF file, as the printer dialog leaves it, with the
+    // page a PDF writer has.
+    auto *printer = new QPrinter(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(printFile);
+    printer->setPageLayout(QPdfWriter(QString()).pageLayout());
+    printer->setResolution(printResolution);
+    m_printer = printer;
+#else
     auto *writer = new QPdfWriter(printFile);
     writer->setResolution(printResolution);
     m_printer = writer;
+#endif
     return m_printer;
 }
 

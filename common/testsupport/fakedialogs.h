@@ -12,7 +12,7 @@ public:
     QStringList captions;          // appTitle() at each message
     QStringList fileAnswers;       // next answers of fileName(); empty queue answers a cancel
     QStringList fileTitles;        // titles the file dialog was shown with
-    QString printFile;             // PDF the printer prints to; empty answers a cancel
+    QString printFile;             // PDF the printer prints to (a printer's print to file); empty answers a cancel
     int printResolution = 300;     // its dots per inch, below most printers' so that a page draws quickly
     int printerDialogs = 0;
     QStringList openedDocuments;

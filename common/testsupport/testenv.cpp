@@ -139,6 +139,7 @@ protected:
         if (!(this->openMode() & QIODevice::Unbuffered) && len <= kFileBuffer)
             return len;
         this->setErrorString(QStringLiteral("No space left on device"));
+        errno = ENOSPC; // what the kernel's write leaves, the one trace of the cause Qt keeps
         return written > 0 ? written : -1;
     }
 
@@ -207,11 +208,16 @@ FullDisk::FullDisk(qint64 room)
     setSaveFileFactory([this, room](const QString &path) -> std::unique_ptr<QSaveFile> {
         return std::make_unique<FullDiskSaveFile>(room, m_refused, path);
     });
+    // The same disk under a save into the file itself: the file may grow by `room`.
+    setInPlaceFileFactory([this, room]() -> std::unique_ptr<InPlaceFile> {
+        return std::make_unique<FaultyInPlaceFile>(ClosedFolder::Full, room, m_refusedInPlace, m_lengthAtFirstWrite);
+    });
 }
 
 FullDisk::~FullDisk()
 {
     setSaveFileFactory(nullptr);
+    setInPlaceFileFactory(nullptr);
 }
 
 ClosedFolder::ClosedFolder(Disk disk, qint64 bytes)

@@ -75,7 +75,8 @@ TextTable readDataText(const char *fileName, const DatabaseShape &shape);
 
 // --- fault injection ------------------------------------------------------------
 // While it lives, every save's QSaveFile takes the first `room` bytes and then
-// fails each write as a full disk does (the writes before it reach the file).
+// fails each write as a full disk does (the writes before it reach the file); a
+// save into the file itself may grow it by `room` bytes.
 class FullDisk
 {
 public:
@@ -84,11 +85,15 @@ public:
     FullDisk(const FullDisk &) = delete;
     FullDisk &operator=(const FullDisk &) = delete;
 
-    // Saves that ran into the full disk so far.
+    // Saves whose new file ran into the full disk so far.
     int refusedSaves() const { return m_refused; }
+    // Saves into the file itself that the full disk refused so far.
+    int refusedInPlace() const { return m_refusedInPlace; }
 
 private:
     int m_refused = 0;
+    int m_refusedInPlace = 0;
+    qint64 m_lengthAtFirstWrite = -1;
 };
 
 // While it lives, no save can make its new file beside the old one, as in a

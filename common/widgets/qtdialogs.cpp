@@ -1,6 +1,7 @@
 #include "qtdialogs.h"
 
 #include "pictures.h"
+#include "sizelimit.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -85,6 +86,8 @@ bool QtDialogs::startProgram(const QString &program)
 
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
+    // A file-size limit fails the write that passes it, as a full disk does; it never ends the program.
+    catchWritesPastTheSizeLimit();
     // Every window without an icon of its own shows this one, the frame's children too.
     setWindowIcon(programIcon());
 }

@@ -34,7 +34,7 @@ bool desktopHasProgramFor(const QString &path);
 QString qtFileFilter(const QString &filter);
 
 // The application: the program's icon on every window; a failure that escapes a
-// handler anyway is shown, never fatal.
+// handler anyway is shown, never fatal, and so is a write past the file-size limit.
 class Application : public QApplication
 {
 public:

@@ -1,11 +1,13 @@
 #include "window.h"
 
 #include "busystate.h"
+#include "cellfile.h"
 #include "dialogs.h"
 #include "failure.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBuffer>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -16,6 +18,8 @@
 #include <QLineEdit>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
@@ -28,6 +32,7 @@
 
 #include <algorithm>
 #include <new>
+#include <optional>
 
 namespace kb {
 
@@ -153,6 +158,23 @@ QImage printImage(QWidget *client, const QSize &size)
     }
     return image;
 }
+
+// The file a printer prints to, where it prints to a PDF file ("print to file").
+QString pdfFileOf(QPagedPaintDevice *device)
+{
+    const auto *printer = dynamic_cast<QPrinter *>(device);
+    return printer && printer->outputFormat() == QPrinter::PdfFormat ? printer->outputFileName() : QString();
+}
+
+// The printer's page, resolution and document settings, on the writer that makes its PDF in memory.
+void copyPdfSettings(const QPrinter &printer, QPdfWriter &writer)
+{
+    writer.setResolution(printer.resolution());
+    writer.setPageLayout(printer.pageLayout());
+    writer.setPdfVersion(printer.pdfVersion());
+    writer.setCreator(printer.creator());
+    writer.setTitle(printer.docName());
+}
 } // namespace
 
 void Window::printWindow(const QString &failText)
@@ -163,9 +185,25 @@ void Window::printWindow(const QString &failText)
             message(failText);
             return;
         }
+        // A printer writes its PDF file as it goes and reports no failed write: a
+        // full disk or the size limit would leave a cut or empty file, and no box.
+        // The page is made in memory and the file written whole or not at all.
+        const QString pdfFile = pdfFileOf(printer);
+        // A buffer grows by what each of the writer's many small writes needs, copying
+        // itself each time: room for a page (some 250 kB; 4 MB taken only as written).
+        QByteArray bytes;
+        bytes.reserve(4 << 20);
+        QBuffer pdf(&bytes);
+        std::optional<QPdfWriter> writer;
+        if (!pdfFile.isEmpty()) {
+            pdf.open(QIODevice::WriteOnly);
+            writer.emplace(&pdf);
+            copyPdfSettings(*static_cast<QPrinter *>(printer), *writer);
+        }
+        QPagedPaintDevice *device = writer ? &*writer : printer;
         QWidget *client = centralWidget() ? centralWidget() : this;
         QPainter painter;
-        if (!painter.begin(printer)) {
+        if (!painter.begin(device)) {
             message(failText);
             return;
         }
@@ -174,16 +212,23 @@ void Window::printWindow(const QString &failText)
         QSize size = client->size();
         size.scale(page.size(), Qt::KeepAspectRatio);
         const QRect target(page.topLeft(), size);
-        const qreal ratio = std::min(1.0, kPrintImageDpi / qreal(printer->logicalDpiX()));
-        const QImage image = target.isEmpty() ? QImage() : printImage(client, (QSizeF(size) * ratio).toSize().expandedTo(QSize(1, 1)));
+        const qreal ratio = std::min(1.0, kPrintImageDpi / qreal(device->logicalDpiX()));
+        QImage image = target.isEmpty() ? QImage() : printImage(client, (QSizeF(size) * ratio).toSize().expandedTo(QSize(1, 1)));
+        // The printer's grey print, which the PDF made in memory does not know of.
+        if (writer && static_cast<QPrinter *>(printer)->colorMode() == QPrinter::GrayScale)
+            image.convertTo(QImage::Format_Grayscale8);
         // Busy only once the image is taken: a disabled window draws in grey.
         BusyState busy(this);
         if (!image.isNull()) {
             painter.setRenderHint(QPainter::LosslessImageRendering);
             painter.drawImage(target, image);
         }
-        if (!painter.end())
+        if (!painter.end()) {
             message(failText);
+            return;
+        }
+        if (writer)
+            writeFileAtomically(pdfFile, bytes); // throws: nothing of it is left
     } catch (...) {
         message(failText);
     }

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace kb;
 
 namespace {
@@ -310,6 +312,38 @@ TEST_F(EditorTest, AFolderThatTakesNoNewFileSavesIntoTheDatabaseItself)
         }
         EXPECT_EQ(folder.messages().last(), QLatin1String(e.name) + QStringLiteral("ファイルの読み取り専用を解除してください。IDM_HOZON"));
         EXPECT_EQ(test::readBytes(path), saved);
+    }
+}
+
+// A full disk with no room for a second copy of the database, though the database
+// fits where it stands: 上書保存 saves into the file itself, with no box. (Where the
+// save would grow the file past the room, the box shows and the file stays as it
+// was: SaveFailuresNameTheirDatabaseAndWriteNothing.)
+TEST_F(EditorTest, ADiskWithoutRoomForACopySavesIntoTheDatabaseItself)
+{
+    for (const Editor &e : kEditors) {
+        SCOPED_TRACE(e.name);
+        writeNumbered(e.shape, e.shape.fileRows);
+        const QString path = folder.path(QLatin1String(e.shape.fileName));
+        const QByteArray before = test::readBytes(path);
+        const auto inodeOf = [](const QString &p) {
+            struct stat st{};
+            ::stat(QFile::encodeName(p).constData(), &st);
+            return st.st_ino;
+        };
+        const ino_t inode = inodeOf(path);
+        (m.*e.open)();
+        m.MSFlexGrid1.setTextMatrix(1, 1, QStringLiteral("変更"));
+        const int boxes = int(folder.messages().size());
+        {
+            test::FullDisk disk(1000);
+            m.IDM_HOZON_Click();
+            EXPECT_EQ(disk.refusedSaves(), 1);
+            EXPECT_EQ(disk.refusedInPlace(), 0);
+        }
+        EXPECT_EQ(folder.messages().size(), boxes);
+        EXPECT_EQ(test::readBytes(path), QByteArray(before).replace(0, kRecordSize, encodeCell(QStringLiteral("変更"))));
+        EXPECT_EQ(inodeOf(path), inode); // written into, not replaced
     }
 }
 
