@@ -25,11 +25,6 @@ int dataRow(const QString &dataNo, const GridModel &grid)
     return row;
 }
 
-void writeRow(GridModel &grid, int row, const QStringList &cells)
-{
-    grid.writeRow(row, cells);
-}
-
 bool trappedStep(const QString &tag, const std::function<void()> &f)
 {
     return trapped(tag, f);

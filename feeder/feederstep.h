@@ -88,10 +88,6 @@ bool countedCommand(int16_t &count, F &&f)
 // Failure otherwise.
 int dataRow(const QString &dataNo, const GridModel &grid);
 
-// Writes cells into columns 1, 2, … of the row; the current cell ends on the
-// row's name, in view (GridModel::writeRow).
-void writeRow(GridModel &grid, int row, const QStringList &cells);
-
 // The result boxes a user edited since the last calculation: how many texts of
 // `now` differ from `last` (case-blind), and the index of the last that does.
 struct EditedBoxes

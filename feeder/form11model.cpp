@@ -172,7 +172,7 @@ void Form11Model::GR_TENSOU()
 {
     const int row = dataRow(Text2, MSFlexGrid1);
     const bool breaker = Option2 == 0;
-    writeRow(MSFlexGrid1, row,
+    MSFlexGrid1.writeRow(row,
              {Text3, Option1 == 0 ? QStringLiteral("空冷式") : QStringLiteral("水冷式"), Combo1, Text4, Combo2,
               Option3 == 0 ? QStringLiteral("直入れ") : QStringLiteral("始動器"), Text5, Text1,
               breaker ? Label5 : QString(), breaker ? QString() : Label5, Label7, Label6, Label8});

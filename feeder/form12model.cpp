@@ -252,7 +252,7 @@ void Form12Model::HAIKAN_SAIZU()
 void Form12Model::GR_TENSOU()
 {
     const int row = dataRow(Text2, MSFlexGrid1);
-    writeRow(MSFlexGrid1, row,
+    MSFlexGrid1.writeRow(row,
              {Text3, Combo2, Combo1, Text9, Text8, Text10, Combo4, Combo5, Combo3, Text1, Text4, Label19, Label20,
               Text12, Text13, Text14, Text15, Label25, Label28, Label30, Label26, Label27, Label29, DENSEN_SHUBETU});
 }

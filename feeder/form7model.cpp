@@ -443,7 +443,7 @@ void Form7Model::GR_HYOJI()
         : sameText(DENGEN_SHUBETU, u"TODEN")                   ? QStringLiteral("東京電力")
                                                                : QString();
     const QString laying = conduitLaying() ? QStringLiteral("配管") : rackLaying() ? QStringLiteral("ｹｰﾌﾞﾙﾗｯｸ") : QString();
-    writeRow(MSFlexGrid1, row,
+    MSFlexGrid1.writeRow(row,
              {Text3, supply, Combo2, Label10, Label11, Combo1 + QStringLiteral("kW"), Label9, none, none, Text4,
               Combo4, Combo5, Combo6, none, laying, QStringLiteral("30℃"), Label7, Label8, Label14, Text1, Label15,
               Label16, Label17, Label18});

@@ -650,7 +650,6 @@ void DetectorModel::Command1_Click()
             const QString text = trimBlanks(cell(c));
             return text.isEmpty() ? text : numberShown(text);
         };
-        cell(0);
         Text1 = Str(int(row));
         Combo4 = trimBlanks(cell(1));
         Combo5 = trimBlanks(cell(2));
