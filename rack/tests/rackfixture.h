@@ -13,6 +13,10 @@
 
 namespace kb::test {
 
+// Boxes more than one test file of the rack windows looks for.
+inline const QString kTwoChanges = u"１計算で２箇所以上変更しないで下さい。"_qs;
+inline const QString kOccupancy = u"許容断面積の２０％をオーバーしています。ケーブルを少なくしてください。"_qs;
+
 inline void setRow(TextTable &t, int row, const QStringList &cells)
 {
     for (int c = 0; c < cells.size(); ++c)

@@ -8,7 +8,6 @@ using namespace kb::test;
 
 namespace {
 
-const QString kOccupancy = u"許容断面積の２０％をオーバーしています。ケーブルを少なくしてください。"_qs;
 const QString kInterval = u"支持間隔は１.５ｍとすることが望ましいのです。"_qs;
 
 // A raceway window with one registered row of the given cross-section × count and kg/m × count.

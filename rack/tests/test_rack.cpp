@@ -9,7 +9,6 @@ using namespace kb::test;
 
 namespace {
 
-const QString kTwoChanges = u"１計算で２箇所以上変更しないで下さい。"_qs;
 const QString kIntervalWarning = u"吊り間隔は２ｍ以下にして下さい。"_qs;
 const QString kNotApplicable = u"計算対象外です。ケーブルの間隔を変更して下さい。"_qs;
 

@@ -157,11 +157,9 @@ void run(Window &w, const Step &s)
 const QString kRackPrompt = u"電線・ケーブルを登録して下さい。"_qs;
 const QString kRacewayPrompt = u"電線を登録して下さい。"_qs;
 const QString kCountPrompt = u"電線本数を設定して下さい。"_qs;
-const QString kOccupancy = u"許容断面積の２０％をオーバーしています。ケーブルを少なくしてください。"_qs;
 const QString kRackSpecial = u"特別注文のラックです。"_qs;
 const QString kDuctSpecial = u"特別注文のダクトです。"_qs;
 const QString kIntervalBox = u"エラーが発生しました。 BASHO_CICHI"_qs;
-const QString kTwoChanges = u"１計算で２箇所以上変更しないで下さい。"_qs;
 
 struct Case
 {
