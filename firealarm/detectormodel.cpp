@@ -233,10 +233,12 @@ void DetectorModel::lookUp()
     if (m_variant->hasCompartment && Text2.isEmpty())
         return message(NeedCompartment);
     // A site or room record that could not be read whole gives nothing, not even its readable
-    // part: the look-up's box shows and nothing changes. (Every cell 検索 may take is checked.)
-    if (!readableRecord(KAHOU_DATA, siteRow(), 2, 9))
+    // part: the look-up's box shows and nothing changes. Every cell 検索 may take is checked,
+    // those of the fallback site included; a room look-up that meets no end checks no room here
+    // and fails further on, after the reset, as it always has.
+    if (!readableRecord(KAHOU_DATA, siteRow().value_or(kahou::SiteFirst), 2, 9))
         return message(NoSite);
-    if (!readableRecord(KAHOU_DATA, findRoom(), 2, 5))
+    if (!readableRecord(KAHOU_DATA, roomRow().value_or(0), 2, 5))
         return message(NoRoom);
 
     if (Option1 != 3)
@@ -293,23 +295,23 @@ void DetectorModel::lookUp()
                                        : QStringLiteral("感知器、天井及び梁の高さを確認後「計算」をクリックして下さい。");
 }
 
-int DetectorModel::siteRow() const
+std::optional<int> DetectorModel::siteRow() const
 {
     for (int r = kahou::SiteFirst; r <= kahou::SiteLast; ++r)
         if (matches(Combo4, KAHOU_DATA.at(1, r)))
             return r;
-    return 0;
+    return std::nullopt;
 }
 
 int DetectorModel::findSite()
 {
-    if (const int r = siteRow())
-        return r;
+    if (const std::optional<int> r = siteRow())
+        return *r;
     message(NoSite);
     return kahou::SiteFirst;
 }
 
-int DetectorModel::findRoom() const
+std::optional<int> DetectorModel::roomRow() const
 {
     // The name test comes first, so a room named END finds the END row itself.
     for (int r = kahou::RoomFirst; r <= KAHOU_DATA.rows(); ++r) {
@@ -319,6 +321,13 @@ int DetectorModel::findRoom() const
         if (isEndMarker(name))
             return 0;
     }
+    return std::nullopt;
+}
+
+int DetectorModel::findRoom() const
+{
+    if (const std::optional<int> r = roomRow())
+        return *r;
     throw Failure(QStringLiteral("no end of the room records"));
 }
 

@@ -15,6 +15,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace kb::fa {
 
@@ -140,9 +141,10 @@ private:
     // The rooms of every use, then those of one use's block ((0, 0): none).
     void roomList(int firstBlockRow, int lastBlockRow);
     void lookUp();
-    int siteRow() const; // the site row; 0 when no name matches
-    int findSite();      // the site row; row 2 (with its box) when no name matches
-    int findRoom() const; // the room row; 0 when the END row comes first
+    std::optional<int> siteRow() const; // the site row; none when no name matches
+    int findSite();                      // the site row; row 2 (with its box) when no name matches
+    std::optional<int> roomRow() const;  // the room row; 0 when the END row comes first, none when no end comes
+    int findRoom() const;                // roomRow, failing when no end comes
     void presetClass(int site);
     void calculate();
     QStringList resultRow() const;

@@ -118,18 +118,22 @@ Seen package(const Damage &d)
 }
 
 // The detector window's 検索 of the office: column 4 of the site row is its differential class, 2;
-// the office is room row 51.
-Seen detectorLookUp(const Damage &d)
+// the office is room row 51. A site that is in no site row takes site row 2, as 標準 does.
+Seen detectorLookUp(const QString &site, const Damage &d)
 {
     test::TestFolder folder;
     installDefault(folder, "KAHOU.txt", db::Kahou, d);
     fa::DetectorState state;
     fa::DetectorModel m(fa::ordinaryRoom(), state);
     office(m);
+    m.Combo4 = site;
     m.Command3_Click();
     return {folder.messages(), m.Combo1 + u' ' + QString::number(m.Option1) + u' ' + QString::number(m.Option2),
             QString()};
 }
+
+Seen standardSiteLookUp(const Damage &d) { return detectorLookUp(u"標準"_qs, d); }
+Seen otherSiteLookUp(const Damage &d) { return detectorLookUp(u"無い現場"_qs, d); }
 
 // The ten lamps' primary 8X2 with earth 3.5 takes the conduit of row 296.
 Seen lampConduit(const Damage &d)
@@ -252,8 +256,11 @@ TEST(DamagedCells, NoFigureComesFromACellThatCouldNotBeRead)
         {"lamp conduit", lampConduit, {(296 - 1) * 25 + 3, "2\xFF"}, {{}, u"8X2 E3.5mm2 25 24"_qs, u"25 24"_qs},
          {{}, u"8X2 E3.5mm2 "_qs, QString()}},
         // "2" and a byte that starts no character: read as class 2 before.
-        {"detector site class", detectorLookUp, {(2 - 1) * 10 + 4, "2\xFF"}, lookUpIntact, {{noSite}, u" -1 -1"_qs, QString()}},
-        {"detector room type", detectorLookUp, {(51 - 1) * 10 + 2, "D\xFD"}, lookUpIntact,
+        {"detector site class", standardSiteLookUp, {(2 - 1) * 10 + 4, "2\xFF"}, lookUpIntact, {{noSite}, u" -1 -1"_qs, QString()}},
+        // The fallback site's record refuses once, before anything is reset or preset.
+        {"detector fallback site class", otherSiteLookUp, {(2 - 1) * 10 + 4, "2\xFF"},
+         {{noSite}, u"差動スポット 2 0"_qs, QString()}, {{noSite}, u" -1 -1"_qs, QString()}},
+        {"detector room type", standardSiteLookUp, {(51 - 1) * 10 + 2, "D\xFD"}, lookUpIntact,
          {{u"該当する部屋名称がありません、手入力して下さい。"_qs}, u" -1 -1"_qs, QString()}},
         // Length "1" followed by 81 20: the row was calculated again on 1 m before.
         {"voltage drop length read back", voltageDrop, {4, "1\x81 "}, {{}, u"30"_qs, u"30 8.7"_qs},

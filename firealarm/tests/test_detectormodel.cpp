@@ -8,6 +8,7 @@
 #include "resultfile.h"
 #include "testenv.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -210,6 +211,86 @@ TEST_F(Model, LookUpRefusalsAndFailures)
     m->Command3_Click();
     EXPECT_TRUE(boxes().isEmpty());
     EXPECT_EQ(m->Combo3, "0.4m未満");
+}
+
+// 検索 after a calculation on a database with no end of the room records, or with a fallback site
+// record that could not be read whole. With no end, the look-up still resets first, so no figure
+// of the calculation stays beside the new names, then fails with its box. A damaged fallback
+// record refuses with the site box alone and changes nothing.
+TEST_F(Model, LookUpOverAnIncompleteDatabaseLeavesNoFigureOfTheCalculationBefore)
+{
+    // What the window shows after the look-up.
+    struct Shown
+    {
+        QStringList boxes;
+        int cls, structure;
+        QStringList boxTexts; // Text3, Text6, Text7, Combo1, Combo2, Combo3, Label16
+        bool operator==(const Shown &) const = default;
+    };
+    const auto noDatabase = [](TextTable &t) { t = emptyTable(db::Kahou); };
+    const auto cutBeforeTheEnd = [](TextTable &t) {
+        for (int r = 55; r <= 300; ++r)
+            t.set(1, r, QString());
+    };
+    const auto damagedFallback = [](TextTable &t) { t.set(4, 2, u"2"_qs + QChar(0xFFFD)); };
+    const QString noSite = u"該当する現場名称がありません、手入力して下さい。"_qs;
+    const QString prompt = u"現場名称、部屋名称、間口、奥行を入力後「計算」をクリックして下さい。"_qs;
+    const QStringList reset{"", "", "", "", "", "", prompt};
+    const QStringList calculated{"150", "96", "1", "煙感知器", "4m未満", "0.6m未満",
+                                 "設定を変更して再計算出来ます。詳細は画面を拡大してご覧下さい。"};
+    const struct
+    {
+        const char *name;
+        std::function<void(TextTable &)> database;
+        const char16_t *site, *room;
+        Shown shown;
+    } cases[] = {
+        {"no database", noDatabase, u"本社ビル", u"事務室", {{noSite, err("Command3")}, -1, -1, reset}},
+        // The site's structure is preset before the room look-up fails.
+        {"rooms cut before their end", cutBeforeTheEnd, u"本社ビル", u"無い部屋", {{err("Command3")}, -1, 0, reset}},
+        {"rooms cut before their end, room found", cutBeforeTheEnd, u"本社ビル", u"事務室",
+         {{}, 1, 0, {"", "", "", "煙感知器", "4m未満", "0.4m未満", prompt}}},
+        {"damaged fallback site", damagedFallback, u"無い現場", u"事務室", {{noSite}, 2, 0, calculated}},
+        {"damaged fallback site, site found", damagedFallback, u"本社ビル", u"事務室",
+         {{}, 1, 0, {"", "", "", "煙感知器", "4m未満", "0.4m未満", prompt}}},
+        {"intact fallback site", [](TextTable &) {}, u"無い現場", u"事務室",
+         {{noSite}, 2, 1, {"", "", "", "煙感知器", "4m未満", "0.4m未満", prompt}}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        open(ordinaryRoom());
+        room("12", "8", u"煙感知器", 2, 0, u"4m未満", u"0.6m未満");
+        m->Command2_Click();
+        ASSERT_TRUE(boxes().isEmpty());
+        ASSERT_EQ(m->Text7, "1");
+        c.database(m->KAHOU_DATA);
+        m->Combo4 = QString::fromUtf16(c.site);
+        m->Combo5 = QString::fromUtf16(c.room);
+        m->Command3_Click();
+        const Shown shown{boxes(), m->Option1, m->Option2, {m->Text3, m->Text6, m->Text7, m->Combo1, m->Combo2, m->Combo3, m->Label16}};
+        EXPECT_EQ(shown.boxes, c.shown.boxes);
+        EXPECT_EQ(shown.cls, c.shown.cls);
+        EXPECT_EQ(shown.structure, c.shown.structure);
+        EXPECT_EQ(shown.boxTexts, c.shown.boxTexts);
+    }
+
+    // The other windows reset their own result boxes before the failure.
+    for (const DetectorVariant *v : {&narrowRoom(), &rowOfRooms(), &singleRoom()}) {
+        SCOPED_TRACE(v->formName);
+        open(*v);
+        m->KAHOU_DATA = emptyTable(db::Kahou);
+        m->Combo4 = u"本社ビル"_qs;
+        m->Combo5 = u"事務室"_qs;
+        m->Text2 = m->Text4 = m->Text5 = u"8"_qs;
+        m->Text3 = m->Text6 = m->Text7 = u"9"_qs;
+        m->Option1 = 1;
+        m->Option2 = 0;
+        m->Command3_Click();
+        EXPECT_EQ(boxes(), (QStringList{noSite, err("Command3")}));
+        EXPECT_EQ(m->Text3 + m->Text7, "");
+        EXPECT_EQ(m->Option1, -1);
+        EXPECT_EQ(m->Option2, -1);
+    }
 }
 
 TEST_F(Model, CalculationWritesTheRoomRow)
