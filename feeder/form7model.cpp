@@ -174,6 +174,9 @@ void Form7Model::calculate()
         Label1 = QStringLiteral("設定変更は１回につき１箇所だけです。");
     ZENKAI = watched() + motor();
     GR_HYOJI();
+    // The row may now hold another supply than the calculation that chose its capacitor, and
+    // the frequency or unit may have changed since: the labels follow the row as written.
+    showRowCapacitor();
     step(QStringLiteral("KYOYOU_CHECK"), [&] { KYOYOU_CHECK(); });
     overloadTest();
 }
@@ -290,6 +293,20 @@ void Form7Model::showCapacitor(int16_t g)
     else if (sameText(KONDENSA_HYOJI, u"KVAR"))
         Label13 = DD.at(at50 ? CapKvar50 : CapKvar60, g) + QStringLiteral("kVar");
     Label12 = QStringLiteral("IV") + DD.at(at50 ? CapWire50 : CapWire60, g);
+}
+
+void Form7Model::showRowCapacitor()
+{
+    // The capacitor is not in the row: the design row of the row's motor gives it, as the first
+    // calculation of that motor did; without one the row's motor shows none.
+    const int first = designRows();
+    const std::optional<int16_t> row = KEISAN_MODE == QLatin1String("SEKKEI") && first ? designRowOf(first) : std::nullopt;
+    if (row) {
+        showCapacitor(*row);
+    } else {
+        Label12.clear();
+        Label13.clear();
+    }
 }
 
 void Form7Model::HAIKAN_SAIZU()
@@ -616,16 +633,7 @@ void Form7Model::Command5_Click()
     Label16 = g.cell(22);
     Label17 = g.cell(23);
     Label18 = g.cell(24);
-    // The capacitor is not in the row: the design row of the motor read back gives it, as the
-    // first calculation of that motor did; without one the row's motor shows none.
-    const int first = designRows();
-    const std::optional<int16_t> row = KEISAN_MODE == QLatin1String("SEKKEI") && first ? designRowOf(first) : std::nullopt;
-    if (row) {
-        showCapacitor(*row);
-    } else {
-        Label12.clear();
-        Label13.clear();
-    }
+    showRowCapacitor();
     SENTAKU_GYOU = 0;
     // The row stands for a completed calculation of its motor: the next 計算
     // recalculates it from the one result the user edits.

@@ -132,6 +132,8 @@ private:
     void HYOU_JI();
     // The capacitor wire and capacitor of design row g at the window's supply, frequency and unit.
     void showCapacitor(int16_t g);
+    // The capacitor of the motor in the boxes (Combo1, Combo2), as データ読込み of its row shows it.
+    void showRowCapacitor();
     void HAIKAN_SAIZU();
     void DENATU_KOUKA();
     void KOUKA_LITU();

@@ -119,3 +119,50 @@ TEST(MotorCapacitor, BelongsToTheMotorWhoseFiguresTheBoxesShow)
         EXPECT_EQ(folder.messages(), c.boxes) << c.what;
     }
 }
+
+// A supply, frequency or unit menu reaches the labels at the next 計算 that writes the row, a
+// recalculation included: after each step they are what データ読込み of the row shows. The step
+// changes the length, or nothing at all, so that each 計算 recalculates the motor of row 1.
+TEST(MotorCapacitor, FollowsEverySettingIntoTheRowThatACalculationWrites)
+{
+    struct Step
+    {
+        const char *what;
+        std::function<void(Form7Model &)> settings;
+        const char *length; // null: unchanged
+        QString supply;     // the row's supply column
+        QStringList labels; // Label12, Label13
+    };
+    const QString utility = QStringLiteral("東京電力"), own = QStringLiteral("自家用");
+    const Step steps[] = {
+        {"60 Hz", [](Form7Model &m) { m.IDM_ROKUJU_Click(); }, "40", utility, {"IV1.6", "2.49kVar"}},
+        {"private supply", [](Form7Model &m) { m.IDM_JIKAYO_Click(); }, "45", own, {"", ""}},
+        {"utility supply and μF", [](Form7Model &m) {
+             m.IDM_TOKYO_Click();
+             m.IDM_MICRO_Click();
+         },
+         "50", utility, {"IV1.6", "165μF"}},
+        {"50 Hz, nothing edited", [](Form7Model &m) { m.IDM_GOJU_Click(); }, nullptr, utility, {"IV1.6", "200μF"}},
+        {"kVar, nothing edited", [](Form7Model &m) { m.IDM_KVAR_Click(); }, nullptr, utility, {"IV1.6", "2.51kVar"}},
+        {"private supply, nothing edited", [](Form7Model &m) { m.IDM_JIKAYO_Click(); }, nullptr, own, {"", ""}},
+    };
+    test::TestFolder folder;
+    Form7Model m;
+    m.DD = feedertest::defaultCableSize();
+    m.layOutGrid();
+    m.setDefaults();
+    calculate(m, QStringLiteral("7.5"));
+    ASSERT_EQ((QStringList{m.Label12, m.Label13}), QStringList({"IV1.6", "2.51kVar"}));
+    for (const Step &s : steps) {
+        SCOPED_TRACE(s.what);
+        s.settings(m);
+        if (s.length)
+            m.Text1 = QString::fromLatin1(s.length);
+        m.Command1_Click();
+        EXPECT_EQ(m.MSFlexGrid1.textMatrix(1, 2), s.supply);
+        EXPECT_EQ((QStringList{m.Label12, m.Label13}), s.labels);
+        readBack(m, 1);
+        EXPECT_EQ((QStringList{m.Label12, m.Label13}), s.labels) << "データ読込み";
+    }
+    EXPECT_EQ(folder.messages(), QStringList());
+}
