@@ -33,10 +33,19 @@ int32_t checked32(int64_t x)
     return int32_t(x);
 }
 
+// Whether the group has a kW load, which its power factor weighs: a kW of 0 has none, so a group
+// given in kVA only calculates whatever its power-factor box holds (a row read back brings its
+// empty kW and factor cells back as 0).
+bool hasKwLoad(const QString &kwFigure)
+{
+    const std::optional<double> kw = tryReadNumber(kwFigure);
+    return !kwFigure.isEmpty() && (!kw || *kw != 0);
+}
+
 // kW part of a group: (kW × 1000) × power factor, rounded once.
 void addKw(const LoadGroup &g, int32_t &load)
 {
-    if (!g.kw.isEmpty())
+    if (hasKwLoad(g.kw))
         load = toWatts(CDbl(g.kw) * 1000 * Val(g.powerFactor));
 }
 
@@ -156,13 +165,13 @@ void Form16Model::calculate()
             return;
         }
     }
-    // A kW figure without a usable power factor (none, 0, or above 1) would count
+    // A kW load without a usable power factor (none, 0, or above 1) would count
     // as no load or as more than its kVA: ask for the factor and calculate nothing.
     for (const Check &c : {Check{Text4, Combo1, "Ｒ相の力率を設定して下さい。"},
                            Check{Text6, Combo2, "Ｔ相の力率を設定して下さい。"},
                            Check{Text8, Combo3, "Ｒ－Ｔ相の力率を設定して下さい。"}}) {
         // A factor read back from a damaged cell is no factor either.
-        if (!c.a.isEmpty() && (isUnreadable(c.b) || !(Val(c.b) > 0 && Val(c.b) <= 1))) {
+        if (hasKwLoad(c.a) && (isUnreadable(c.b) || !(Val(c.b) > 0 && Val(c.b) <= 1))) {
             message(QString::fromUtf8(c.prompt));
             return;
         }

@@ -42,6 +42,11 @@ const Case kCases[] = {
     {"R-N power factor above 1", {"", "1", "0"}, {"3", "", ""}, {"1.2", "0.75", "0.75"}, "1", {QStringLiteral("Ｒ相の力率を設定して下さい。")}, "7", false},
     {"T-N negative power factor", {"1", "", "0"}, {"", "3", ""}, {"0.75", "-0.8", "0.75"}, "1", {QStringLiteral("Ｔ相の力率を設定して下さい。")}, "7", false},
     {"R-T kW with a non-numeric power factor", {"1", "1", ""}, {"", "", "2"}, {"0.75", "0.75", "abc"}, "1", {QStringLiteral("Ｒ－Ｔ相の力率を設定して下さい。")}, "7", false},
+    // A group with no kW load (empty or 0) is its kVA, whatever its power-factor box holds.
+    {"kW of 0 with power factor 0", {"17", "19", "23"}, {"13", "0", "0"}, {"0.75", "0", "0"}, "1", {}, "22.5", true, {26750, 19000, 23000, 7750, 68750}},
+    {"kW of 0 with no power factor", {"17", "19", "23"}, {"13", "0.0", "０"}, {"0.75", "", "abc"}, "1", {}, "22.5", true, {26750, 19000, 23000, 7750, 68750}},
+    {"kW of 0 with a damaged power factor", {"17", "19", "23"}, {"13", "0", ""}, {"0.75", "0\xEF\xBF\xBD", "0"}, "1", {}, "22.5", true, {26750, 19000, 23000, 7750, 68750}},
+    {"a small kW still needs its power factor", {"17", "19", "23"}, {"13", "0.001", "0"}, {"0.75", "0", "0"}, "1", {QStringLiteral("Ｔ相の力率を設定して下さい。")}, "7", false},
     {"zero total", {"0", "0", "0"}, {"", "", ""}, {"", "", ""}, "1", {kCmdError}, "7", false},
     {"blanks are filled but no number", {" ", "1", "0"}, {"", "", ""}, {"", "", ""}, "1", {QStringLiteral("Ｒ相の負荷をを入力して下さい。")}, "7", false},
     {"a load that is no number", {"1", "5kVA", "0"}, {"", "", ""}, {"", "", ""}, "1", {QStringLiteral("Ｔ相の負荷をを入力して下さい。")}, "7", false},
@@ -228,6 +233,37 @@ TEST_F(Unbalanced, ReadBackTakesNumbersByPrefixAndNeedsAPick)
     EXPECT_EQ(m.Text3, u"0");
     EXPECT_EQ(m.Combo3, u"0");
     EXPECT_EQ(m.Label2, u"0");
+}
+
+// A row whose T-N and R-T loads were given in kVA only comes back with 0 in their kW and
+// power-factor boxes; 計算 then gives the same loads and rate, with those 0s in the row.
+TEST_F(Unbalanced, ARowOfKvaOnlyGroupsReadBackCalculatesAgain)
+{
+    m.Text3 = QStringLiteral("17");
+    m.Text4 = QStringLiteral("13");
+    m.Text5 = QStringLiteral("19");
+    m.Text7 = QStringLiteral("23");
+    m.Command1_Click();
+    const auto row = [this] {
+        QStringList cells;
+        for (int col = 2; col <= 11; ++col)
+            cells << m.MSFlexGrid1.textMatrix(1, col);
+        return cells;
+    };
+    ASSERT_EQ(row(), QStringList({"17", "13", "0.75", "19", "", "", "23", "", "", "22.5"}));
+    for (int pass = 1; pass <= 2; ++pass) {
+        m.Label2.clear();
+        m.MSFlexGrid1.setRow(1);
+        m.MSFlexGrid1_Click();
+        m.Command3_Click();
+        EXPECT_EQ((QStringList{m.Text6, m.Combo2, m.Text8, m.Combo3}), QStringList({"0", "0", "0", "0"}));
+        m.Command1_Click();
+        EXPECT_EQ(folder.messages(), QStringList()) << pass;
+        EXPECT_EQ(m.Label2, u"22.5");
+        EXPECT_EQ(m.loads.T_FUKA, 19000);
+        EXPECT_EQ(m.loads.RT_FUKA, 23000);
+        EXPECT_EQ(row(), QStringList({"17", "13", "0.75", "19", "0", "0", "23", "0", "0", "22.5"})) << pass;
+    }
 }
 
 TEST_F(Unbalanced, ACellThatCouldNotBeReadComesBackMarkedAndIsAskedFor)
