@@ -34,8 +34,14 @@ void motorRecalculation(benchmark::State &state)
     m.setDefaults();
     m.Combo1 = u"7.5"_qs;
     m.Command1_Click();
-    timePress(state, [&] { m.Command1_Click(); },
-              [&] { return m.MSFlexGrid1.textMatrix(1, 6) == u"7.5kW"_qs && m.Label12 == u"IV1.6"_qs; });
+    // The count of calculations is held back, so that a long run never meets its 16-bit limit.
+    timePress(
+        state,
+        [&] {
+            m.KEISAN_KAISUU = 1;
+            m.Command1_Click();
+        },
+        [&] { return m.MSFlexGrid1.textMatrix(1, 6) == u"7.5kW"_qs && m.Label12 == u"IV1.6"_qs; });
 }
 
 // An office of 10 m × 8 m on the standard site.
@@ -77,6 +83,7 @@ void rackFactorAndInterval(benchmark::State &state)
     timePress(
         state,
         [&] {
+            m.KEISAN_KAISUU = 1; // held back, as in the motor's run
             m.Combo4 = u"0.85"_qs;
             m.Command2_Click();
             shortSpan = !shortSpan;
