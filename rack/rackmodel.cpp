@@ -111,6 +111,23 @@ double RackModel::hangingInterval() const
     return L;
 }
 
+bool RackModel::addUpSpacedList()
+{
+    num.HABA_GOUKEI = 0;
+    num.DENSEN_JURYO = 0;
+    addUpList(!isDuct());
+    try {
+        CInt(rack::spacingCoefficient(Combo2) * num.HABA_GOUKEI);
+    } catch (const Overflow &) {
+        // A spaced width beyond the window's figures is far beyond the widest rack, as in a
+        // full calculation.
+        clearResults();
+        message(specialOrder());
+        return false;
+    }
+    return true;
+}
+
 QString RackModel::spacedWidthSum() const
 {
     return Str(rack::spacingCoefficient(Combo2) * num.HABA_GOUKEI / 10.0);
@@ -341,10 +358,13 @@ void RackModel::BASHO_CICHI()
 {
     recalculation(u" BASHO_CICHI"_qs, [&] {
         hangingInterval();
-        num.HABA_GOUKEI = 0;
-        num.DENSEN_JURYO = 0;
+        // The spacing on show may be one a factor asked for and the window refused: the interval
+        // is taken, so the spacing can be changed alone next, but no figure is written beside it.
+        if (!addUpSpacedList()) {
+            ZENKAI[0] = Combo1;
+            return;
+        }
         RACK_OMOSA();
-        addUpList(!isDuct());
         // The width beside the spacing box is the spaced one, as the last spacing change showed it.
         Text3 = spacedWidthSum();
         if (!isDuct())
@@ -361,18 +381,9 @@ void RackModel::BASHO_CICHI()
 void RackModel::BASHO_CNI()
 {
     recalculation(u" BASHO_CNI"_qs, [&] {
-        num.HABA_GOUKEI = 0;
-        num.DENSEN_JURYO = 0;
-        addUpList(!isDuct());
-        try {
-            CInt(rack::spacingCoefficient(Combo2) * num.HABA_GOUKEI);
-        } catch (const Overflow &) {
-            // A spaced width beyond the window's figures is far beyond the widest rack, as in a
-            // full calculation; the spacing is not taken, so the next press refuses it again.
-            clearResults();
-            message(specialOrder());
+        // A spacing too wide is not taken, so the next press refuses it again.
+        if (!addUpSpacedList())
             return;
-        }
         Text3 = spacedWidthSum();
         DENRYU_GENSHO();
         RACK_KENSA();
@@ -405,6 +416,8 @@ void RackModel::BASHO_CYON()
                 Combo2 = rule.spacing;
             BASHO_CNI();
         }
+        // Saved even where the spacing was refused: it was the window's choice, not a second
+        // change, so a press with nothing changed refuses it again over the emptied results.
         ZENKAI = {Combo1, Combo2, Combo4};
         intervalWarning();
     });

@@ -101,10 +101,10 @@ private:
 };
 
 // One step of a sequence: register a cable, delete a row, type into a box, press 計算, or
-// check the result boxes as they stand.
+// check the result boxes or one condition box as they stand.
 struct Step
 {
-    enum What { Register, Delete, Type, Calculate, Results } what;
+    enum What { Register, Delete, Type, Calculate, Results, Holds } what;
     QString a, b;
     QStringList results;
 };
@@ -129,6 +129,10 @@ Step shows(const QStringList &results)
 {
     return {Step::Results, {}, {}, results};
 }
+Step holds(const char16_t *box, const char16_t *text)
+{
+    return {Step::Holds, QString::fromUtf16(box), QString::fromUtf16(text), {}};
+}
 
 void run(Window &w, const Step &s)
 {
@@ -150,6 +154,7 @@ void run(Window &w, const Step &s)
         w.calculate();
         break;
     case Step::Results:
+    case Step::Holds:
         break;
     }
 }
@@ -279,6 +284,36 @@ TEST(RefusedCalculations, LeaveNoFigureOfAnotherListOrSpacingOnShow)
             all.push_back({"a count of no whole number of cables", kind, {reg(u"CVT22", u"3"), reg(u"CV14-3C", count)},
                            empty(kind == Kind::Rack ? 6 : 3), {}, kCountPrompt, {u"CVT22 × 3"_qs}});
 
+    for (Kind kind : {Kind::Rack, Kind::Duct}) {
+        const bool isRack = kind == Kind::Rack;
+        const QStringList none = empty(isRack ? 6 : 3);
+        const QString special = isRack ? kRackSpecial : kDuctSpecial;
+
+        // A factor that asks for a spacing too wide for the figures (S=3d for 47 cables) leaves
+        // that spacing on show: every press while it stands is a special order, a new interval's
+        // too, while an interval of no length keeps its own box. The interval itself is taken,
+        // so the spacing changed alone afterwards shows every result at that interval.
+        const std::vector<Step> factor085 = {reg(u"CVT22", u"47"), calc(), type(u"Combo4", u"0.85"), calc(),
+                                             holds(u"Combo2", u"S=3d"), shows(none)};
+        auto afterFactor = [&](std::vector<Step> more) {
+            std::vector<Step> steps = factor085;
+            steps.insert(steps.end(), more.begin(), more.end());
+            return steps;
+        };
+        all.push_back({"a new interval on the spacing a factor asked for past the figures", kind,
+                       afterFactor({type(u"Combo1", u"1.5"), calc(), shows(none), calc(), shows(none),
+                                    type(u"Combo1", u"1.8"), calc()}),
+                       none, {special, special, special, special}, std::nullopt, list47});
+        all.push_back({"an interval of no length on the spacing a factor asked for", kind,
+                       afterFactor({type(u"Combo1", u"0"), calc()}),
+                       none, {special, kIntervalBox}, std::nullopt, list47});
+        all.push_back({"a spacing that fits after the factor's and a new interval", kind,
+                       afterFactor({type(u"Combo1", u"1.5"), calc(), type(u"Combo2", u"S=d"), calc(),
+                                    holds(u"Combo4", u"0.7")}),
+                       isRack ? rack(u"1114", u"1200", u"13.95", u"75.3") : duct(u"1114", u"13.95", u"75.285"),
+                       {special, special}, std::nullopt, list47});
+    }
+
     for (const Case &c : all) {
         TestFolder folder;
         Window w(c.kind);
@@ -288,6 +323,8 @@ TEST(RefusedCalculations, LeaveNoFigureOfAnotherListOrSpacingOnShow)
             run(w, s);
             if (s.what == Step::Results)
                 EXPECT_EQ(w.results(), s.results) << at;
+            if (s.what == Step::Holds)
+                EXPECT_EQ(w.box(s.a), s.b) << at;
         }
         EXPECT_EQ(w.results(), c.results) << at;
         EXPECT_EQ(folder.messages(), c.boxes) << at;
