@@ -5,7 +5,9 @@
 #include "numtext.h"
 #include "rackcalc.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace kb {
 
@@ -19,6 +21,12 @@ const QString kNextTitle = u"　　名　　　　　　称"_qs;
 const QString kRegisterPrompt = u"ケーブル名称、本数を登録して下さい。"_qs;
 const QString kChangeHint = u"条件の変更は計算した後に行えます。"_qs;
 const QString kRecalcPrompt = u"ケーブルの追加又は削除も出来ます。新規の計算は「次の計算」をクリックする。"_qs;
+
+// A factor box read as a number against a factor of the list.
+bool sameFactor(double shown, double factor)
+{
+    return std::abs(shown - factor) <= 1e-9;
+}
 
 } // namespace
 
@@ -113,11 +121,15 @@ double RackModel::hangingInterval() const
 
 bool RackModel::addUpSpacedList()
 {
+    // A spacing typed past the list spreads nothing: a width of 0 is no result.
+    const int k = rack::spacingCoefficient(Combo2);
+    if (k == 0)
+        throw Failure(u"the cable spacing is none of the list"_qs);
     num.HABA_GOUKEI = 0;
     num.DENSEN_JURYO = 0;
     addUpList(!isDuct());
     try {
-        CInt(rack::spacingCoefficient(Combo2) * num.HABA_GOUKEI);
+        CInt(k * num.HABA_GOUKEI);
     } catch (const Overflow &) {
         // A spaced width beyond the window's figures is far beyond the widest rack, as in a
         // full calculation.
@@ -404,10 +416,15 @@ void RackModel::BASHO_CNI()
 void RackModel::BASHO_CYON()
 {
     recalculation(u" BASHO_CYON"_qs, [&] {
+        // A factor typed past the list asks for no spacing, so nothing would follow it.
+        const double typed = CDbl(Combo4);
+        if (std::none_of(std::begin(rack::kFactorOrder), std::end(rack::kFactorOrder),
+                         [&](double factor) { return sameFactor(typed, factor); }))
+            throw Failure(u"the reduction factor is none of the list"_qs);
         num.DENSEN_HONSUU = int16_t(registeredCount());
         for (double factor : rack::kFactorOrder) {
             // The box is read afresh: a recalculation may have rewritten it to a later factor.
-            if (std::abs(CDbl(Combo4) - factor) > 1e-9)
+            if (!sameFactor(CDbl(Combo4), factor))
                 continue;
             const rack::FactorRule rule = rack::factorRule(factor, num.DENSEN_HONSUU);
             if (rule.refused)

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
+#include <string>
 
 using namespace kb;
 using namespace kb::test;
@@ -165,10 +166,12 @@ const QString kCountPrompt = u"電線本数を設定して下さい。"_qs;
 const QString kRackSpecial = u"特別注文のラックです。"_qs;
 const QString kDuctSpecial = u"特別注文のダクトです。"_qs;
 const QString kIntervalBox = u"エラーが発生しました。 BASHO_CICHI"_qs;
+const QString kSpacingBox = u"エラーが発生しました。 BASHO_CNI"_qs;
+const QString kFactorBox = u"エラーが発生しました。 BASHO_CYON"_qs;
 
 struct Case
 {
-    const char *what;
+    std::string what;
     Kind kind;
     std::vector<Step> steps;
     QStringList results;          // the result boxes at the end
@@ -257,7 +260,7 @@ TEST(RefusedCalculations, LeaveNoFigureOfAnotherListOrSpacingOnShow)
          duct(u"71", u"10.6", u"15.82"), {kTwoChanges}, std::nullopt, list3}, // a recalculation's unrounded weight
         {"the rack's factor that is no number", Kind::Rack,
          {reg(u"CVT22", u"3"), calc(), type(u"Combo4", u"abc"), calc()},
-         empty(6), {u"エラーが発生しました。 BASHO_CYON"_qs}, std::nullopt, list3},
+         empty(6), {kFactorBox}, std::nullopt, list3},
 
         // A recalculation that ends in a special order shows what a full calculation's does:
         // no standard rack, so no rack weight in the span weight.
@@ -312,13 +315,32 @@ TEST(RefusedCalculations, LeaveNoFigureOfAnotherListOrSpacingOnShow)
                                     holds(u"Combo4", u"0.7")}),
                        isRack ? rack(u"1114", u"1200", u"13.95", u"75.3") : duct(u"1114", u"13.95", u"75.285"),
                        {special, special}, std::nullopt, list47});
+
+        // A spacing or a factor that is none of the list's gets its own box over no results and
+        // is not taken: the next press refuses it again, a second change beside it is two, and
+        // the list item put back (the spacing in lower case) shows every result again.
+        const QStringList at2d = isRack ? rack(u"1050", u"1200", u"18.6", u"53.8") : duct(u"1050", u"18.6", u"53.7");
+        const struct { const char16_t *box, *text, *listed; QString refusal; } offList[] = {
+            {u"Combo2", u"S=4d", u"s=2d", kSpacingBox}, {u"Combo2", u"S=1d", u"s=2d", kSpacingBox},
+            {u"Combo2", u"x", u"s=2d", kSpacingBox}, {u"Combo4", u"0.75", u"0.8", kFactorBox},
+            {u"Combo4", u"0.5", u"0.8", kFactorBox}, {u"Combo4", u"abc", u"0.8", kFactorBox},
+        };
+        for (const auto &o : offList)
+            all.push_back({"a condition none of the list's, then the list's put back: " + QString::fromUtf16(o.text).toStdString(), kind,
+                           {reg(u"CV14-3C", u"30"), calc(), type(u"Combo2", u"S=2d"), calc(), shows(at2d), holds(u"Combo4", u"0.8"),
+                            type(o.box, o.text), calc(), shows(none), calc(), type(u"Combo1", u"1.5"), calc(),
+                            type(u"Combo1", u"2"), type(o.box, o.listed), calc()},
+                           at2d, {o.refusal, o.refusal, kTwoChanges}, std::nullopt, {u"CV14-3C × 30"_qs}});
+        // A lower-case spacing of the list is the list's.
+        all.push_back({"a lower-case spacing", kind, {reg(u"CV14-3C", u"30"), calc(), type(u"Combo2", u"s=2d"), calc()},
+                       at2d, {}, std::nullopt, {u"CV14-3C × 30"_qs}});
     }
 
     for (const Case &c : all) {
         TestFolder folder;
         Window w(c.kind);
         w.load();
-        const std::string at = std::string(kindName(c.kind)) + ": " + c.what;
+        const std::string at = kindName(c.kind) + (": " + c.what);
         for (const Step &s : c.steps) {
             run(w, s);
             if (s.what == Step::Results)
