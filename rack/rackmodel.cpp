@@ -5,7 +5,9 @@
 #include "numtext.h"
 #include "rackcalc.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace kb {
 
@@ -19,6 +21,12 @@ const QString kNextTitle = u"　　名　　　　　　称"_qs;
 const QString kRegisterPrompt = u"ケーブル名称、本数を登録して下さい。"_qs;
 const QString kChangeHint = u"条件の変更は計算した後に行えます。"_qs;
 const QString kRecalcPrompt = u"ケーブルの追加又は削除も出来ます。新規の計算は「次の計算」をクリックする。"_qs;
+
+// A factor box read as a number against a factor of the list.
+bool sameFactor(double shown, double factor)
+{
+    return std::abs(shown - factor) <= 1e-9;
+}
 
 } // namespace
 
@@ -109,6 +117,27 @@ double RackModel::hangingInterval() const
     if (L <= 0)
         throw Failure(u"the hanging interval is not above 0"_qs);
     return L;
+}
+
+bool RackModel::addUpSpacedList()
+{
+    // A spacing typed past the list spreads nothing: a width of 0 is no result.
+    const int k = rack::spacingCoefficient(Combo2);
+    if (k == 0)
+        throw Failure(u"the cable spacing is none of the list"_qs);
+    num.HABA_GOUKEI = 0;
+    num.DENSEN_JURYO = 0;
+    addUpList(!isDuct());
+    try {
+        CInt(k * num.HABA_GOUKEI);
+    } catch (const Overflow &) {
+        // A spaced width beyond the window's figures is far beyond the widest rack, as in a
+        // full calculation.
+        clearResults();
+        message(specialOrder());
+        return false;
+    }
+    return true;
 }
 
 QString RackModel::spacedWidthSum() const
@@ -341,10 +370,13 @@ void RackModel::BASHO_CICHI()
 {
     recalculation(u" BASHO_CICHI"_qs, [&] {
         hangingInterval();
-        num.HABA_GOUKEI = 0;
-        num.DENSEN_JURYO = 0;
+        // The spacing on show may be one a factor asked for and the window refused: the interval
+        // is taken, so the spacing can be changed alone next, but no figure is written beside it.
+        if (!addUpSpacedList()) {
+            ZENKAI[0] = Combo1;
+            return;
+        }
         RACK_OMOSA();
-        addUpList(!isDuct());
         // The width beside the spacing box is the spaced one, as the last spacing change showed it.
         Text3 = spacedWidthSum();
         if (!isDuct())
@@ -361,18 +393,9 @@ void RackModel::BASHO_CICHI()
 void RackModel::BASHO_CNI()
 {
     recalculation(u" BASHO_CNI"_qs, [&] {
-        num.HABA_GOUKEI = 0;
-        num.DENSEN_JURYO = 0;
-        addUpList(!isDuct());
-        try {
-            CInt(rack::spacingCoefficient(Combo2) * num.HABA_GOUKEI);
-        } catch (const Overflow &) {
-            // A spaced width beyond the window's figures is far beyond the widest rack, as in a
-            // full calculation; the spacing is not taken, so the next press refuses it again.
-            clearResults();
-            message(specialOrder());
+        // A spacing too wide is not taken, so the next press refuses it again.
+        if (!addUpSpacedList())
             return;
-        }
         Text3 = spacedWidthSum();
         DENRYU_GENSHO();
         RACK_KENSA();
@@ -393,10 +416,15 @@ void RackModel::BASHO_CNI()
 void RackModel::BASHO_CYON()
 {
     recalculation(u" BASHO_CYON"_qs, [&] {
+        // A factor typed past the list asks for no spacing, so nothing would follow it.
+        const double typed = CDbl(Combo4);
+        if (std::none_of(std::begin(rack::kFactorOrder), std::end(rack::kFactorOrder),
+                         [&](double factor) { return sameFactor(typed, factor); }))
+            throw Failure(u"the reduction factor is none of the list"_qs);
         num.DENSEN_HONSUU = int16_t(registeredCount());
         for (double factor : rack::kFactorOrder) {
             // The box is read afresh: a recalculation may have rewritten it to a later factor.
-            if (std::abs(CDbl(Combo4) - factor) > 1e-9)
+            if (!sameFactor(CDbl(Combo4), factor))
                 continue;
             const rack::FactorRule rule = rack::factorRule(factor, num.DENSEN_HONSUU);
             if (rule.refused)
@@ -405,6 +433,8 @@ void RackModel::BASHO_CYON()
                 Combo2 = rule.spacing;
             BASHO_CNI();
         }
+        // Saved even where the spacing was refused: it was the window's choice, not a second
+        // change, so a press with nothing changed refuses it again over the emptied results.
         ZENKAI = {Combo1, Combo2, Combo4};
         intervalWarning();
     });

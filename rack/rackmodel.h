@@ -79,6 +79,10 @@ private:
     void clearResults();
     // The interval of Combo1, read strictly; none of 0 m or less.
     double hangingInterval() const;
+    // Adds the list up afresh for a recalculation. Throws, before anything is written, for a
+    // spacing none of the list's; false, over emptied results and the special-order box, where
+    // the sum spread by the spacing of Combo2 passes the window's figures.
+    bool addUpSpacedList();
     // Text3 after a change: the cable width sum spread by the spacing of Combo2.
     QString spacedWidthSum() const;
     void spanWeightStep(bool roundWeights);

@@ -356,9 +356,15 @@ TEST_F(Calculated, FactorChangeChoosesTheSpacing)
     EXPECT_EQ(folder.messages(), QStringList{u"エラーが発生しました。 BASHO_CYON"_qs});
     EXPECT_EQ(m.ZENKAI[2], u"1");
 
-    recalculate(u"2"_qs, u"S=3d"_qs, u"0.5"_qs); // no factor of the table: only ZENKAI follows
+    recalculate(u"2"_qs, u"S=3d"_qs, u"0.5"_qs); // no factor of the list: refused like no number
+    EXPECT_EQ(folder.messages(), QStringList(2, u"エラーが発生しました。 BASHO_CYON"_qs));
     EXPECT_EQ(m.Combo2, u"S=3d");
-    EXPECT_EQ(m.ZENKAI[2], u"0.5");
+    EXPECT_EQ(m.ZENKAI[2], u"1");
+
+    recalculate(u"2"_qs, u"S=3d"_qs, u"0.950"_qs); // a factor of the list is read as a number
+    EXPECT_EQ(m.Combo2, u"S=2d");
+    EXPECT_EQ(m.ZENKAI[2], u"0.95");
+    EXPECT_EQ(folder.messages(), QStringList(2, u"エラーが発生しました。 BASHO_CYON"_qs)); // none more
 }
 
 TEST(RackRecalculation, FactorsThatRewriteTheBoxRunAgain)

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
+#include <string>
 
 using namespace kb;
 using namespace kb::test;
@@ -101,10 +102,10 @@ private:
 };
 
 // One step of a sequence: register a cable, delete a row, type into a box, press 計算, or
-// check the result boxes as they stand.
+// check the result boxes or one condition box as they stand.
 struct Step
 {
-    enum What { Register, Delete, Type, Calculate, Results } what;
+    enum What { Register, Delete, Type, Calculate, Results, Holds } what;
     QString a, b;
     QStringList results;
 };
@@ -129,6 +130,10 @@ Step shows(const QStringList &results)
 {
     return {Step::Results, {}, {}, results};
 }
+Step holds(const char16_t *box, const char16_t *text)
+{
+    return {Step::Holds, QString::fromUtf16(box), QString::fromUtf16(text), {}};
+}
 
 void run(Window &w, const Step &s)
 {
@@ -150,6 +155,7 @@ void run(Window &w, const Step &s)
         w.calculate();
         break;
     case Step::Results:
+    case Step::Holds:
         break;
     }
 }
@@ -160,10 +166,12 @@ const QString kCountPrompt = u"電線本数を設定して下さい。"_qs;
 const QString kRackSpecial = u"特別注文のラックです。"_qs;
 const QString kDuctSpecial = u"特別注文のダクトです。"_qs;
 const QString kIntervalBox = u"エラーが発生しました。 BASHO_CICHI"_qs;
+const QString kSpacingBox = u"エラーが発生しました。 BASHO_CNI"_qs;
+const QString kFactorBox = u"エラーが発生しました。 BASHO_CYON"_qs;
 
 struct Case
 {
-    const char *what;
+    std::string what;
     Kind kind;
     std::vector<Step> steps;
     QStringList results;          // the result boxes at the end
@@ -252,7 +260,7 @@ TEST(RefusedCalculations, LeaveNoFigureOfAnotherListOrSpacingOnShow)
          duct(u"71", u"10.6", u"15.82"), {kTwoChanges}, std::nullopt, list3}, // a recalculation's unrounded weight
         {"the rack's factor that is no number", Kind::Rack,
          {reg(u"CVT22", u"3"), calc(), type(u"Combo4", u"abc"), calc()},
-         empty(6), {u"エラーが発生しました。 BASHO_CYON"_qs}, std::nullopt, list3},
+         empty(6), {kFactorBox}, std::nullopt, list3},
 
         // A recalculation that ends in a special order shows what a full calculation's does:
         // no standard rack, so no rack weight in the span weight.
@@ -279,15 +287,66 @@ TEST(RefusedCalculations, LeaveNoFigureOfAnotherListOrSpacingOnShow)
             all.push_back({"a count of no whole number of cables", kind, {reg(u"CVT22", u"3"), reg(u"CV14-3C", count)},
                            empty(kind == Kind::Rack ? 6 : 3), {}, kCountPrompt, {u"CVT22 × 3"_qs}});
 
+    for (Kind kind : {Kind::Rack, Kind::Duct}) {
+        const bool isRack = kind == Kind::Rack;
+        const QStringList none = empty(isRack ? 6 : 3);
+        const QString special = isRack ? kRackSpecial : kDuctSpecial;
+
+        // A factor that asks for a spacing too wide for the figures (S=3d for 47 cables) leaves
+        // that spacing on show: every press while it stands is a special order, a new interval's
+        // too, while an interval of no length keeps its own box. The interval itself is taken,
+        // so the spacing changed alone afterwards shows every result at that interval.
+        const std::vector<Step> factor085 = {reg(u"CVT22", u"47"), calc(), type(u"Combo4", u"0.85"), calc(),
+                                             holds(u"Combo2", u"S=3d"), shows(none)};
+        auto afterFactor = [&](std::vector<Step> more) {
+            std::vector<Step> steps = factor085;
+            steps.insert(steps.end(), more.begin(), more.end());
+            return steps;
+        };
+        all.push_back({"a new interval on the spacing a factor asked for past the figures", kind,
+                       afterFactor({type(u"Combo1", u"1.5"), calc(), shows(none), calc(), shows(none),
+                                    type(u"Combo1", u"1.8"), calc()}),
+                       none, {special, special, special, special}, std::nullopt, list47});
+        all.push_back({"an interval of no length on the spacing a factor asked for", kind,
+                       afterFactor({type(u"Combo1", u"0"), calc()}),
+                       none, {special, kIntervalBox}, std::nullopt, list47});
+        all.push_back({"a spacing that fits after the factor's and a new interval", kind,
+                       afterFactor({type(u"Combo1", u"1.5"), calc(), type(u"Combo2", u"S=d"), calc(),
+                                    holds(u"Combo4", u"0.7")}),
+                       isRack ? rack(u"1114", u"1200", u"13.95", u"75.3") : duct(u"1114", u"13.95", u"75.285"),
+                       {special, special}, std::nullopt, list47});
+
+        // A spacing or a factor that is none of the list's gets its own box over no results and
+        // is not taken: the next press refuses it again, a second change beside it is two, and
+        // the list item put back (the spacing in lower case) shows every result again.
+        const QStringList at2d = isRack ? rack(u"1050", u"1200", u"18.6", u"53.8") : duct(u"1050", u"18.6", u"53.7");
+        const struct { const char16_t *box, *text, *listed; QString refusal; } offList[] = {
+            {u"Combo2", u"S=4d", u"s=2d", kSpacingBox}, {u"Combo2", u"S=1d", u"s=2d", kSpacingBox},
+            {u"Combo2", u"x", u"s=2d", kSpacingBox}, {u"Combo4", u"0.75", u"0.8", kFactorBox},
+            {u"Combo4", u"0.5", u"0.8", kFactorBox}, {u"Combo4", u"abc", u"0.8", kFactorBox},
+        };
+        for (const auto &o : offList)
+            all.push_back({"a condition none of the list's, then the list's put back: " + QString::fromUtf16(o.text).toStdString(), kind,
+                           {reg(u"CV14-3C", u"30"), calc(), type(u"Combo2", u"S=2d"), calc(), shows(at2d), holds(u"Combo4", u"0.8"),
+                            type(o.box, o.text), calc(), shows(none), calc(), type(u"Combo1", u"1.5"), calc(),
+                            type(u"Combo1", u"2"), type(o.box, o.listed), calc()},
+                           at2d, {o.refusal, o.refusal, kTwoChanges}, std::nullopt, {u"CV14-3C × 30"_qs}});
+        // A lower-case spacing of the list is the list's.
+        all.push_back({"a lower-case spacing", kind, {reg(u"CV14-3C", u"30"), calc(), type(u"Combo2", u"s=2d"), calc()},
+                       at2d, {}, std::nullopt, {u"CV14-3C × 30"_qs}});
+    }
+
     for (const Case &c : all) {
         TestFolder folder;
         Window w(c.kind);
         w.load();
-        const std::string at = std::string(kindName(c.kind)) + ": " + c.what;
+        const std::string at = kindName(c.kind) + (": " + c.what);
         for (const Step &s : c.steps) {
             run(w, s);
             if (s.what == Step::Results)
                 EXPECT_EQ(w.results(), s.results) << at;
+            if (s.what == Step::Holds)
+                EXPECT_EQ(w.box(s.a), s.b) << at;
         }
         EXPECT_EQ(w.results(), c.results) << at;
         EXPECT_EQ(folder.messages(), c.boxes) << at;
