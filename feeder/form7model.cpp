@@ -100,9 +100,10 @@ bool Form7Model::click()
 
 void Form7Model::calculate()
 {
-    if (Combo1.isEmpty())
+    // An output or voltage read back from a cell that could not be read whole is none.
+    if (Combo1.isEmpty() || isUnreadable(Combo1))
         endWith(QStringLiteral("モーターの容量を選択して下さい。"));
-    if (Combo2.isEmpty())
+    if (Combo2.isEmpty() || isUnreadable(Combo2))
         endWith(QStringLiteral("電圧を選択して下さい。"));
     if (Combo3.isEmpty())
         endWith(QStringLiteral("始動方式を選択して下さい。"));
@@ -235,6 +236,9 @@ void Form7Model::checkClassLimits() const
 
 int Form7Model::designRows() const
 {
+    // A voltage that could not be read whole is of no class (a row read back may hold one).
+    if (isUnreadable(Combo2))
+        return 0;
     const double V = Val(Combo2);
     return V > 150 && V < 250 ? 31 : V > 350 && V < 450 ? 11 : 0;
 }

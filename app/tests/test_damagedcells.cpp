@@ -8,6 +8,7 @@
 #include "detectormodel.h"
 #include "form11model.h"
 #include "form12model.h"
+#include "form7model.h"
 #include "numtext.h"
 #include "refdata.h"
 #include "resultfile.h"
@@ -186,6 +187,18 @@ Seen voltageDrop(const Damage &d)
     return {folder.messages(), shown, m.MSFlexGrid1.textMatrix(1, 4) + u' ' + m.MSFlexGrid1.textMatrix(1, 10)};
 }
 
+// A feeder window's row 1 saved, damaged and opened again; then 次の計算, and row 1 picked and
+// read back by データ読込み.
+template<class FeederModel>
+void readFeederRowBack(test::TestFolder &folder, const ResultFileLayout &layout, FeederModel &m, const Damage &d)
+{
+    throughResultFile(folder, layout, m.MSFlexGrid1, d);
+    m.Command2_Click();
+    m.MSFlexGrid1.setRow(1);
+    m.MSFlexGrid1_Click();
+    m.Command5_Click();
+}
+
 // The ten lamps' row saved, read back and calculated again. Record 10 is the row's primary length.
 Seen lamp(const Damage &d)
 {
@@ -194,15 +207,30 @@ Seen lamp(const Damage &d)
     tenLamps(m, test::readDataText("CABLE-SIZE.txt", db::CableSize));
     if (!folder.messages().isEmpty() || m.MSFlexGrid1.textMatrix(1, 14).isEmpty())
         return {folder.messages(), u"no first calculation"_qs, QString()};
-    throughResultFile(folder, resultlayout::MercuryLamp, m.MSFlexGrid1, d);
-    m.Command2_Click();
-    m.MSFlexGrid1.setRow(1);
-    m.MSFlexGrid1_Click();
-    m.Command5_Click();
+    readFeederRowBack(folder, resultlayout::MercuryLamp, m, d);
     const QString shown = m.Text1;
     m.Command1_Click();
     return {folder.messages(), shown,
             m.MSFlexGrid1.textMatrix(1, 10) + u' ' + m.MSFlexGrid1.textMatrix(1, 14) + u' ' + m.MSFlexGrid1.textMatrix(1, 19)};
+}
+
+// The motor window's 7.5 kW at 200 V calculated into row 1 and saved; the saved row read back by
+// データ読込み and calculated again. Records 3 and 6 are the row's voltage and output.
+Seen motor(const Damage &d)
+{
+    test::TestFolder folder;
+    feeder::Form7Model m;
+    m.DD = test::readDataText("CABLE-SIZE.txt", db::CableSize);
+    m.layOutGrid();
+    m.setDefaults();
+    m.Combo1 = u"7.5"_qs;
+    m.Command1_Click();
+    if (!folder.messages().isEmpty() || m.MSFlexGrid1.textMatrix(1, 10).isEmpty())
+        return {folder.messages(), u"no first calculation"_qs, QString()};
+    readFeederRowBack(folder, resultlayout::Motor, m, d);
+    const QString shown = m.Combo2 + u' ' + m.Combo1 + u' ' + m.Label12;
+    m.Command1_Click();
+    return {folder.messages(), shown, m.MSFlexGrid1.textMatrix(1, 3) + u' ' + m.MSFlexGrid1.textMatrix(1, 6)};
 }
 
 // The office calculated into row 1 and saved; read back and calculated again. Record 3 is the row's width.
@@ -267,6 +295,11 @@ TEST(DamagedCells, NoFigureComesFromACellThatCouldNotBeRead)
          {{u"ケーブルの長さを入力して下さい。"_qs}, u"1"_qs + kMark, u"1"_qs + kMark + u" 8.7"_qs}},
         {"lamp primary length read back", lamp, {10, "4\x81 "}, {{}, u"40"_qs, u"40 6.6 8X2"_qs},
          {{u"電線の長さを入力してください。"_qs}, u"4"_qs + kMark, u"4"_qs + kMark + u" 6.6 8X2"_qs}},
+        // The read-back ended part-way on a bare box, leaving the capacitor of the motor before.
+        {"motor voltage read back", motor, {3, "200\xFF"}, {{}, u"200V級 7.5 IV1.6"_qs, u"200V級 7.5kW"_qs},
+         {{u"電圧を選択して下さい。"_qs}, u"200"_qs + kMark + u" 7.5 "_qs, u"200"_qs + kMark + u" 7.5kW"_qs}},
+        {"motor output read back", motor, {6, "7.5\xFF"}, {{}, u"200V級 7.5 IV1.6"_qs, u"200V級 7.5kW"_qs},
+         {{u"モーターの容量を選択して下さい。"_qs}, u"200V級 7.5"_qs + kMark + u" "_qs, u"200V級 7.5"_qs + kMark}},
         {"detector width read back", detectorResult, {3, "1\xFF"}, {{}, u"10"_qs, u"10 2"_qs},
          {{u"間口及び奥行き寸法を入力して下さい。"_qs}, u"1"_qs + kMark, u"1"_qs + kMark + u" 2"_qs}},
     };
