@@ -1,6 +1,7 @@
 #include "dialogs.h"
 
 #include <QFileInfo>
+#include <QVector>
 
 #include <cstdio>
 
@@ -22,7 +23,40 @@ public:
 };
 ConsoleDialogs g_recorder;
 Dialogs *g_dialogs = nullptr;
+QVector<PressShow *> g_presses;
+bool g_showing = false;
 } // namespace
+
+PressShow::PressShow(std::function<void()> show) : m_show(std::move(show))
+{
+    g_presses.append(this);
+}
+
+PressShow::~PressShow()
+{
+    g_presses.removeOne(this);
+}
+
+void showPressesUnderWay()
+{
+    if (g_showing || g_presses.isEmpty())
+        return;
+    g_showing = true;
+    for (PressShow *press : std::as_const(g_presses)) {
+        try {
+            press->m_show();
+        } catch (...) {
+            // What could not be shown stays as it stood; the box must still come.
+        }
+    }
+    g_showing = false;
+}
+
+void message(const QString &text)
+{
+    showPressesUnderWay();
+    dialogs().message(text);
+}
 
 QString appTitle()
 {
@@ -46,6 +80,7 @@ void setDialogs(Dialogs *d)
 
 QString chooseFile(QObject *window, const QString &title, const QString &filter, bool forSaving, const QString &defaultSuffix)
 {
+    showPressesUnderWay();
     QString path = dialogs().fileName(window, title, filter, forSaving);
     if (!path.isEmpty() && !defaultSuffix.isEmpty() && QFileInfo(path).suffix().isEmpty())
         path += QLatin1Char('.') + defaultSuffix;

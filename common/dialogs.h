@@ -50,8 +50,30 @@ void setDialogs(Dialogs *d);
 QString chooseFile(QObject *window, const QString &title, const QString &filter, bool forSaving,
                    const QString &defaultSuffix = QString());
 
-// Shorthands used everywhere.
-inline void message(const QString &text) { dialogs().message(text); }
+// A press under way: while one lives, each message box and file dialog first
+// runs its `show`, which puts on screen what the press has set so far. A box
+// thus stands over the state its press has reached, not over the screen from
+// before the press. Presses nest (a press that opens another window); each
+// shows once per box, the outermost first.
+class PressShow
+{
+public:
+    explicit PressShow(std::function<void()> show);
+    ~PressShow();
+    PressShow(const PressShow &) = delete;
+    PressShow &operator=(const PressShow &) = delete;
+
+private:
+    friend void showPressesUnderWay();
+    std::function<void()> m_show;
+};
+
+// Runs the show of every press under way, as a box is about to come up. A show
+// that fails leaves the screen as it stands: the box comes all the same.
+void showPressesUnderWay();
+
+// Shorthands used everywhere. A message box stands over what the presses under way have set.
+void message(const QString &text);
 // ErrorBox: "エラーが発生しました。" followed by the procedure's tag.
 void errorBox(const QString &tag);
 QString errorText(const QString &tag);

@@ -449,8 +449,7 @@ void Form1Model::IDM_DSAVE_Click()
 {
     Label1 = u"データ－NO="_qs + Text1 + u"です。  電線本数 DC="_qs + Str(TOROKU_SUU) + u"です。  ％断面積 PSC="_qs
              + Str(DANMEN_RITU) + u"です。"_qs;
-    if (showStatusLine) // the summary stays in view while the user picks the file
-        showStatusLine();
+    // The file dialog comes up over this summary (a dialog shows what the press has set).
     trapped(u"IDM_DSAVE"_qs, [&] {
         const QString path = chooseFile(dialogOwner, u"ファイルを保存する。"_qs, kResultFilter, true, u"qvx"_qs);
         if (path.isEmpty())

@@ -41,9 +41,6 @@ public:
     std::function<void()> beginBusy, endBusy;
     // The owner of the file dialogs.
     QObject *dialogOwner = nullptr;
-    // Shows the status line at once, while the handler goes on to a dialog that waits
-    // for the user; the window installs it.
-    std::function<void()> showStatusLine;
 
     // ---- window state ----
     TextTable CABLE_DATA;

@@ -155,13 +155,6 @@ QString DetectorModel::memoryMessage() const
     return QStringLiteral("メモリーは%1迄です｡").arg(QString::fromUtf16(m_variant->memoryLimit));
 }
 
-void DetectorModel::box(const QString &text)
-{
-    if (beforeBox)
-        beforeBox();
-    message(text);
-}
-
 bool DetectorModel::sizesMissing() const
 {
     return noSize(Text4) || noSize(Text5);
@@ -490,7 +483,7 @@ void DetectorModel::coverageStep(DetectorType type)
         } else {
             const ClassCheck check = classCheck(v, type, Option1);
             for (const QString &text : check.boxes)
-                box(text);
+                message(text);
             if (check.ends)
                 return;
         }
@@ -504,7 +497,7 @@ void DetectorModel::coverageStep(DetectorType type)
 
         const Coverage c = coverage(v, type, m_state->SYUBETU_CODE, m_state->KOUZOU_CODE, m_state->TENJOU_TAKASA);
         for (const QString &text : c.boxes)
-            box(text);
+            message(text);
         coverageValue() = int16_t(c.value);
         KEISAN_SYORI();
     });
@@ -516,7 +509,7 @@ void DetectorModel::narrowRoomRule(DetectorType type)
         const Family family = familyOf(type);
         if (isNarrow()) {
             if (wideTestApplies(family, m_state->SYUBETU_CODE, m_state->KOUZOU_CODE) && CDbl(Text4) >= 3) {
-                box(tooWideMessage());
+                message(tooWideMessage());
                 m_state->KEISAN_FLAG = On;
             }
             return;
@@ -525,7 +518,7 @@ void DetectorModel::narrowRoomRule(DetectorType type)
         if (!limit || !tooNarrow(CDbl(Text4), CDbl(Text5), *limit))
             return;
         NYURYOKU_CLIAR();
-        box(tooNarrowMessage(family));
+        message(tooNarrowMessage(family));
         m_state->KEISAN_FLAG = On;
     });
 }
@@ -541,10 +534,10 @@ void DetectorModel::HANTEI_RAN(bool smoke)
         const double area = m_variant->hasCompartment ? CDbl(Text2) : 0;
         const Verdict verdict = beamVerdict(m_variant->variant, smoke, m_state->HARI_CODE, m_state->TENJOU_TAKASA, area);
         if (!verdict.warning.isEmpty())
-            box(verdict.warning);
+            message(verdict.warning);
         if (verdict.refusal.isEmpty())
             return;
-        box(verdict.refusal);
+        message(verdict.refusal);
         blankResults();
         emptyResults(false);
         Label16.clear();
@@ -561,7 +554,7 @@ void DetectorModel::KEISAN_SYORI()
         }
         const int16_t per = coverageValue();
         if (per == 0)
-            return box(QStringLiteral("天井が高すぎます。"));
+            return message(QStringLiteral("天井が高すぎます。"));
         double ratio = 0;
         if (isNarrow()) {
             ratio = CDbl(Text5) / per;

@@ -79,10 +79,6 @@ public:
     GridModel MSFlexGrid1;
     TextTable KAHOU_DATA;
 
-    // Run before each box of a calculation waits on the user: the window shows
-    // the boxes as they now stand, so no refusal stands over the old figures.
-    std::function<void()> beforeBox;
-
     // Load: the control defaults, then (after the database is read) the lists and the grid.
     void loadControls();
     void loadLists();
@@ -130,8 +126,6 @@ private:
     bool isNarrow() const { return m_variant->variant == Variant::Narrow; }
     // "メモリーは30迄です｡": the data numbers the window keeps.
     QString memoryMessage() const;
-    // A box of the calculation, shown over the window as it now stands.
-    void box(const QString &text);
     // Width or depth empty, or a negative number.
     bool sizesMissing() const;
     int16_t &coverageValue();

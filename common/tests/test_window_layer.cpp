@@ -1,6 +1,7 @@
 #include "busystate.h"
 #include "cellfile.h"
 #include "export.h"
+#include "failure.h"
 #include "gridmodel.h"
 #include "loader.h"
 #include "qtdialogs.h"
@@ -558,6 +559,69 @@ TEST(WindowLayer, MessageBoxIsUsableWhileTheWindowBehindIsBusy)
     });
     real.message(QStringLiteral("テスト"));
     EXPECT_TRUE(checked);
+}
+
+namespace {
+// A window whose state is one text, shown in its box; an edit of the box runs a handler.
+class StateWindow : public Window
+{
+public:
+    StateWindow() : Window(QStringLiteral("Form2"))
+    {
+        box = new QLineEdit(this);
+        setCentralWidget(box);
+        connect(box, &QLineEdit::textChanged, this, [this] { guard(QStringLiteral("Text1_Change"), [this] { ++edits; }); });
+    }
+    QString state;
+    QLineEdit *box;
+    int shows = 0, edits = 0;
+    bool failingShow = false;
+
+protected:
+    void showState() override
+    {
+        ++shows;
+        if (failingShow)
+            throw Failure(QStringLiteral("show"));
+        box->setText(state);
+    }
+};
+} // namespace
+
+// Each box of a press stands over what the press has set by then, its failure box
+// included; one show a box, however deep the press; showing starts no handler; a
+// show that fails keeps neither the box nor the rest of the press from coming.
+TEST(WindowLayer, ABoxStandsOverWhatItsPressHasSetSoFar)
+{
+    ScopedFakeDialogs fake;
+    StateWindow w;
+    QStringList behind;
+    fake->onMessage = [&](const QString &text) { behind << text + u'|' + w.box->text(); };
+    w.guard(QStringLiteral("Command1_Click"), [&] {
+        w.state = QStringLiteral("150");
+        message(QStringLiteral("a"));
+        w.guard(QStringLiteral("KEISAN"), [&] {
+            w.state = QStringLiteral("96");
+            message(QStringLiteral("b"));
+        });
+        w.state = QString();
+        throw Failure(QStringLiteral("part-way"));
+    });
+    EXPECT_EQ(behind, (QStringList{u"a|150"_qs, u"b|96"_qs, u"エラーが発生しました。Command1_Click|"_qs}));
+    EXPECT_EQ(w.shows, 3);
+    EXPECT_EQ(w.edits, 0);
+
+    message(QStringLiteral("no press"));
+    EXPECT_EQ(w.shows, 3);
+
+    w.failingShow = true;
+    bool wentOn = false;
+    w.guard(QStringLiteral("Command2_Click"), [&] {
+        message(QStringLiteral("c"));
+        wentOn = true;
+    });
+    EXPECT_TRUE(wentOn);
+    EXPECT_EQ(fake->messages.last(), u"c");
 }
 
 TEST_F(Registry, LoadAndUnloadStepsAreSlotsByTheirNames)

@@ -9,6 +9,8 @@ namespace kb {
 
 void FakeDialogs::message(const QString &text)
 {
+    if (onMessage)
+        onMessage(text);
     messages.append(text);
     captions.append(appTitle());
 }

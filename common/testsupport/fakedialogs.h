@@ -2,6 +2,8 @@
 
 #include "dialogs.h"
 
+#include <functional>
+
 namespace kb {
 
 // A stand-in that records what the program showed and answers from queues.
@@ -19,6 +21,9 @@ public:
     bool openDocumentResult = true;
     QStringList startedPrograms;
     QStringList startablePrograms; // programs startProgram() succeeds for
+    // Run as each message box comes up, before it is recorded: a test reads there
+    // what the window shows behind the box.
+    std::function<void(const QString &text)> onMessage;
 
     void message(const QString &text) override;
     QString fileName(QObject *window, const QString &title, const QString &filter, bool forSaving) override;

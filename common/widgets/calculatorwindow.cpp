@@ -49,6 +49,11 @@ void CalculatorWindow::run(const QString &tag, const std::function<void()> &hand
         m_fields.pull();
         handler();
     });
+    showState();
+}
+
+void CalculatorWindow::showState()
+{
     m_fields.push();
 }
 

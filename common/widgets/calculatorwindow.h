@@ -47,6 +47,8 @@ protected:
     void buildMenus(const QVector<MenuDesc> &menus);
     // Runs a handler on the state: the typed texts go in first, the results come out after.
     void run(const QString &tag, const std::function<void()> &handler);
+    // The bound texts and lists; a window with options or enabled looks shows them too.
+    void showState() override;
 
     FieldBinding &fields() { return m_fields; }
     QWidget *client() const { return m_client; }

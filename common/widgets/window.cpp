@@ -117,12 +117,27 @@ void Window::placeWindow()
 
 void Window::guard(const QString &tag, const std::function<void()> &handler)
 {
+    // A control's value set while the state goes on screen starts nothing.
+    if (m_showingState)
+        return;
+    std::optional<PressShow> press;
+    if (m_pressDepth == 0)
+        press.emplace([this] { showPressState(); });
+    ++m_pressDepth;
+    const auto done = qScopeGuard([this] { --m_pressDepth; });
     try {
         handler();
     } catch (...) {
         BusyState::endAll(this);
         errorBox(tag);
     }
+}
+
+void Window::showPressState()
+{
+    m_showingState = true;
+    const auto done = qScopeGuard([this] { m_showingState = false; });
+    showState();
 }
 
 namespace {

@@ -31,6 +31,9 @@ public:
 
     // Runs a handler so that no failure escapes: a failure shows
     // "エラーが発生しました。" followed by the tag and ends the window's busy state.
+    // While it runs, each box it shows first puts the window's state on screen
+    // (showState), so the box stands over what the handler has set so far. No
+    // handler starts while the window is doing that.
     void guard(const QString &tag, const std::function<void()> &handler);
 
     // The window print command with this window's failure text.
@@ -80,7 +83,15 @@ protected:
     // check the option they move to.
     bool focusNextPrevChild(bool next) override;
 
+    // Puts the window's state on screen as it now stands: texts, captions, lists,
+    // options and enabled looks, leaving the focus where it is. Run when a press
+    // ends, and before each box the press shows.
+    virtual void showState() {}
+
 private:
+    void showPressState();
+    int m_pressDepth = 0;      // guards under way, one inside another
+    bool m_showingState = false;
     QWidgetList named(const QStringList &names) const;
     bool m_shown = false;
     // The control that last had the focus; a busy state, which disables the window, takes it away.

@@ -61,7 +61,6 @@ Form1::Form1() : Window(QStringLiteral("Form1"))
     m_model.beginBusy = [this] { m_busy.emplace(this); };
     m_model.endBusy = [this] { m_busy.reset(); };
     m_model.dialogOwner = this;
-    m_model.showStatusLine = [this] { m_label1->setText(m_model.Label1); };
     buildControls();
     buildMenus();
     resize(1100, 680);
@@ -72,7 +71,6 @@ Form1::~Form1()
 {
     m_model.beginBusy = nullptr;
     m_model.endBusy = nullptr;
-    m_model.showStatusLine = nullptr;
 }
 
 void Form1::buildControls()
@@ -241,7 +239,7 @@ void Form1::pull()
     m_model.Combo7 = m_combo7->currentText();
 }
 
-void Form1::push()
+void Form1::showState()
 {
     if (m_text1->text() != m_model.Text1)
         m_text1->setText(m_model.Text1);
@@ -254,6 +252,11 @@ void Form1::push()
     m_command1->setText(m_model.Command1);
     m_command4->setText(m_model.Command4);
     m_command6->setText(m_model.Command6);
+}
+
+void Form1::push()
+{
+    showState();
     if (!m_model.focusRequest.isEmpty()) {
         if (auto *w = findChild<QWidget *>(m_model.focusRequest))
             w->setFocus();

@@ -28,6 +28,9 @@ public:
     Form1Model &model() { return m_model; }
     void Form_Load() override;
 
+protected:
+    void showState() override;
+
 public slots:
     void Command1_Click();
     void Command2_Click();
@@ -84,6 +87,7 @@ private:
     // Runs a model procedure between copying the widgets in and the model out.
     void run(const QString &tag, const std::function<void()> &procedure);
     void pull();
+    // The state on screen, then the focus the handler asked for.
     void push();
 
     Form1Model m_model;

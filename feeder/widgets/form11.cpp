@@ -134,6 +134,7 @@ void Form11::paint()
 
 void Form11::showState()
 {
+    CalculatorWindow::showState();
     select(m_option1, m_model.Option1);
     select(m_option2, m_model.Option2);
     select(m_option3, m_model.Option3);
@@ -146,7 +147,6 @@ void Form11::act(const QString &tag, void (feeder::Form11Model::*procedure)())
     m_model.Option2 = selected(m_option2);
     m_model.Option3 = selected(m_option3);
     run(tag, [this, procedure] { (m_model.*procedure)(); });
-    showState();
 }
 
 void Form11::Form_Load()
@@ -155,11 +155,9 @@ void Form11::Form_Load()
         placeWindow();
         m_model.layOutGrid();
         m_model.setDefaults();
-        fields().push();
         showState();
         DATA_YOMIKOMI(this, db::CableSize, m_model.DD);
     });
-    showState();
 }
 
 void Form11::Command1_Click() { act(QStringLiteral("Command1_Click"), &feeder::Form11Model::Command1_Click); }

@@ -32,12 +32,13 @@ public slots:
 
 protected:
     QString &statusLine() override { return m_model.Label1; }
+    // The texts, then the enabled looks and the options.
+    void showState() override;
 
 private:
     void buildControls();
     void paint();
     void act(const QString &tag, void (feeder::Form11Model::*procedure)());
-    void showState();
 
     feeder::Form11Model m_model;
     QVector<QRadioButton *> m_option1, m_option2, m_option3;

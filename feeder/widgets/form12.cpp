@@ -134,8 +134,9 @@ void Form12::buildControls()
     connect(grid(), &FlexGrid::cellClicked, this, &Form12::MSFlexGrid1_Click);
 }
 
-void Form12::showEnabled()
+void Form12::showState()
 {
+    CalculatorWindow::showState();
     const bool on = m_model.resultsEnabled;
     feederui::showEnabled(this, {{"Text12", on}, {"Text13", on}, {"Text14", on}, {"Text15", on}, {"Label19", on},
                                  {"Label20", on}, {"Label25", on}});
@@ -144,7 +145,6 @@ void Form12::showEnabled()
 void Form12::act(const QString &tag, void (feeder::Form12Model::*procedure)())
 {
     run(tag, [this, procedure] { (m_model.*procedure)(); });
-    showEnabled();
 }
 
 void Form12::Form_Load()
@@ -155,7 +155,6 @@ void Form12::Form_Load()
         fields().push();
         DATA_YOMIKOMI(this, db::CableSize, m_model.DD);
     });
-    showEnabled();
 }
 
 void Form12::Command1_Click() { act(QStringLiteral("Command1_Click"), &feeder::Form12Model::Command1_Click); }

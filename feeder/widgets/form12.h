@@ -32,11 +32,12 @@ public slots:
 
 protected:
     QString &statusLine() override { return m_model.Label1; }
+    // The texts, then the enabled looks.
+    void showState() override;
 
 private:
     void buildControls();
     void act(const QString &tag, void (feeder::Form12Model::*procedure)());
-    void showEnabled();
 
     feeder::Form12Model m_model;
 };

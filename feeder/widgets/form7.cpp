@@ -138,8 +138,9 @@ void Form7::buildControls()
     connect(grid(), &FlexGrid::cellClicked, this, &Form7::MSFlexGrid1_Click);
 }
 
-void Form7::showEnabled()
+void Form7::showState()
 {
+    CalculatorWindow::showState();
     const feeder::Form7Model &m = m_model;
     feederui::showEnabled(this, {{"Combo4", m.Combo4Enabled}, {"Combo5", m.Combo5Enabled}, {"Combo6", m.Combo6Enabled},
                                  {"Text1", m.Text1Enabled}, {"Text4", m.Text4Enabled}});
@@ -148,7 +149,6 @@ void Form7::showEnabled()
 void Form7::act(const QString &tag, void (feeder::Form7Model::*procedure)())
 {
     run(tag, [this, procedure] { (m_model.*procedure)(); });
-    showEnabled();
 }
 
 void Form7::Form_Load()
@@ -162,7 +162,6 @@ void Form7::Form_Load()
             return;
         m_model.setDefaults();
     });
-    showEnabled();
 }
 
 void Form7::Command1_Click() { act(QStringLiteral("Command1_Click"), &feeder::Form7Model::Command1_Click); }

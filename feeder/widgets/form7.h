@@ -38,12 +38,13 @@ public slots:
 
 protected:
     QString &statusLine() override { return m_model.Label1; }
+    // The texts, then the enabled looks.
+    void showState() override;
 
 private:
     void buildControls();
     // Runs a procedure of the model and shows the texts and the open boxes again.
     void act(const QString &tag, void (feeder::Form7Model::*procedure)());
-    void showEnabled();
 
     feeder::Form7Model m_model;
 };

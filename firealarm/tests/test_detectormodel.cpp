@@ -442,7 +442,7 @@ TEST_F(Model, NoRowKeepsACountOfOtherInputs)
         const DetectorState stateBefore = state;
 
         QStringList shownOver; // the result boxes as each box of the calculation stands over them
-        m->beforeBox = [&] { shownOver << m->Text3 + m->Text6 + m->Text7; };
+        const PressShow press([&] { shownOver << m->Text3 + m->Text6 + m->Text7; });
         m->Text1 = "2";
         room(c.width, c.depth, c.type, c.cls, c.structure, c.ceiling, c.beam);
         m->Text2 = "6";
@@ -473,7 +473,7 @@ TEST_F(Model, NarrowRoomBoxStandsOverEmptySizes)
     m->Command2_Click();
     ASSERT_EQ(m->Text7, "4");
     QStringList shownOver;
-    m->beforeBox = [&] { shownOver << QStringList{m->Text4, m->Text5, m->Text3, m->Text6, m->Text7}.join('|'); };
+    const PressShow press([&] { shownOver << QStringList{m->Text4, m->Text5, m->Text3, m->Text6, m->Text7}.join('|'); });
     room("2", "20", u"煙感知器", 3, 0);
     m->Command2_Click();
     EXPECT_EQ(boxes(), QStringList{"間口が３m未満の部屋は細長い部屋にて計算して下さい。"});

@@ -93,12 +93,7 @@ DetectorWindow::DetectorWindow(const fa::DetectorVariant &variant)
     attachGrid(m_model.MSFlexGrid1, resultlayout::FireAlarm, exportlayout::FireAlarm);
     buildControls();
     buildMenus();
-    fields().push();
-    pushLooks();
-    m_model.beforeBox = [this] {
-        fields().push();
-        pushLooks();
-    };
+    showState();
 }
 
 void DetectorWindow::buildMenus()
@@ -289,8 +284,9 @@ void DetectorWindow::buildControls()
     resize(size.width(), size.height() + 30);
 }
 
-void DetectorWindow::pushLooks()
+void DetectorWindow::showState()
 {
+    CalculatorWindow::showState();
     auto setOption = [](QButtonGroup *group, int index) {
         group->setExclusive(false);
         for (QAbstractButton *b : group->buttons())
@@ -315,7 +311,6 @@ void DetectorWindow::act(const QString &tag, void (fa::DetectorModel::*procedure
     m_model.Option1 = m_class->checkedId();
     m_model.Option2 = m_structure->checkedId();
     run(tag, [this, procedure] { (m_model.*procedure)(); });
-    pushLooks();
 }
 
 void DetectorWindow::Form_Load()

@@ -43,13 +43,14 @@ public slots:
 
 protected:
     QString &statusLine() override { return m_model.Label1; }
+    // The texts, then the options and the result boxes' looks.
+    void showState() override;
 
 private:
     void buildControls();
     void buildMenus();
     // Runs a procedure of the state with the options and result looks copied both ways.
     void act(const QString &tag, void (fa::DetectorModel::*procedure)());
-    void pushLooks();
 
     const fa::DetectorVariant &m_variant;
     fa::DetectorModel m_model;

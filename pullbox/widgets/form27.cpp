@@ -119,7 +119,7 @@ void Form27::pull()
         *texts[i] = m_combos[i]->currentText();
 }
 
-void Form27::push()
+void Form27::showState()
 {
     const QString *labels[6] = {nullptr, &m_model.Label1, &m_model.Label2, &m_model.Label3, &m_model.Label4, &m_model.Label5};
     for (int i = 1; i <= 5; ++i)
@@ -136,7 +136,7 @@ void Form27::run(const QString &tag, void (Form27Model::*handler)())
 {
     pull();
     guard(tag, [&] { (m_model.*handler)(); });
-    push();
+    showState();
 }
 
 void Form27::Form_Load()

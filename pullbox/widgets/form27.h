@@ -29,10 +29,12 @@ public slots:
     void IDM_PRINT_Click();
     void IDM_END_Click();
 
+protected:
+    void showState() override;
+
 private:
     void run(const QString &tag, void (Form27Model::*handler)());
     void pull();
-    void push();
 
     Form27Model m_model;
     QLabel *m_labels[6] = {};

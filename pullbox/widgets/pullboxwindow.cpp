@@ -389,7 +389,7 @@ void PullBoxWindow::pull()
     m_model.Combo1 = m_combo1->currentText();
 }
 
-void PullBoxWindow::push()
+void PullBoxWindow::showState()
 {
     m_text1->setText(m_model.Text1);
     m_text2->setText(m_model.Text2);
@@ -409,6 +409,11 @@ void PullBoxWindow::push()
             option->setChecked(option->property("index").toInt() == selected[a]);
             option->setAutoExclusive(true);
         }
+}
+
+void PullBoxWindow::push()
+{
+    showState();
     if (!m_model.focusRequest.isEmpty()) {
         if (m_model.focusRequest == QLatin1String("Combo1"))
             m_combo1->setFocus();

@@ -60,6 +60,9 @@ public slots:
     void IDM_SETUYAKU_Click();
     void IDM_USAER_Click();
 
+protected:
+    void showState() override;
+
 private:
     void buildControls();
     void buildMenus();
@@ -67,6 +70,7 @@ private:
     void run(const QString &tag, void (PullBoxModel::*handler)());
     void run(const QString &tag, const std::function<void()> &handler);
     void pull();
+    // The state on screen, then the focus the handler asked for.
     void push();
 
     PullBoxModel m_model;

@@ -163,7 +163,7 @@ void RackWindow::pull()
     }
 }
 
-void RackWindow::push()
+void RackWindow::showState()
 {
     for (const ControlBinding &b : m_bindings()) {
         QWidget *w = findChild<QWidget *>(b.name);
@@ -187,6 +187,11 @@ void RackWindow::push()
         if (b.visible)
             w->setVisible(*b.visible);
     }
+}
+
+void RackWindow::push()
+{
+    showState();
     if (!m_model.focusRequest.isEmpty()) {
         if (auto *w = findChild<QWidget *>(m_model.focusRequest))
             w->setFocus();

@@ -78,9 +78,11 @@ protected:
     MenuDesc cableKindMenu() const;
     // Runs a handler: the widgets' texts in, the handler, the state's texts out.
     void run(const QString &tag, const std::function<void()> &handler);
+    void showState() override;
 
 private:
     void pull();
+    // The state on screen, then the focus the handler asked for.
     void push();
     void cableKind(const char *action);
     CableListModel &m_model;

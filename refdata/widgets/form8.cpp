@@ -36,7 +36,7 @@ Form8::Form8() : Window(QStringLiteral("Form8"))
     layout->addWidget(buildInputs());
     setCentralWidget(central);
     resize(900, 640);
-    push();
+    showState();
 }
 
 QWidget *Form8::buildInputs()
@@ -138,7 +138,7 @@ void Form8::pull()
         *texts[i] = m_text[i]->text();
 }
 
-void Form8::push()
+void Form8::showState()
 {
     const QString *texts[] = {&m_model.Text1, &m_model.Text2, &m_model.Text3, &m_model.Text4, &m_model.Text5};
     for (int i = 0; i < 5; ++i)
@@ -158,7 +158,7 @@ void Form8::run(const QString &tag, Busy busy, const std::function<void()> &hand
                 state.emplace(this);
             handler();
         }
-        push();
+        showState();
         if (!m_model.focusRequest.isEmpty())
             if (auto *w = findChild<QWidget *>(m_model.focusRequest))
                 w->setFocus();

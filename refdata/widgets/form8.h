@@ -44,6 +44,9 @@ public slots:
     void Command6_Click();
     void Command7_Click();
 
+protected:
+    void showState() override;
+
 private:
     enum class Busy { No, Yes };
     // Copies the boxes into the model, runs the model's handler (busy when the
@@ -54,7 +57,6 @@ private:
     void buildMenus();
     QWidget *buildInputs();
     void pull();
-    void push();
 
     Form8Model m_model;
     FlexGrid *m_grid = nullptr;
