@@ -42,7 +42,9 @@ void showPressesUnderWay()
     if (g_showing || g_presses.isEmpty())
         return;
     g_showing = true;
-    for (PressShow *press : std::as_const(g_presses)) {
+    // A copy: nothing a show does may move the list under the loop.
+    const QVector<PressShow *> presses = g_presses;
+    for (PressShow *press : presses) {
         try {
             press->m_show();
         } catch (...) {
