@@ -115,6 +115,8 @@ bool Form19Model::calculate()
             throw Failure(u"fixture type without a weight"_qs);
     }
     if (const std::optional<double> L = tryReadNumber(Combo1); !L || *L <= 0) {
+        // Refused over empty figures, as the rack and the duct refuse theirs.
+        clearResults();
         errorBox(u"HAN_TEI"_qs);
         return false;
     }

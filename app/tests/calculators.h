@@ -44,6 +44,14 @@ inline void trigger(Window *w, const char *action)
     child<QAction>(w, action)->trigger();
 }
 
+// A cable of the rack, raceway, duct or conduit window registered: its name, its count, 登録.
+inline void registerCable(Window *w, const char *name, const char *count)
+{
+    setCombo(w, "Combo3", QString::fromLatin1(name));
+    setCombo(w, "Combo5", QString::fromLatin1(count));
+    click(w, "Command1");
+}
+
 struct Calculator
 {
     const char *form;

@@ -18,8 +18,7 @@ class ProgramTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        for (const char *db : {"CABLE-PIPE.qvx", "CABLE-SIZE.qvx", "KAHOU.qvx"})
-            QFile::copy(QDir(binDir()).filePath(QLatin1String(db)), folder.path(QLatin1String(db)));
+        copyDatabases();
         registerAllWindows();
     }
     void TearDown() override
@@ -28,6 +27,21 @@ protected:
         QApplication::processEvents();
     }
     static WindowRegistry &reg() { return WindowRegistry::instance(); }
+    // Fresh windows on fresh copies of the default databases, with no box recorded yet.
+    void startAfresh()
+    {
+        reg().reset();
+        registerAllWindows();
+        copyDatabases();
+        folder.fake().messages.clear();
+    }
+    void copyDatabases()
+    {
+        for (const char *db : {"CABLE-PIPE.qvx", "CABLE-SIZE.qvx", "KAHOU.qvx"}) {
+            QFile::remove(folder.path(QLatin1String(db)));
+            QFile::copy(QDir(binDir()).filePath(QLatin1String(db)), folder.path(QLatin1String(db)));
+        }
+    }
     // Opens a window as the menus do and makes it the active one, shown and settled.
     static Window *open(const char *form)
     {

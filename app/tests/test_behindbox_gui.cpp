@@ -29,12 +29,11 @@ void PrintTo(const QString &s, std::ostream *os)
 
 using namespace kb;
 using test::click;
+using test::registerCable;
 using test::setBox;
 using test::setCombo;
 
 namespace {
-
-const char *const kDatabases[] = {"CABLE-PIPE.qvx", "CABLE-SIZE.qvx", "KAHOU.qvx"};
 
 // What one control shows: a text box's, label's or combo box's text, a button's caption.
 // A name without an index that stands for an option array ("Option1" for Option1(0),
@@ -94,18 +93,6 @@ struct Row
 class BehindTheBox : public test::ProgramTest
 {
 protected:
-    // Every row starts on fresh windows and fresh copies of the default databases.
-    void startAfresh()
-    {
-        reg().reset();
-        registerAllWindows();
-        for (const char *db : kDatabases) {
-            QFile::remove(folder.path(QLatin1String(db)));
-            QFile::copy(QDir(test::binDir()).filePath(QLatin1String(db)), folder.path(QLatin1String(db)));
-        }
-        folder.fake().messages.clear();
-    }
-
     static auto window(const char *form)
     {
         return [form](const std::function<void(Window *)> &steps) { steps(open(form)); };
@@ -141,13 +128,6 @@ protected:
 const QString kSiteMissing = u"該当する現場名称がありません、手入力して下さい。"_qs;
 const QString kLookUpFailed = u"エラーが発生しました。Command3"_qs;
 const QString kOver50m = u"注意：５０ｍを超える場合は警戒区域を分ける必要があります。"_qs;
-
-void registerCable(Window *w, const char *name, const char *count)
-{
-    setCombo(w, "Combo3", QString::fromLatin1(name));
-    setCombo(w, "Combo5", QString::fromLatin1(count));
-    click(w, "Command1");
-}
 
 // A room calculated by hand: site, room, sizes, detector, heights, class and structure.
 void calculateRoom(Window *w, const char *width, const char *depth, const char16_t *type, const char16_t *ceiling,
@@ -199,6 +179,21 @@ TEST_F(BehindTheBox, EachBoxStandsOverWhatThePressHasSetSoFar)
          {{u"許容断面積の２０％をオーバーしています。ケーブルを少なくしてください。"_qs, {"495", "35.4(%)", "6.2"}},
           {u"支持間隔は１.５ｍとすることが望ましいのです。"_qs, {"495", "35.4(%)", "6.2"}}},
          {"495", "35.4(%)", "6.2"}},
+
+        // An interval of no length after two more cables: refused over empty figures, none of
+        // the one cable's beside the three.
+        {"raceway: an interval of no length after more cables", window("Form19"),
+         [](Window *w) {
+             registerCable(w, "CV5.5-3C", "1");
+             click(w, "Command2");
+             registerCable(w, "CV14-3C", "2");
+             setCombo(w, "Combo1", u"-1"_qs);
+         },
+         [](Window *w) { click(w, "Command2"); },
+         {"Label6", "Label11", "Label4", "Combo1"},
+         {"165", "11.8(%)", "3.8", "-1"},
+         {{u"エラーが発生しました。HAN_TEI"_qs, {"", "", "", "-1"}}},
+         {"", "", "", "-1"}},
 
         // 6 / 4 kVA is just balanced (40 %); 6 / 3.9 is not.
         {"single-phase three-wire: an unbalance over 40 %", window("Form16"),

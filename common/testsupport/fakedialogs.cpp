@@ -17,6 +17,8 @@ void FakeDialogs::message(const QString &text)
 
 QString FakeDialogs::fileName(QObject *, const QString &title, const QString &, bool)
 {
+    if (onFileDialog)
+        onFileDialog(title);
     fileTitles.append(title);
     return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
 }

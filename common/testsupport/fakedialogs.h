@@ -24,6 +24,8 @@ public:
     // Run as each message box comes up, before it is recorded: a test reads there
     // what the window shows behind the box.
     std::function<void(const QString &text)> onMessage;
+    // Run as each file dialog comes up, before it is answered.
+    std::function<void(const QString &title)> onFileDialog;
 
     void message(const QString &text) override;
     QString fileName(QObject *window, const QString &title, const QString &filter, bool forSaving) override;

@@ -45,16 +45,18 @@ void CalculatorWindow::buildMenus(const QVector<MenuDesc> &menus)
 
 void CalculatorWindow::run(const QString &tag, const std::function<void()> &handler)
 {
-    guard(tag, [&] {
-        m_fields.pull();
-        handler();
-    });
+    guard(tag, handler);
     showState();
 }
 
 void CalculatorWindow::showState()
 {
     m_fields.push();
+}
+
+void CalculatorWindow::takeState()
+{
+    m_fields.pull();
 }
 
 QPushButton *CalculatorWindow::newButton(const QString &name, const QString &caption, const QRect &geometry)

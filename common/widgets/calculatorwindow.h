@@ -45,10 +45,12 @@ protected:
 
     // The menu bar: each item runs the slot its description names.
     void buildMenus(const QVector<MenuDesc> &menus);
-    // Runs a handler on the state: the typed texts go in first, the results come out after.
+    // Runs a handler on the state as a press: the typed texts go in first, the results come out after.
     void run(const QString &tag, const std::function<void()> &handler);
     // The bound texts and lists; a window with options or enabled looks shows them too.
     void showState() override;
+    // The bound texts; a window with options takes them too.
+    void takeState() override;
 
     FieldBinding &fields() { return m_fields; }
     QWidget *client() const { return m_client; }

@@ -126,6 +126,8 @@ void Window::guard(const QString &tag, const std::function<void()> &handler)
     ++m_pressDepth;
     const auto done = qScopeGuard([this] { --m_pressDepth; });
     try {
+        if (press)
+            takeState();
         handler();
     } catch (...) {
         BusyState::endAll(this);

@@ -31,8 +31,10 @@ public:
 
     // Runs a handler so that no failure escapes: a failure shows
     // "エラーが発生しました。" followed by the tag and ends the window's busy state.
-    // While it runs, each box it shows first puts the window's state on screen
-    // (showState), so the box stands over what the handler has set so far. No
+    // The outermost guard of a window is a press: it first takes the screen into
+    // the window's state (takeState), and while it runs, each box it shows first
+    // puts that state on screen (showState), so the box stands over what the
+    // handler has set so far and over the user's inputs it has not touched. No
     // handler starts while the window is doing that.
     void guard(const QString &tag, const std::function<void()> &handler);
 
@@ -87,6 +89,12 @@ protected:
     // options and enabled looks, leaving the focus where it is. Run when a press
     // ends, and before each box the press shows.
     virtual void showState() {}
+    // Takes into the window's state everything on screen that the user can change:
+    // texts typed, list choices and options. Run as a press begins, so that a show
+    // during or after the press puts back only what the press itself has set. A
+    // window must take here everything its showState puts on screen that the user
+    // can change.
+    virtual void takeState() {}
 
 private:
     void showPressState();

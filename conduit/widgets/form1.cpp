@@ -229,7 +229,7 @@ void Form1::buildMenus()
     connect(calculator, &QAction::triggered, this, &Form1::IDM_DENTAKU_Click);
 }
 
-void Form1::pull()
+void Form1::takeState()
 {
     m_model.Text1 = m_text1->text();
     m_model.Combo1 = m_combo1->currentText();
@@ -266,12 +266,13 @@ void Form1::push()
 
 void Form1::run(const QString &tag, const std::function<void()> &procedure)
 {
+    // The procedure's failure box comes first; the busy state ends and the screen is
+    // written whatever the procedure reached.
     guard(tag, [&] {
-        pull();
-        procedure();
+        guard(tag, procedure);
+        m_busy.reset();
+        push();
     });
-    m_busy.reset();
-    guard(tag, [&] { push(); });
 }
 
 void Form1::Form_Load()

@@ -30,6 +30,8 @@ public:
 
 protected:
     void showState() override;
+    // The text box and the combo boxes' texts.
+    void takeState() override;
 
 public slots:
     void Command1_Click();
@@ -84,9 +86,8 @@ public slots:
 private:
     void buildControls();
     void buildMenus();
-    // Runs a model procedure between copying the widgets in and the model out.
+    // Runs a model procedure as a press: the widgets copied in first, the model out after.
     void run(const QString &tag, const std::function<void()> &procedure);
-    void pull();
     // The state on screen, then the focus the handler asked for.
     void push();
 

@@ -141,11 +141,16 @@ void Form11::showState()
     feederui::showEnabled(this, {{"Text1", m_model.Text1Enabled}, {"Text4", m_model.Text4Enabled}, {"Text5", m_model.Text5Enabled}});
 }
 
-void Form11::act(const QString &tag, void (feeder::Form11Model::*procedure)())
+void Form11::takeState()
 {
+    CalculatorWindow::takeState();
     m_model.Option1 = selected(m_option1);
     m_model.Option2 = selected(m_option2);
     m_model.Option3 = selected(m_option3);
+}
+
+void Form11::act(const QString &tag, void (feeder::Form11Model::*procedure)())
+{
     run(tag, [this, procedure] { (m_model.*procedure)(); });
 }
 

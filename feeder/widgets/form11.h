@@ -34,6 +34,8 @@ protected:
     QString &statusLine() override { return m_model.Label1; }
     // The texts, then the enabled looks and the options.
     void showState() override;
+    // The texts and the options.
+    void takeState() override;
 
 private:
     void buildControls();

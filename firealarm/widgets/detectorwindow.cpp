@@ -306,10 +306,15 @@ void DetectorWindow::showState()
     }
 }
 
-void DetectorWindow::act(const QString &tag, void (fa::DetectorModel::*procedure)())
+void DetectorWindow::takeState()
 {
+    CalculatorWindow::takeState();
     m_model.Option1 = m_class->checkedId();
     m_model.Option2 = m_structure->checkedId();
+}
+
+void DetectorWindow::act(const QString &tag, void (fa::DetectorModel::*procedure)())
+{
     run(tag, [this, procedure] { (m_model.*procedure)(); });
 }
 

@@ -45,11 +45,13 @@ protected:
     QString &statusLine() override { return m_model.Label1; }
     // The texts, then the options and the result boxes' looks.
     void showState() override;
+    // The texts and the options.
+    void takeState() override;
 
 private:
     void buildControls();
     void buildMenus();
-    // Runs a procedure of the state with the options and result looks copied both ways.
+    // Runs a procedure of the state as a press.
     void act(const QString &tag, void (fa::DetectorModel::*procedure)());
 
     const fa::DetectorVariant &m_variant;

@@ -112,7 +112,7 @@ Form27::~Form27()
         g->setGridModel(nullptr);
 }
 
-void Form27::pull()
+void Form27::takeState()
 {
     QString *texts[5] = {nullptr, &m_model.Combo1, &m_model.Combo2, &m_model.Combo3, &m_model.Combo4};
     for (int i = 1; i <= 4; ++i)
@@ -126,7 +126,8 @@ void Form27::showState()
         m_labels[i]->setText(*labels[i]);
     const QString *combos[5] = {nullptr, &m_model.Combo1, &m_model.Combo2, &m_model.Combo3, &m_model.Combo4};
     for (int i = 1; i <= 4; ++i)
-        m_combos[i]->setEditText(*combos[i]);
+        if (m_combos[i]->currentText() != *combos[i])
+            m_combos[i]->setEditText(*combos[i]);
     const QString *captions[6] = {nullptr, &m_model.Command1, &m_model.Command2, &m_model.Command3, &m_model.Command4, &m_model.Command5};
     for (int i = 1; i <= 5; ++i)
         m_commands[i]->setText(*captions[i]);
@@ -134,7 +135,6 @@ void Form27::showState()
 
 void Form27::run(const QString &tag, void (Form27Model::*handler)())
 {
-    pull();
     guard(tag, [&] { (m_model.*handler)(); });
     showState();
 }

@@ -31,10 +31,11 @@ public slots:
 
 protected:
     void showState() override;
+    // The combo boxes' texts.
+    void takeState() override;
 
 private:
     void run(const QString &tag, void (Form27Model::*handler)());
-    void pull();
 
     Form27Model m_model;
     QLabel *m_labels[6] = {};

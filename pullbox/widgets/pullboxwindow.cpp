@@ -382,18 +382,27 @@ void PullBoxWindow::buildMenus()
     }
 }
 
-void PullBoxWindow::pull()
+void PullBoxWindow::takeState()
 {
     m_model.Text1 = m_text1->text();
     m_model.Text2 = m_text2->text();
     m_model.Combo1 = m_combo1->currentText();
+    int *selected[3] = {&m_model.Option1, &m_model.Option2, &m_model.Option3};
+    for (int a = 0; a < 3; ++a)
+        for (const QRadioButton *option : m_options[a])
+            if (option->isChecked())
+                *selected[a] = option->property("index").toInt();
 }
 
 void PullBoxWindow::showState()
 {
-    m_text1->setText(m_model.Text1);
-    m_text2->setText(m_model.Text2);
-    m_combo1->setEditText(m_model.Combo1);
+    // A text as it stands is left alone, with the place the user types at.
+    if (m_text1->text() != m_model.Text1)
+        m_text1->setText(m_model.Text1);
+    if (m_text2->text() != m_model.Text2)
+        m_text2->setText(m_model.Text2);
+    if (m_combo1->currentText() != m_model.Combo1)
+        m_combo1->setEditText(m_model.Combo1);
     const QString *texts[10] = {nullptr,          &m_model.Label1, &m_model.Label2, &m_model.Label3, &m_model.Label4,
                                 &m_model.Label5, &m_model.Label6, &m_model.Label7, &m_model.Label8, &m_model.Label9};
     for (int i = 1; i <= 9; ++i)
@@ -423,7 +432,6 @@ void PullBoxWindow::push()
 
 void PullBoxWindow::run(const QString &tag, const std::function<void()> &handler)
 {
-    pull();
     // The model traps the failures its procedures name; guard keeps anything else from Qt.
     guard(tag, handler);
     push();

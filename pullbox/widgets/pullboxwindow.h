@@ -62,14 +62,15 @@ public slots:
 
 protected:
     void showState() override;
+    // The input texts and the options.
+    void takeState() override;
 
 private:
     void buildControls();
     void buildMenus();
-    // Runs a model handler between copying the input texts in and showing the results.
+    // Runs a model handler as a press: the inputs copied in first, the results shown after.
     void run(const QString &tag, void (PullBoxModel::*handler)());
     void run(const QString &tag, const std::function<void()> &handler);
-    void pull();
     // The state on screen, then the focus the handler asked for.
     void push();
 

@@ -114,9 +114,13 @@ TEST_F(Raceway, InputsThatMakeNoSenseAreRefusedAndEmptyTheResults)
         {u"FL40Wx2", u"2", u"1", u"1.5m", hanTei}, // not read as 1.5
         {u"FL40Wx2", u"2", u"1", u"--------", hanTei},
     };
+    // Every refusal stands over empty results: none of the shorter list shows beside the box.
+    QStringList behind;
+    folder.fake().onMessage = [&](const QString &) { behind = results(); };
     for (const auto &c : cases) {
         const QStringList before = shown();
         folder.fake().messages.clear();
+        behind.clear();
         m.Combo2 = QString::fromUtf16(c.type);
         m.Combo4 = QString::fromUtf16(c.spacing);
         m.Combo6 = QString::fromUtf16(c.count);
@@ -124,6 +128,7 @@ TEST_F(Raceway, InputsThatMakeNoSenseAreRefusedAndEmptyTheResults)
         m.Command2_Click();
         const std::string at = (m.Combo2 + u' ' + m.Combo4 + u' ' + m.Combo6 + u' ' + m.Combo1).toStdString();
         EXPECT_EQ(folder.messages(), QStringList{c.box}) << at;
+        EXPECT_EQ(behind, QStringList(3, QString())) << at;
         EXPECT_EQ(shown(), before) << at;
         EXPECT_EQ(results(), QStringList(3, QString())) << at;
         EXPECT_EQ(m.num.KIGU_JURYO, 33) << at;
@@ -131,6 +136,7 @@ TEST_F(Raceway, InputsThatMakeNoSenseAreRefusedAndEmptyTheResults)
         m.Command2_Click();
         ASSERT_FALSE(results().contains(QString()));
     }
+    folder.fake().onMessage = nullptr;
 }
 
 // A section sum beyond the window's figures (8 × 441 mm² of the default data's CVT22) is refused

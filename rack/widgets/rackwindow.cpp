@@ -152,7 +152,7 @@ RackWindow::MenuDesc RackWindow::cableKindMenu() const
     return menu;
 }
 
-void RackWindow::pull()
+void RackWindow::takeState()
 {
     for (const ControlBinding &b : m_bindings()) {
         QWidget *w = findChild<QWidget *>(b.name);
@@ -201,12 +201,13 @@ void RackWindow::push()
 
 void RackWindow::run(const QString &tag, const std::function<void()> &handler)
 {
+    // The handler's failure box comes first; the busy state ends and the screen is
+    // written whatever the handler reached.
     guard(tag, [&] {
-        pull();
-        handler();
+        guard(tag, handler);
+        m_busy.reset();
+        push();
     });
-    m_busy.reset();
-    guard(tag, [&] { push(); });
 }
 
 void RackWindow::IDM_PRINT_Click()

@@ -79,9 +79,10 @@ protected:
     // Runs a handler: the widgets' texts in, the handler, the state's texts out.
     void run(const QString &tag, const std::function<void()> &handler);
     void showState() override;
+    // The texts of the bound text and combo boxes.
+    void takeState() override;
 
 private:
-    void pull();
     // The state on screen, then the focus the handler asked for.
     void push();
     void cableKind(const char *action);

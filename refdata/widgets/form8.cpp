@@ -131,7 +131,7 @@ void Form8::Form_Load()
     placeWindow();
 }
 
-void Form8::pull()
+void Form8::takeState()
 {
     QString *texts[] = {&m_model.Text1, &m_model.Text2, &m_model.Text3, &m_model.Text4, &m_model.Text5};
     for (int i = 0; i < 5; ++i)
@@ -150,7 +150,6 @@ void Form8::showState()
 void Form8::run(const QString &tag, Busy busy, const std::function<void()> &handler)
 {
     guard(tag, [&] {
-        pull();
         m_model.focusRequest.clear();
         {
             std::optional<BusyState> state;

@@ -46,17 +46,18 @@ public slots:
 
 protected:
     void showState() override;
+    // The five text boxes.
+    void takeState() override;
 
 private:
     enum class Busy { No, Yes };
-    // Copies the boxes into the model, runs the model's handler (busy when the
-    // command is a long one), then shows the model's texts and focus request.
+    // Runs the model's handler as a press (busy when the command is a long one),
+    // then shows the model's texts and focus request.
     void run(const QString &tag, Busy busy, const std::function<void()> &handler);
     // One of the 開く commands: the load, then the view at the table's top left.
     void openDatabase(const QString &tag, void (Form8Model::*open)());
     void buildMenus();
     QWidget *buildInputs();
-    void pull();
 
     Form8Model m_model;
     FlexGrid *m_grid = nullptr;
