@@ -1,7 +1,8 @@
 // Presses through the windows themselves, as a click runs them: the texts copied
 // into the state, the procedure, the results shown, and for a press with a box the
 // state shown behind it. A press with a box and the same press without one, in the
-// unbalanced-load window (a CalculatorWindow) and the rack window (its own frame).
+// unbalanced-load window (a CalculatorWindow) and the rack window (its own frame), and
+// a file press of a detector window.
 // Run: build/bin/kb_bench --benchmark_filter=Window
 
 #include "dialogs.h"
@@ -11,6 +12,7 @@
 #include "windows.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -109,9 +111,28 @@ void rackWindow(benchmark::State &state, const char *factor, int boxes)
 void rackWindowCalculation(benchmark::State &state) { rackWindow(state, "0.7", 0); }
 void rackWindowSpecialOrder(benchmark::State &state) { rackWindow(state, "0.85", 1); }
 
+// The detector window's 保存 with its file dialog cancelled: the texts and options
+// taken in, the state shown behind the file dialog and behind the box that follows.
+void detectorWindowSaveCancelled(benchmark::State &state)
+{
+    timeWindowPress(
+        state, "Frm1", 1,
+        [](kb::Window *w) {
+            setText(w, "Text4", QStringLiteral("10"));
+            setText(w, "Text5", QStringLiteral("20"));
+            click(w, "Option1(1)");
+            click(w, "Option2(1)");
+        },
+        [](kb::Window *w) {
+            if (auto *save = w->findChild<QAction *>(QStringLiteral("IDM_DSAVE")))
+                save->trigger();
+        });
+}
+
 } // namespace
 
 BENCHMARK(unbalancedWindowCalculation)->Unit(benchmark::kMicrosecond);
 BENCHMARK(unbalancedWindowWarning)->Unit(benchmark::kMicrosecond);
 BENCHMARK(rackWindowCalculation)->Unit(benchmark::kMicrosecond);
 BENCHMARK(rackWindowSpecialOrder)->Unit(benchmark::kMicrosecond);
+BENCHMARK(detectorWindowSaveCancelled)->Unit(benchmark::kMicrosecond);

@@ -2,8 +2,8 @@
 // write it: behind each box and file dialog the press brings up, and after it.
 // Every window with inputs is worked up to a state, every input it lets the user
 // change is then changed (text boxes, list choices, options), and each of its
-// presses is made once on a fresh window: its buttons, its menu commands and a
-// click on the first row of its grid.
+// presses is made once on a fresh window: its buttons, its menu commands, a click
+// on the first row of its grid and on each option not checked.
 
 #include "calculators.h"
 #include "flexgrid.h"
@@ -100,7 +100,8 @@ struct Press
 };
 
 // Every press the window offers as it stands: its buttons, its menu commands (but
-// 終了, which closes it) and a click on the first row of each grid that has one.
+// 終了, which closes it), each option not checked and a click on the first row of
+// each grid that has one.
 QList<Press> pressesOf(Window *w)
 {
     QList<Press> presses;
@@ -112,6 +113,11 @@ QList<Press> pressesOf(Window *w)
         if (name.startsWith(u"IDM_") && name != u"IDM_END" && !a->isSeparator() && !a->menu() && a->isEnabled())
             presses.append({name, [a] { a->trigger(); }});
     }
+    // An option's click is a press of its own in the pull-box windows; elsewhere it is
+    // the user's choice alone.
+    for (QRadioButton *o : w->findChildren<QRadioButton *>())
+        if (usable(o) && !o->isChecked())
+            presses.append({o->objectName() + u' ' + o->text(), [o] { o->click(); }});
     for (FlexGrid *g : w->findChildren<FlexGrid *>())
         if (g->rows() > g->fixedRows())
             presses.append({g->objectName() + u" row 1"_qs, [g] { g->clickCell(g->fixedRows(), g->fixedCols()); }});
@@ -123,10 +129,12 @@ QList<Press> pressesOf(Window *w)
 std::map<std::string, std::function<void(Window *)>> workUps()
 {
     std::map<std::string, std::function<void(Window *)>> all;
+    // A calculator's row is chosen too, so that データ読込み reads it back.
     for (const test::Calculator &c : test::calculators())
         all[c.form] = [c](Window *w) {
             c.fill(w);
             click(w, c.button);
+            w->findChild<FlexGrid *>(u"MSFlexGrid1"_qs)->clickCell(1, 1);
         };
     all["Form1"] = [](Window *w) {
         registerCable(w, "IV2.0", "2");
@@ -176,6 +184,19 @@ const Writes &writes()
         add({"Form14", "Form3"}, {"IDM_IV", "IDM_CV3C", "IDM_CVT", "IDM_FP3C"}, {"Combo1"});
         add({"Form9", "Form15"}, {"IDM_IV", "IDM_CV2C", "IDM_FP2C"}, {"Combo1"});
         add({"Form16"}, {"Command2", "IDM_ALLCLIA"}, texts1to8);
+        // データ読込み writes the chosen row's inputs back.
+        add({"Form14", "Form3", "Form9", "Form15"}, {"Command3"},
+            {"Combo1", "Combo2", "Combo3", "Combo4", "Combo5", "Text1", "Text2", "Text3", "Text4"});
+        add({"Form16"}, {"Command3"}, QStringList{"Combo1", "Combo2", "Combo3"} + texts1to8);
+        add({"Form7"}, {"Command5"}, {"Combo1", "Combo2", "Combo4", "Combo5", "Combo6", "Text1", "Text2", "Text3", "Text4"});
+        add({"Form11"}, {"Command5"},
+            {"Combo1", "Combo2", "Option1", "Option2", "Option3", "Text1", "Text2", "Text3", "Text4", "Text5"});
+        add({"Form12"}, {"Command5"},
+            {"Combo1", "Combo2", "Combo3", "Combo4", "Combo5", "Text1", "Text2", "Text3", "Text4", "Text8", "Text9", "Text10",
+             "Text12", "Text13", "Text14", "Text15"});
+        add({"Frm1", "Frm2", "Frm3", "Form4"}, {"Command1"},
+            {"Combo1", "Combo2", "Combo3", "Combo4", "Combo5", "Option1", "Option2", "Text1", "Text3", "Text4", "Text5", "Text6",
+             "Text7"});
 
         // Motor: 計算 and 始に戻す write the design row's size, length, drops and rated current.
         add({"Form7"}, {"Command1"}, {"Combo4", "Combo5", "Text1", "Text4"});
@@ -247,6 +268,9 @@ const Writes &writes()
 
 bool pressWrites(const std::string &form, const QString &press, const QString &input)
 {
+    // An option clicked is the user's choice of its group.
+    if (press.section(u'(', 0, 0).section(u' ', 0, 0) == input)
+        return true;
     const auto found = writes().find({form, press.toStdString()});
     return found != writes().end() && found->second.contains(input);
 }
@@ -282,7 +306,7 @@ TEST_F(UserInputs, StayAsTypedThroughEveryPressThatDoesNotWriteThem)
             if (QAction *save = w->findChild<QAction *>(u"IDM_DSAVE"_qs))
                 save->trigger();
         }
-        // Whether the press showed a file dialog.
+        // Makes the press on a fresh window worked up and changed; whether it showed a file dialog.
         const auto pressOnce = [&, form = form, workUp = workUp](const QString &name, bool answer) {
             SCOPED_TRACE(form + ' ' + name.toStdString() + (answer ? "" : " cancelled"));
             Window *w = openAfresh(form.c_str());

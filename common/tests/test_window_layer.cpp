@@ -574,10 +574,15 @@ public:
     }
     QString state;
     QLineEdit *box;
-    int shows = 0, edits = 0;
+    int shows = 0, edits = 0, takes = 0;
     bool failingShow = false;
 
 protected:
+    void takeState() override
+    {
+        ++takes;
+        state = box->text();
+    }
     void showState() override
     {
         ++shows;
@@ -622,6 +627,28 @@ TEST(WindowLayer, ABoxStandsOverWhatItsPressHasSetSoFar)
     });
     EXPECT_TRUE(wentOn);
     EXPECT_EQ(fake->messages.last(), u"c");
+}
+
+// A press first takes the screen into the window's state, once however deep the press,
+// so that what it shows before a box and at its end puts back only what it has set: a
+// text the user typed since the last press stays as typed.
+TEST(WindowLayer, APressTakesTheScreenInBeforeItsHandlerRuns)
+{
+    ScopedFakeDialogs fake;
+    StateWindow w;
+    w.box->setText(QStringLiteral("55"));
+    w.state = QStringLiteral("30"); // the state of the last press, before the user typed
+    const int takes = w.takes;
+    QStringList behind;
+    fake->onMessage = [&](const QString &text) { behind << text + u'|' + w.box->text(); };
+    w.guard(QStringLiteral("IDM_EXLSAVE"), [&] {
+        EXPECT_EQ(w.state, u"55");
+        message(QStringLiteral("a"));
+        w.guard(QStringLiteral("inner"), [&] { message(QStringLiteral("b")); });
+    });
+    EXPECT_EQ(behind, (QStringList{u"a|55"_qs, u"b|55"_qs}));
+    EXPECT_EQ(w.takes, takes + 1);
+    EXPECT_EQ(w.box->text(), u"55");
 }
 
 TEST_F(Registry, LoadAndUnloadStepsAreSlotsByTheirNames)
