@@ -92,8 +92,7 @@ void Form19Model::Command2_Click()
         }
         // A calculation that ends on a box leaves no result of other inputs on show.
         try {
-            if (!calculate())
-                clearResults();
+            calculate();
         } catch (...) {
             clearResults();
             throw;
@@ -101,7 +100,7 @@ void Form19Model::Command2_Click()
     });
 }
 
-bool Form19Model::calculate()
+void Form19Model::calculate()
 {
     // Inputs that make no sense are refused before any result is written: fixtures of a type
     // the table does not weigh, a negative count or a spacing of no length, and an interval
@@ -114,11 +113,11 @@ bool Form19Model::calculate()
         if (!rack::fixtureWeight(Combo2))
             throw Failure(u"fixture type without a weight"_qs);
     }
+    // A refusal stands over empty figures, as the rack's and the duct's do.
     if (const std::optional<double> L = tryReadNumber(Combo1); !L || *L <= 0) {
-        // Refused over empty figures, as the rack and the duct refuse theirs.
         clearResults();
         errorBox(u"HAN_TEI"_qs);
-        return false;
+        return;
     }
     if (Combo4.isEmpty()) {
         fixturesVisible = false;
@@ -134,8 +133,9 @@ bool Form19Model::calculate()
         for (int i = 1; i <= TOROKU_SUU; ++i)
             num.DANMEN_GOUKEI = CInt(fieldNumber(DENSEN_TOROKU[i], 4) * 10 + num.DANMEN_GOUKEI);
     } catch (const Overflow &) {
+        clearResults();
         message(u"許容断面積の２０％をオーバーしています。ケーブルを少なくしてください。"_qs);
-        return false;
+        return;
     }
     int16_t cableWeight = 0; // DENSEN_JURYO, 0.01 kg/m
     for (int i = 1; i <= TOROKU_SUU; ++i)
@@ -156,7 +156,6 @@ bool Form19Model::calculate()
     Label4 = Str(spanWeight / 10.0);
     HAN_TEI();
     Label1 = typeSentence(RACE_SHUBETU, QString());
-    return true;
 }
 
 void Form19Model::clearResults()

@@ -49,8 +49,8 @@ public:
     ControlBindings bindings();
 
 private:
-    // The calculation after its no-cable check; false where it ended on a refusal's box.
-    bool calculate();
+    // The calculation after its no-cable check; a refusal empties the results before its box.
+    void calculate();
     // The results a calculation writes, emptied when it ends on a box.
     void clearResults();
 };

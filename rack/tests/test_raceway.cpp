@@ -151,8 +151,12 @@ TEST(RacewayCalculation, AListTooFullIsRefusedWithTheOccupancyBoxAndEmptiesTheRe
     ASSERT_EQ((QStringList{m.Label6, m.Label4, m.Label11}), (QStringList{u"1323"_qs, u"7.2"_qs, u"94.5(%)"_qs}));
     folder.fake().messages.clear();
     registerCable(m, u"CVT22"_qs, u"5"_qs);
+    QStringList behind; // none of the three cables' figures beside the eight
+    folder.fake().onMessage = [&](const QString &) { behind = QStringList{m.Label4, m.Label6, m.Label11}; };
     m.Command2_Click();
+    folder.fake().onMessage = nullptr;
     EXPECT_EQ(folder.messages(), QStringList{kOccupancy});
+    EXPECT_EQ(behind, QStringList(3, QString()));
     EXPECT_EQ((QStringList{m.Label4, m.Label6, m.Label11}), QStringList(3, QString()));
 }
 
